@@ -1,0 +1,95 @@
+#include "StatusIconState.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace StatusIcon {
+
+QString symbolName(StatusIconState state)
+{
+    switch (state) {
+    case StatusIconState::Inactive:
+        return u"moon.zzz"_s;
+    case StatusIconState::System:
+        return u"bolt.fill"_s;
+    case StatusIconState::Display:
+        return u"sun.max.fill"_s;
+    case StatusIconState::Timed:
+        return u"timer"_s;
+    case StatusIconState::Process:
+        return u"gearshape.fill"_s;
+    case StatusIconState::Command:
+        return u"terminal.fill"_s;
+    case StatusIconState::BatteryWarning:
+        return u"exclamationmark.triangle.fill"_s;
+    case StatusIconState::Error:
+        return u"exclamationmark.octagon.fill"_s;
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString accessibilityDescription(StatusIconState state)
+{
+    switch (state) {
+    case StatusIconState::Inactive:
+        return u"Vigila: inactive"_s;
+    case StatusIconState::System:
+        return u"Vigila: keeping system awake"_s;
+    case StatusIconState::Display:
+        return u"Vigila: keeping display awake"_s;
+    case StatusIconState::Timed:
+        return u"Vigila: timed session active"_s;
+    case StatusIconState::Process:
+        return u"Vigila: process-based session active"_s;
+    case StatusIconState::Command:
+        return u"Vigila: command-based session active"_s;
+    case StatusIconState::BatteryWarning:
+        return u"Vigila: battery guardrail triggered"_s;
+    case StatusIconState::Error:
+        return u"Vigila: assertion failed"_s;
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+Tint tint(StatusIconState state)
+{
+    switch (state) {
+    case StatusIconState::BatteryWarning:
+        return Tint::Orange;
+    case StatusIconState::Error:
+        return Tint::Red;
+    default:
+        return Tint::None;
+    }
+}
+
+bool isActive(StatusIconState state)
+{
+    return state != StatusIconState::Inactive;
+}
+
+StatusIconState resolve(const QList<AwakeReason> &reasons, std::optional<AwakeMode> effectiveMode,
+                        bool batteryWarning, bool error)
+{
+    const auto any = [&](auto predicate) { return std::any_of(reasons.cbegin(), reasons.cend(), predicate); };
+    if (error)
+        return StatusIconState::Error;
+    if (batteryWarning)
+        return reasons.isEmpty() ? StatusIconState::Inactive : StatusIconState::BatteryWarning;
+    if (reasons.isEmpty())
+        return StatusIconState::Inactive;
+    if (any([](const AwakeReason &r) { return r.type == ReasonType::Command; }))
+        return StatusIconState::Command;
+    if (any([](const AwakeReason &r) { return r.type == ReasonType::Process; }))
+        return StatusIconState::Process;
+    if (any([](const AwakeReason &r) { return r.type == ReasonType::Timed || r.type == ReasonType::UntilTime; }))
+        return StatusIconState::Timed;
+    if (effectiveMode == AwakeMode::Display)
+        return StatusIconState::Display;
+    return StatusIconState::System;
+}
+
+} // namespace StatusIcon

@@ -1,0 +1,141 @@
+#include "AssertionManager.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+AssertionManager::AssertionManager(std::shared_ptr<PowerAssertionControlling> assertion,
+                                   std::function<void()> onChange, QObject *parent)
+    : QObject(parent)
+    , m_assertion(std::move(assertion))
+    , m_onChange(onChange ? std::move(onChange) : [] {})
+{
+    Q_ASSERT(m_assertion);
+}
+
+QString AssertionManager::assertionFailedMessage()
+{
+    return u"Could not create keep-awake assertion."_s;
+}
+
+std::optional<AwakeMode> AssertionManager::effectiveMode() const
+{
+    if (m_reasons.isEmpty())
+        return std::nullopt;
+    const bool anyDisplay = std::any_of(m_reasons.cbegin(), m_reasons.cend(),
+                                        [](const AwakeReason &r) { return r.mode == AwakeMode::Display; });
+    return anyDisplay ? AwakeMode::Display : AwakeMode::System;
+}
+
+bool AssertionManager::hasReason(ReasonType type) const
+{
+    return firstReason(type).has_value();
+}
+
+std::optional<AwakeReason> AssertionManager::firstReason(ReasonType type) const
+{
+    for (const AwakeReason &reason : m_reasons) {
+        if (reason.type == type)
+            return reason;
+    }
+    return std::nullopt;
+}
+
+void AssertionManager::addReason(const AwakeReason &reason)
+{
+    QList<AwakeReason> reasons = m_reasons;
+    reasons.append(reason);
+    setReasons(std::move(reasons));
+    reconcile();
+}
+
+void AssertionManager::removeReason(const QUuid &id)
+{
+    QList<AwakeReason> reasons = m_reasons;
+    reasons.removeIf([&](const AwakeReason &r) { return r.id == id; });
+    setReasons(std::move(reasons));
+    reconcile();
+}
+
+void AssertionManager::removeReasons(ReasonType type)
+{
+    QList<AwakeReason> reasons = m_reasons;
+    reasons.removeIf([&](const AwakeReason &r) { return r.type == type; });
+    setReasons(std::move(reasons));
+    reconcile();
+}
+
+void AssertionManager::updateReason(const QUuid &id, const std::function<void(AwakeReason &)> &mutate)
+{
+    const auto it = std::find_if(m_reasons.cbegin(), m_reasons.cend(),
+                                 [&](const AwakeReason &r) { return r.id == id; });
+    if (it == m_reasons.cend())
+        return;
+    QList<AwakeReason> reasons = m_reasons;
+    AwakeReason &target = reasons[it - m_reasons.cbegin()];
+    AwakeReason changed = target;
+    mutate(changed);
+    // Identity, origin and start time are fixed for a reason's whole life.
+    target.label = changed.label;
+    target.endsAt = changed.endsAt;
+    target.mode = changed.mode;
+    setReasons(std::move(reasons));
+    reconcile();
+}
+
+void AssertionManager::stopAll()
+{
+    setReasons({});
+    reconcile();
+}
+
+void AssertionManager::shutdown()
+{
+    m_assertion->release();
+    setIsAssertionActive(false);
+    setCurrentMode(std::nullopt);
+}
+
+void AssertionManager::setReasons(QList<AwakeReason> reasons)
+{
+    m_reasons = std::move(reasons);
+    emit reasonsChanged();
+}
+
+void AssertionManager::setIsAssertionActive(bool value)
+{
+    m_isAssertionActive = value;
+    emit isAssertionActiveChanged();
+}
+
+void AssertionManager::setCurrentMode(std::optional<AwakeMode> mode)
+{
+    m_currentMode = mode;
+    emit currentModeChanged();
+}
+
+void AssertionManager::setLastError(std::optional<QString> error)
+{
+    m_lastError = std::move(error);
+    emit lastErrorChanged();
+}
+
+void AssertionManager::reconcile()
+{
+    if (const auto mode = effectiveMode()) {
+        if (!(m_assertion->isActive() && m_assertion->activeMode() == mode)) {
+            const QString name = u"Vigila: "_s + displayName(*mode).toLower();
+            if (m_assertion->activate(*mode, name))
+                setLastError(std::nullopt);
+            else
+                setLastError(assertionFailedMessage());
+        }
+        setIsAssertionActive(m_assertion->isActive());
+        setCurrentMode(m_assertion->activeMode());
+    } else {
+        m_assertion->release();
+        setIsAssertionActive(false);
+        setCurrentMode(std::nullopt);
+    }
+    m_onChange();
+}

@@ -1,0 +1,36 @@
+#include "HonestStatus.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace HonestStatus {
+
+const QStringList &messages()
+{
+    static const QStringList texts{
+        u"Running a background Claude/build task. I may be away from the keyboard, but the job is still active."_s,
+        u"Running a long local task. My Mac is kept awake, but I may not respond immediately."_s,
+        u"Claude Code is working through a repo task. I\u2019ll check the results when it finishes."_s,
+    };
+    return texts;
+}
+
+QString defaultMessage()
+{
+    return messages().at(0);
+}
+
+QString suggested(const QList<AwakeReason> &reasons)
+{
+    const auto has = [&](ReasonType type) {
+        return std::any_of(reasons.cbegin(), reasons.cend(), [type](const AwakeReason &r) { return r.type == type; });
+    };
+    if (has(ReasonType::Command))
+        return messages().at(0);
+    if (has(ReasonType::Process))
+        return messages().at(2);
+    return messages().at(1);
+}
+
+} // namespace HonestStatus

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QTimeZone>
+
+// The three time texts of the UI. The locale defaults to QLocale() (the user's, unless a test pins
+// one with QLocale::setDefault); the time zone stands for the user's calendar.
+namespace DateFormatting {
+
+// Compact time left: "45s", "30m 0s", "1h 30m". Negative and NaN count as 0; values too large for
+// a 64-bit number of seconds saturate at its maximum.
+QString remaining(double seconds);
+
+// The local short clock time: "5:00 PM" (en_US), "17:00" (de_DE).
+QString clock(const QDateTime &date, const QTimeZone &zone = QTimeZone::systemTimeZone(),
+              const QLocale &locale = QLocale());
+
+// "Today 5:00 PM", "Tomorrow 8:00 AM", or "Dec 9, 5:00 PM".
+QString endTime(const QDateTime &date, const QDateTime &now,
+                const QTimeZone &zone = QTimeZone::systemTimeZone(), const QLocale &locale = QLocale());
+
+} // namespace DateFormatting

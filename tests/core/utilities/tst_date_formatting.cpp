@@ -1,0 +1,83 @@
+#include "utilities/DateFormatting.h"
+
+#include <QTest>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+class TestDateFormatting : public QObject {
+    Q_OBJECT
+
+    const QLocale us{QLocale::English, QLocale::UnitedStates};
+    const QLocale de{QLocale::German, QLocale::Germany};
+    const QTimeZone zone{"America/Los_Angeles"};
+
+    QDateTime local(QDate d, QTime t) const { return QDateTime(d, t, zone); }
+
+private slots:
+    void remaining_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0.0 << u"0s"_s;
+        QTest::newRow("0.4 rounds down") << 0.4 << u"0s"_s;
+        QTest::newRow("0.5 rounds up") << 0.5 << u"1s"_s;
+        QTest::newRow("1.5") << 1.5 << u"2s"_s;
+        QTest::newRow("59") << 59.0 << u"59s"_s;
+        QTest::newRow("59.6 carries") << 59.6 << u"1m 0s"_s;
+        QTest::newRow("60") << 60.0 << u"1m 0s"_s;
+        QTest::newRow("61") << 61.0 << u"1m 1s"_s;
+        QTest::newRow("89.4") << 89.4 << u"1m 29s"_s;
+        QTest::newRow("900") << 900.0 << u"15m 0s"_s;
+        QTest::newRow("1800") << 1800.0 << u"30m 0s"_s;
+        QTest::newRow("3599") << 3599.0 << u"59m 59s"_s;
+        QTest::newRow("3600") << 3600.0 << u"1h 0m"_s;
+        QTest::newRow("3661") << 3661.0 << u"1h 1m"_s;
+        QTest::newRow("3719 drops seconds") << 3719.0 << u"1h 1m"_s;
+        QTest::newRow("5400") << 5400.0 << u"1h 30m"_s;
+        QTest::newRow("7200") << 7200.0 << u"2h 0m"_s;
+        QTest::newRow("a day, uncapped") << 86400.0 << u"24h 0m"_s;
+        QTest::newRow("negative") << -30.0 << u"0s"_s;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << u"0s"_s;
+        QTest::newRow("infinity saturates") << std::numeric_limits<double>::infinity()
+                                            << u"2562047788015215h 30m"_s;
+        QTest::newRow("1e300 minutes saturates") << 6e301 << u"2562047788015215h 30m"_s;
+    }
+
+    void remaining()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(DateFormatting::remaining(seconds), text);
+    }
+
+    void clockFollowsTheLocale()
+    {
+        const QDateTime fivePm = local(QDate(2026, 12, 8), QTime(17, 0));
+        QCOMPARE(DateFormatting::clock(fivePm, zone, us), u"5:00 PM"_s);
+        QCOMPARE(DateFormatting::clock(fivePm, zone, de), u"17:00"_s);
+        // The zone decides the clock time, not the instant's own zone.
+        QCOMPARE(DateFormatting::clock(fivePm.toUTC(), zone, de), u"17:00"_s);
+    }
+
+    void endTimeSaysTodayTomorrowOrTheDate()
+    {
+        const QDateTime now = local(QDate(2026, 12, 8), QTime(9, 15));
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 8), QTime(17, 0)), now, zone, us), u"Today 5:00 PM"_s);
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 9), QTime(8, 0)), now, zone, us),
+                 u"Tomorrow 8:00 AM"_s);
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 11), QTime(8, 0)), now, zone, us),
+                 u"Dec 11, 8:00 AM"_s);
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 7), QTime(8, 0)), now, zone, us),
+                 u"Dec 7, 8:00 AM"_s); // yesterday is a plain date
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 9), QTime(8, 0)), now, zone, de), u"Tomorrow 08:00"_s);
+        // Late in the evening "tomorrow" is the zone's tomorrow even though UTC has moved on.
+        const QDateTime lateNow = local(QDate(2026, 12, 8), QTime(23, 0));
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 9), QTime(0, 30)), lateNow, zone, us),
+                 u"Tomorrow 12:30 AM"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDateFormatting)
+#include "tst_date_formatting.moc"
