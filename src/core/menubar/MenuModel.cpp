@@ -1,0 +1,268 @@
+#include "MenuModel.h"
+
+#include "timers/DurationPreset.h"
+#include "utilities/DateFormatting.h"
+
+#include <QRegularExpression>
+
+#include <charconv>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace MenuModel {
+
+namespace {
+
+using Kind = MenuAction::Kind;
+
+MenuItem label(const QString &title)
+{
+    MenuItem item;
+    item.title = title;
+    item.enabled = false;
+    return item;
+}
+
+MenuItem action(const QString &title, MenuAction act, const QString &key = {})
+{
+    MenuItem item;
+    item.title = title;
+    item.keyEquivalent = key;
+    item.action = act;
+    return item;
+}
+
+MenuItem submenu(const QString &title, QList<MenuItem> items)
+{
+    MenuItem item;
+    item.title = title;
+    item.submenu = std::move(items);
+    return item;
+}
+
+QString trimmedSpacesAndTabs(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    const auto horizontal = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (begin < end && horizontal(text.at(begin)))
+        ++begin;
+    while (end > begin && horizontal(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// The power of ten of the leading digit of a well-formed decimal number ("1e400" → 400,
+// "0.001e-400" → -403). Only consulted for numbers a double cannot hold.
+long long decimalMagnitude(const QString &number)
+{
+    const qsizetype e = number.indexOf(QRegularExpression(u"[eE]"_s));
+    const QString mantissa = e < 0 ? number : number.left(e);
+    long long exponent = 0;
+    if (e >= 0) {
+        bool ok = false;
+        exponent = number.mid(e + 1).toLongLong(&ok);
+        if (!ok) // more exponent digits than fit: only its sign matters
+            exponent = number.at(e + 1) == u'-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    const qsizetype point = mantissa.indexOf(u'.');
+    const qsizetype integerEnd = point < 0 ? mantissa.size() : point;
+    long long position = 0; // digits counted from the decimal point: 0 = units, -1 = tenths
+    for (qsizetype i = 0; i < mantissa.size(); ++i) {
+        const QChar c = mantissa.at(i);
+        if (!c.isDigit())
+            continue;
+        if (c != u'0') {
+            position = i < integerEnd ? integerEnd - i - 1 : -(i - integerEnd);
+            break;
+        }
+    }
+    return position + exponent;
+}
+
+QString leftText(const AwakeReason &reason, const QDateTime &now)
+{
+    return DateFormatting::remaining(reason.remaining(now).value_or(0));
+}
+
+QList<MenuItem> statusSection(const MenuState &state)
+{
+    QList<MenuItem> items{label(statusHeadline(state))};
+    if (state.batteryMessage)
+        items << label(u"\u26A0\uFE0E "_s + *state.batteryMessage);
+    if (state.lastStopReason)
+        items << label(u"\u24D8 "_s + *state.lastStopReason);
+    if (state.lastError)
+        items << label(u"\u26D4\uFE0E "_s + *state.lastError);
+    return items;
+}
+
+QList<MenuItem> durationSubmenu()
+{
+    QList<MenuItem> items;
+    for (const DurationPreset &preset : DurationPreset::all())
+        items << action(preset.label, {.kind = Kind::StartTimed, .seconds = preset.seconds});
+    items << MenuItem::makeSeparator() << action(u"Custom\u2026"_s, {.kind = Kind::PromptCustomDuration});
+    return items;
+}
+
+QList<MenuItem> untilSubmenu()
+{
+    return {
+        action(u"6:00 PM"_s, {.kind = Kind::StartUntil, .hour = 18, .minute = 0}),
+        action(u"Midnight"_s, {.kind = Kind::StartUntil, .hour = 0, .minute = 0}),
+        action(u"Tomorrow 8:00 AM"_s, {.kind = Kind::StartUntil, .hour = 8, .minute = 0}),
+        MenuItem::makeSeparator(),
+        action(u"Custom time\u2026"_s, {.kind = Kind::PromptCustomTime}),
+    };
+}
+
+QList<MenuItem> processSubmenu(const MenuState &state)
+{
+    QList<MenuItem> items;
+    for (const ProcessRule &rule : state.processRules) {
+        QString title = rule.name;
+        const auto count = state.matchCounts.constFind(rule.id);
+        if (count != state.matchCounts.constEnd() && rule.enabled && *count > 0)
+            title += u"  ("_s + QString::number(*count) + u" running)"_s;
+        MenuItem item = action(title, {.kind = Kind::ToggleRule, .id = rule.id});
+        item.checked = rule.enabled;
+        items << item;
+    }
+    if (state.processRules.isEmpty())
+        items << label(u"No process rules yet"_s);
+    items << MenuItem::makeSeparator() << action(u"Add Process\u2026"_s, {.kind = Kind::PromptAddProcess})
+          << action(u"Manage in Preferences\u2026"_s, {.kind = Kind::OpenPreferences});
+    return items;
+}
+
+QList<MenuItem> controlsSection(const MenuState &state)
+{
+    std::optional<AwakeMode> manualMode;
+    for (const AwakeReason &reason : state.reasons) {
+        if (reason.type == ReasonType::Manual) {
+            manualMode = reason.mode;
+            break;
+        }
+    }
+    const bool manualExists = manualMode.has_value();
+
+    MenuItem manual = action(manualExists ? u"Stop Keep Awake"_s : u"Start Keep Awake"_s,
+                             {.kind = Kind::ToggleManual, .manualExisted = manualExists});
+    manual.checked = manualExists;
+    MenuItem display = action(u"Keep Display Awake"_s, {.kind = Kind::ToggleDisplay,
+                                                        .manualExisted = manualExists,
+                                                        .manualMode = manualMode});
+    display.checked = manualMode == AwakeMode::Display;
+
+    return {
+        manual,
+        display,
+        MenuItem::makeSeparator(),
+        submenu(u"Keep Awake For\u2026"_s, durationSubmenu()),
+        submenu(u"Keep Awake Until\u2026"_s, untilSubmenu()),
+        submenu(u"Keep Awake While Process Runs\u2026"_s, processSubmenu(state)),
+        action(u"Run Command With Vigila\u2026"_s, {.kind = Kind::OpenCommandRunner}),
+    };
+}
+
+QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
+{
+    QList<MenuItem> items{label(u"Active Reasons"_s)};
+    for (const AwakeReason &reason : state.reasons) {
+        QString title = u"   \u2022 "_s + reason.label;
+        if (reason.endsAt)
+            title += u"  \u2014  "_s + leftText(reason, now) + u" left"_s;
+        MenuItem item = action(title, {.kind = Kind::StopReason, .id = reason.id});
+        item.toolTip = u"Click to stop this reason"_s;
+        items << item;
+    }
+    if (state.reasons.isEmpty()) {
+        items << label(u"   None"_s);
+        return items;
+    }
+    if (activeTimedReason(state.reasons))
+        items << action(u"   \u21BB Extend session by 30 min"_s, {.kind = Kind::ExtendSession, .seconds = 1800});
+    items << action(u"Stop Current Session"_s, {.kind = Kind::StopAll}, u"s"_s);
+    return items;
+}
+
+QList<MenuItem> footerSection()
+{
+    return {
+        action(u"Copy Honest Status Message"_s, {.kind = Kind::CopyHonestStatus}),
+        action(u"Preferences\u2026"_s, {.kind = Kind::OpenPreferences}, u","_s),
+        MenuItem::makeSeparator(),
+        action(u"Quit Vigila"_s, {.kind = Kind::Quit}, u"q"_s),
+    };
+}
+
+} // namespace
+
+QList<MenuItem> build(const MenuState &state, const QDateTime &now)
+{
+    QList<MenuItem> menu = statusSection(state);
+    menu << MenuItem::makeSeparator() << controlsSection(state);
+    menu << MenuItem::makeSeparator() << reasonsSection(state, now);
+    menu << MenuItem::makeSeparator() << footerSection();
+    return menu;
+}
+
+QString statusHeadline(const MenuState &state)
+{
+    if (state.reasons.isEmpty())
+        return u"Inactive \u2014 your Mac can sleep normally"_s;
+    const qsizetype count = state.reasons.size();
+    const QString mode = state.effectiveMode == AwakeMode::Display ? u"display"_s : u"system"_s;
+    return u"Active \u2014 keeping "_s + mode + u" awake ("_s + QString::number(count) + u" reason"_s
+           + (count == 1 ? QString() : u"s"_s) + u")"_s;
+}
+
+std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons)
+{
+    for (const ReasonType type : {ReasonType::Timed, ReasonType::UntilTime}) {
+        for (const AwakeReason &reason : reasons) {
+            if (reason.type == type)
+                return reason;
+        }
+    }
+    return std::nullopt;
+}
+
+QString buttonTitle(const MenuState &state, const QDateTime &now)
+{
+    if (!state.showRemainingTime)
+        return {};
+    const auto timed = activeTimedReason(state.reasons);
+    if (!timed || !timed->endsAt)
+        return {};
+    return u" "_s + leftText(*timed, now);
+}
+
+std::optional<double> parseCustomMinutes(const QString &text)
+{
+    static const QRegularExpression number(u"^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"_s);
+    const QString trimmed = trimmedSpacesAndTabs(text);
+    if (!number.match(trimmed).hasMatch())
+        return std::nullopt;
+    const QByteArray latin = trimmed.toLatin1();
+    const char *begin = latin.constData();
+    if (*begin == '+') // from_chars takes no leading plus
+        ++begin;
+    double minutes = 0;
+    const auto [end, error] = std::from_chars(begin, latin.constData() + latin.size(), minutes);
+    if (error == std::errc::result_out_of_range) {
+        // Too large becomes infinity (saturated later); too small to represent is not positive.
+        if (decimalMagnitude(trimmed) < 0)
+            return std::nullopt;
+        minutes = *begin == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    } else if (error != std::errc() || end != latin.constData() + latin.size()) {
+        return std::nullopt;
+    }
+    if (!(minutes > 0))
+        return std::nullopt;
+    return minutes * 60;
+}
+
+} // namespace MenuModel

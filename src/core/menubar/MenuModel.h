@@ -1,0 +1,90 @@
+#pragma once
+
+#include "power/AwakeReason.h"
+#include "processes/ProcessRule.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+
+// What a menu entry does when chosen. Values the action needs (a reason id, whether a manual
+// session existed) are captured when the menu is built, not looked up when it fires.
+struct MenuAction {
+    enum class Kind {
+        None,
+        ToggleManual,   // manualExisted
+        ToggleDisplay,  // manualExisted, manualMode
+        StartTimed,     // seconds
+        PromptCustomDuration,
+        StartUntil,     // hour, minute
+        PromptCustomTime,
+        ToggleRule,     // id
+        PromptAddProcess,
+        OpenPreferences,
+        OpenCommandRunner,
+        StopReason,     // id
+        ExtendSession,  // seconds
+        StopAll,
+        CopyHonestStatus,
+        Quit,
+    };
+
+    Kind kind = Kind::None;
+    double seconds = 0;
+    int hour = 0;
+    int minute = 0;
+    QUuid id{};
+    bool manualExisted = false;
+    std::optional<AwakeMode> manualMode{};
+
+    bool operator==(const MenuAction &) const = default;
+};
+
+struct MenuItem {
+    bool separator = false;
+    QString title;
+    QString keyEquivalent; // one letter, used with the platform's command modifier
+    bool checked = false;
+    bool enabled = true;
+    QString toolTip;
+    MenuAction action;
+    QList<MenuItem> submenu;
+
+    bool operator==(const MenuItem &) const = default;
+    static MenuItem makeSeparator() { return MenuItem{true, {}, {}, false, false, {}, {}, {}}; }
+};
+
+// Everything the menu and the tray button are drawn from, copied out of the services.
+struct MenuState {
+    QList<AwakeReason> reasons;
+    std::optional<AwakeMode> effectiveMode;
+    std::optional<QString> lastError;
+    std::optional<QString> batteryMessage;
+    std::optional<QString> lastStopReason;
+    QList<ProcessRule> processRules;
+    QHash<QUuid, int> matchCounts;
+    bool showRemainingTime = true;
+};
+
+// Turns the state into the tray menu, top to bottom. Pure: the presenter maps it onto widgets and
+// the actions onto the coordinator.
+namespace MenuModel {
+
+QList<MenuItem> build(const MenuState &state, const QDateTime &now);
+
+QString statusHeadline(const MenuState &state);
+// The first timed reason, else the first until-time one.
+std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons);
+// " 1h 30m" beside the icon while a deadline session runs (when enabled); empty otherwise.
+QString buttonTitle(const MenuState &state, const QDateTime &now);
+
+// The custom-duration field: spaces and tabs trimmed, then a plain decimal number of minutes
+// (sign, digits, fraction, exponent). Positive values give seconds; anything else gives nothing.
+// Numbers too large for a double become infinity, which the session arithmetic saturates.
+std::optional<double> parseCustomMinutes(const QString &text);
+
+} // namespace MenuModel

@@ -1,0 +1,222 @@
+#include "menubar/MenuModel.h"
+
+#include <QTest>
+#include <QTimeZone>
+
+using namespace Qt::StringLiterals;
+using Kind = MenuAction::Kind;
+
+class TestMenuModel : public QObject {
+    Q_OBJECT
+
+    const QDateTime now{QDate(2026, 12, 8), QTime(14, 0), QTimeZone::utc()};
+
+    AwakeReason reason(ReasonType type, const QString &label, AwakeMode mode = AwakeMode::System,
+                       std::optional<double> endsIn = std::nullopt) const
+    {
+        std::optional<QDateTime> end;
+        if (endsIn)
+            end = now.addMSecs(qint64(*endsIn * 1000));
+        return {QUuid::createUuid(), type, label, now, end, mode};
+    }
+
+    static QStringList titles(const QList<MenuItem> &items)
+    {
+        QStringList out;
+        for (const MenuItem &item : items)
+            out << (item.separator ? u"---"_s : item.title);
+        return out;
+    }
+
+    static const MenuItem &find(const QList<MenuItem> &items, const QString &title)
+    {
+        for (const MenuItem &item : items) {
+            if (item.title == title)
+                return item;
+        }
+        qFatal("no menu item %s", qPrintable(title));
+    }
+
+private slots:
+    void inactiveMenu()
+    {
+        const QList<MenuItem> menu = MenuModel::build({}, now);
+        QCOMPARE(titles(menu), (QStringList{
+                                   u"Inactive \u2014 your Mac can sleep normally"_s,
+                                   u"---"_s,
+                                   u"Start Keep Awake"_s,
+                                   u"Keep Display Awake"_s,
+                                   u"---"_s,
+                                   u"Keep Awake For\u2026"_s,
+                                   u"Keep Awake Until\u2026"_s,
+                                   u"Keep Awake While Process Runs\u2026"_s,
+                                   u"Run Command With Vigila\u2026"_s,
+                                   u"---"_s,
+                                   u"Active Reasons"_s,
+                                   u"   None"_s,
+                                   u"---"_s,
+                                   u"Copy Honest Status Message"_s,
+                                   u"Preferences\u2026"_s,
+                                   u"---"_s,
+                                   u"Quit Vigila"_s,
+                               }));
+        QVERIFY(!menu.first().enabled);
+        QVERIFY(!find(menu, u"   None"_s).enabled);
+        QCOMPARE(find(menu, u"Quit Vigila"_s).keyEquivalent, u"q"_s);
+        QCOMPARE(find(menu, u"Preferences\u2026"_s).keyEquivalent, u","_s);
+        QVERIFY(!find(menu, u"Start Keep Awake"_s).checked);
+        QCOMPARE(find(menu, u"Start Keep Awake"_s).action, (MenuAction{.kind = Kind::ToggleManual}));
+    }
+
+    void headlineCountsReasons()
+    {
+        MenuState state;
+        state.reasons = {reason(ReasonType::Manual, u"Manual keep-awake"_s)};
+        state.effectiveMode = AwakeMode::System;
+        QCOMPARE(MenuModel::statusHeadline(state), u"Active \u2014 keeping system awake (1 reason)"_s);
+        state.reasons << reason(ReasonType::Process, u"p"_s, AwakeMode::Display);
+        state.effectiveMode = AwakeMode::Display;
+        QCOMPARE(MenuModel::statusHeadline(state), u"Active \u2014 keeping display awake (2 reasons)"_s);
+    }
+
+    void statusLinesAppearWhenSet()
+    {
+        MenuState state;
+        state.batteryMessage = u"Running on battery power."_s;
+        state.lastStopReason = u"Stopped because battery dropped to 12% (limit 15%)."_s;
+        state.lastError = u"Could not create keep-awake assertion."_s;
+        const QStringList t = titles(MenuModel::build(state, now));
+        QCOMPARE(t.mid(1, 3), (QStringList{u"\u26A0\uFE0E Running on battery power."_s,
+                                           u"\u24D8 Stopped because battery dropped to 12% (limit 15%)."_s,
+                                           u"\u26D4\uFE0E Could not create keep-awake assertion."_s}));
+    }
+
+    void displayManualSession()
+    {
+        MenuState state;
+        const AwakeReason manual = reason(ReasonType::Manual, u"Manual (display awake)"_s, AwakeMode::Display);
+        state.reasons = {manual};
+        state.effectiveMode = AwakeMode::Display;
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        const MenuItem &toggle = find(menu, u"Stop Keep Awake"_s);
+        QVERIFY(toggle.checked);
+        QCOMPARE(toggle.action, (MenuAction{.kind = Kind::ToggleManual, .manualExisted = true}));
+        const MenuItem &display = find(menu, u"Keep Display Awake"_s);
+        QVERIFY(display.checked);
+        QCOMPARE(display.action, (MenuAction{.kind = Kind::ToggleDisplay, .manualExisted = true,
+                                             .manualMode = AwakeMode::Display}));
+        const MenuItem &entry = find(menu, u"   \u2022 Manual (display awake)"_s);
+        QCOMPARE(entry.action, (MenuAction{.kind = Kind::StopReason, .id = manual.id}));
+        QCOMPARE(entry.toolTip, u"Click to stop this reason"_s);
+        QCOMPARE(find(menu, u"Stop Current Session"_s).keyEquivalent, u"s"_s);
+        QVERIFY(!titles(menu).contains(u"   \u21BB Extend session by 30 min"_s));
+    }
+
+    void onlyAProcess()
+    {
+        MenuState state;
+        state.reasons = {reason(ReasonType::Process, u"\u201Cclaude\u201D running (1 match)"_s)};
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        // No manual reason: the display toggle starts one rather than touching the process reason.
+        QCOMPARE(find(menu, u"Keep Display Awake"_s).action, (MenuAction{.kind = Kind::ToggleDisplay}));
+        QVERIFY(!find(menu, u"Keep Display Awake"_s).checked);
+        QVERIFY(titles(menu).contains(u"Stop Current Session"_s));
+        QVERIFY(!titles(menu).contains(u"   \u21BB Extend session by 30 min"_s));
+    }
+
+    void timedBeatsUntilForTheButtonAndExtend()
+    {
+        MenuState state;
+        state.reasons = {reason(ReasonType::UntilTime, u"Until Today 6:00 PM"_s, AwakeMode::System, 4 * 3600),
+                         reason(ReasonType::Timed, u"Timed: 30m 0s"_s, AwakeMode::System, 1799.6)};
+        QCOMPARE(MenuModel::buttonTitle(state, now), u" 30m 0s"_s);
+        state.showRemainingTime = false;
+        QCOMPARE(MenuModel::buttonTitle(state, now), QString());
+
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        QCOMPARE(find(menu, u"   \u21BB Extend session by 30 min"_s).action,
+                 (MenuAction{.kind = Kind::ExtendSession, .seconds = 1800}));
+        QVERIFY(titles(menu).contains(u"   \u2022 Until Today 6:00 PM  \u2014  4h 0m left"_s));
+        QVERIFY(titles(menu).contains(u"   \u2022 Timed: 30m 0s  \u2014  30m 0s left"_s));
+
+        // Past its end a reason shows 0s, never a negative time.
+        state.reasons = {reason(ReasonType::Timed, u"t"_s, AwakeMode::System, -5)};
+        QVERIFY(titles(MenuModel::build(state, now)).contains(u"   \u2022 t  \u2014  0s left"_s));
+    }
+
+    void manualOnlyHasNoButtonTitle()
+    {
+        MenuState state;
+        state.reasons = {reason(ReasonType::Manual, u"Manual keep-awake"_s)};
+        QCOMPARE(MenuModel::buttonTitle(state, now), QString());
+    }
+
+    void submenus()
+    {
+        MenuState state;
+        const ProcessRule running{QUuid::createUuid(), u"claude"_s, true, ProcessMatchMode::Exact};
+        const ProcessRule disabled{QUuid::createUuid(), u"node"_s, false, ProcessMatchMode::Exact};
+        const ProcessRule idle{QUuid::createUuid(), u"make"_s, true, ProcessMatchMode::Contains};
+        state.processRules = {running, disabled, idle};
+        state.matchCounts = {{running.id, 2}, {disabled.id, 3}, {idle.id, 0}};
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+
+        const QList<MenuItem> &processes = find(menu, u"Keep Awake While Process Runs\u2026"_s).submenu;
+        // A disabled rule shows no count even with an old positive one.
+        QCOMPARE(titles(processes), (QStringList{u"claude  (2 running)"_s, u"node"_s, u"make"_s, u"---"_s,
+                                                 u"Add Process\u2026"_s, u"Manage in Preferences\u2026"_s}));
+        QVERIFY(processes.at(0).checked);
+        QVERIFY(!processes.at(1).checked);
+        QCOMPARE(processes.at(1).action, (MenuAction{.kind = Kind::ToggleRule, .id = disabled.id}));
+
+        state.processRules.clear();
+        const QList<MenuItem> empty = find(MenuModel::build(state, now), u"Keep Awake While Process Runs\u2026"_s).submenu;
+        QCOMPARE(empty.first().title, u"No process rules yet"_s);
+        QVERIFY(!empty.first().enabled);
+
+        const QList<MenuItem> &durations = find(menu, u"Keep Awake For\u2026"_s).submenu;
+        QCOMPARE(durations.size(), 8);
+        QCOMPARE(durations.at(2).action, (MenuAction{.kind = Kind::StartTimed, .seconds = 3600}));
+        QCOMPARE(durations.last().title, u"Custom\u2026"_s);
+
+        const QList<MenuItem> &until = find(menu, u"Keep Awake Until\u2026"_s).submenu;
+        QCOMPARE(titles(until), (QStringList{u"6:00 PM"_s, u"Midnight"_s, u"Tomorrow 8:00 AM"_s, u"---"_s,
+                                             u"Custom time\u2026"_s}));
+        QCOMPARE(until.at(0).action, (MenuAction{.kind = Kind::StartUntil, .hour = 18}));
+        QCOMPARE(until.at(2).action, (MenuAction{.kind = Kind::StartUntil, .hour = 8}));
+    }
+
+    void customMinutes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<double>>("seconds");
+        QTest::newRow("fraction") << u"1.5"_s << std::optional<double>(90);
+        QTest::newRow("spaces and tabs") << u" \t30 "_s << std::optional<double>(1800);
+        QTest::newRow("exponent") << u"1e1"_s << std::optional<double>(600);
+        QTest::newRow("plus sign") << u"+2"_s << std::optional<double>(120);
+        QTest::newRow("zero") << u"0"_s << std::optional<double>();
+        QTest::newRow("negative") << u"-5"_s << std::optional<double>();
+        QTest::newRow("letters") << u"abc"_s << std::optional<double>();
+        QTest::newRow("empty") << QString() << std::optional<double>();
+        QTest::newRow("trailing junk") << u"5m"_s << std::optional<double>();
+        QTest::newRow("inner space") << u"1 5"_s << std::optional<double>();
+        QTest::newRow("comma decimal") << u"1,5"_s << std::optional<double>();
+        QTest::newRow("infinity word") << u"inf"_s << std::optional<double>();
+        QTest::newRow("nan") << u"nan"_s << std::optional<double>();
+        QTest::newRow("hex") << u"0x10"_s << std::optional<double>();
+        QTest::newRow("newline is not trimmed") << u"5\n"_s << std::optional<double>();
+        QTest::newRow("underflow") << u"1e-400"_s << std::optional<double>();
+        QTest::newRow("overflow saturates") << u"1e400"_s << std::optional<double>(std::numeric_limits<double>::infinity());
+        QTest::newRow("huge but finite") << u"1e300"_s << std::optional<double>(6e301);
+    }
+
+    void customMinutes()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<double>, seconds);
+        QCOMPARE(MenuModel::parseCustomMinutes(text), seconds);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMenuModel)
+#include "tst_menu_model.moc"
