@@ -1,0 +1,66 @@
+#include "BrandAssets.h"
+#include "HostingWindowController.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestUiBasics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void brandMarksLoadAndTint()
+    {
+        const auto open = BrandAssets::image(BrandAssets::openEyeName());
+        QVERIFY(open);
+        QCOMPARE(open->size(), QSize(24, 24));
+        QVERIFY(BrandAssets::sleepingEye(Qt::black));
+        QCOMPARE(BrandAssets::aboutLogo()->size(), QSize(72, 72));
+
+        // A template takes exactly the colour it is given, wherever the mark is drawn.
+        const auto icon = BrandAssets::openEye(QColor(255, 128, 0));
+        QVERIFY(icon);
+        const QImage drawn = icon->pixmap(QSize(24, 24)).toImage();
+        const QColor centre = drawn.pixelColor(12, 12); // the pupil
+        QCOMPARE(centre.red(), 255);
+        QCOMPARE(centre.green(), 128);
+        QCOMPARE(centre.blue(), 0);
+        QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0); // the corner stays transparent
+    }
+
+    void missingMarksAreAbsentNotErrors()
+    {
+        QCOMPARE(BrandAssets::image(u"no-such-mark"_s), std::nullopt);
+        QCOMPARE(BrandAssets::menuBarTemplate(u"no-such-mark"_s, Qt::black).has_value(), false);
+    }
+
+    void windowIsCreatedOnceAndKept()
+    {
+        int made = 0;
+        HostingWindowController controller(u"Vigila Preferences"_s, [&] {
+            ++made;
+            auto *view = new QLabel(u"view"_s);
+            view->setMinimumSize(300, 200);
+            return view;
+        });
+        QCOMPARE(controller.window(), nullptr); // nothing until first use
+        controller.show();
+        QWidget *first = controller.window();
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->windowTitle(), u"Vigila Preferences"_s);
+        first->move(first->pos() + QPoint(37, 21));
+        const QPoint moved = first->pos();
+        first->close();
+        QVERIFY(!first->isVisible());
+        controller.show();
+        QCOMPARE(controller.window(), first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->pos(), moved); // not centred again
+        QCOMPARE(made, 1);
+    }
+};
+
+QTEST_MAIN(TestUiBasics)
+#include "tst_ui_basics.moc"
