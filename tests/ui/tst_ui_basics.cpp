@@ -1,8 +1,14 @@
 #include "BrandAssets.h"
 #include "HostingWindowController.h"
+#include "SingleInstance.h"
+#include "UnixSignalWatcher.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <csignal>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -59,6 +65,29 @@ private slots:
         QVERIFY(first->isVisible());
         QCOMPARE(first->pos(), moved); // not centred again
         QCOMPARE(made, 1);
+    }
+
+    void signalsArriveOnTheEventLoop()
+    {
+        UnixSignalWatcher watcher({SIGTERM, SIGHUP});
+        QVERIFY(watcher.isValid());
+        QSignalSpy spy(&watcher, &UnixSignalWatcher::signalReceived);
+        ::raise(SIGTERM); // would end the process without the watcher
+        ::raise(SIGHUP);
+        QTRY_COMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).at(0).toInt(), SIGTERM);
+        QCOMPARE(spy.at(1).at(0).toInt(), SIGHUP);
+    }
+
+    void secondInstanceIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"vigila.lock"_s);
+        SingleInstance first(path);
+        QVERIFY(first.tryAcquire());
+        SingleInstance second(path);
+        QVERIFY(!second.tryAcquire());
+        QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
     }
 };
 
