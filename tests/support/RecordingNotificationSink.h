@@ -18,7 +18,8 @@ public:
         bool operator==(const Post &) const = default;
     };
 
-    void requestAuthorization(std::function<void(bool granted)> answer) override {
+    void requestAuthorization(std::function<void(bool granted)> answer) override
+    {
         ++authorizationRequests;
         pendingAnswer = std::move(answer);
     }

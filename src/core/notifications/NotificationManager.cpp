@@ -7,13 +7,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool ask(const std::function<bool()> &question) {
+bool ask(const std::function<bool()> &question)
+{
     return !question || question();
 }
 
 } // namespace
 
-QString NotificationManager::productionApplicationId() {
+QString NotificationManager::productionApplicationId()
+{
     return u"com.quillmere.vigila"_s;
 }
 
@@ -21,9 +23,12 @@ NotificationManager::NotificationManager(std::shared_ptr<NotificationSink> sink,
                                          QObject *parent)
     : QObject(parent)
     , m_sink(std::move(sink))
-    , m_applicationId(std::move(applicationId)) {}
+    , m_applicationId(std::move(applicationId))
+{
+}
 
-void NotificationManager::requestAuthorizationIfNeeded() {
+void NotificationManager::requestAuthorizationIfNeeded()
+{
     if (m_didRequest)
         return;
     m_didRequest = true;
@@ -44,35 +49,42 @@ void NotificationManager::requestAuthorizationIfNeeded() {
     });
 }
 
-void NotificationManager::sessionStarted(const QString &label) {
+void NotificationManager::sessionStarted(const QString &label)
+{
     post(u"Keep-awake started"_s, label);
 }
 
-void NotificationManager::sessionEnded(const QString &label) {
+void NotificationManager::sessionEnded(const QString &label)
+{
     post(u"Keep-awake ended"_s, label);
 }
 
-void NotificationManager::batteryWarning(const QString &reason) {
+void NotificationManager::batteryWarning(const QString &reason)
+{
     post(u"Battery warning"_s, reason);
 }
 
-void NotificationManager::assertionFailed() {
+void NotificationManager::assertionFailed()
+{
     post(u"Vigila error"_s, u"Could not create keep-awake assertion."_s);
 }
 
-void NotificationManager::processWatchActivated(const QString &ruleName) {
+void NotificationManager::processWatchActivated(const QString &ruleName)
+{
     if (ask(quietProcessWatch))
         return;
     post(u"Process watch active"_s, u"Keeping awake while \u201C"_s + ruleName + u"\u201D runs."_s);
 }
 
-void NotificationManager::processWatchReleased(const QString &ruleName) {
+void NotificationManager::processWatchReleased(const QString &ruleName)
+{
     if (ask(quietProcessWatch))
         return;
     post(u"Process watch released"_s, u"\u201C"_s + ruleName + u"\u201D is no longer running."_s);
 }
 
-void NotificationManager::commandFinished(const QString &text, std::optional<int> exitCode) {
+void NotificationManager::commandFinished(const QString &text, std::optional<int> exitCode)
+{
     if (!exitCode) {
         post(u"Command cancelled"_s, text);
         return;
@@ -81,7 +93,8 @@ void NotificationManager::commandFinished(const QString &text, std::optional<int
     post(*exitCode == 0 ? u"Command finished"_s : u"Command failed"_s, body);
 }
 
-void NotificationManager::post(const QString &title, const QString &body) {
+void NotificationManager::post(const QString &title, const QString &body)
+{
     if (!ask(isEnabled))
         return;
     if (m_applicationId.isEmpty() || !m_sink)

@@ -19,41 +19,9 @@ constexpr int callTimeoutMs = 2000;
 // Posts waiting for the capabilities answer; more than this in two seconds is a flood, not news.
 constexpr qsizetype maxWaiting = 32;
 
-} // namespace
-
-DesktopNotificationSink::DesktopNotificationSink(QString applicationId, const QDBusConnection &connection,
-                                                 QObject *parent)
-    : QObject(parent)
-    , m_applicationId(std::move(applicationId))
-    , m_proxy(std::make_unique<OrgFreedesktopNotificationsInterface>(serviceName, objectPath, connection)) {
-    m_proxy->setTimeout(callTimeoutMs);
-    // A new or restarted server may read markup differently: ask again before the next post.
-    auto *watcher =
-        new QDBusServiceWatcher(serviceName, connection, QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
-        if (m_server == Server::Available)
-            m_server = Server::Unknown;
-    });
-}
-
-DesktopNotificationSink::~DesktopNotificationSink() = default;
-
-void DesktopNotificationSink::requestAuthorization(std::function<void(bool granted)> answer) {
-    m_answers.append(std::move(answer));
-    askCapabilities();
-}
-
-void DesktopNotificationSink::post(const QString &title, const QString &body) {
-    if (m_server == Server::Available && !m_asking) {
-        send(title, body);
-        return;
-    }
-    if (m_waiting.size() < maxWaiting)
-        m_waiting.append({title, body});
-    askCapabilities();
-}
-
-QString DesktopNotificationSink::escapeBodyMarkup(const QString &text) {
+// Process names and command texts are user data: they must show literally, never as markup.
+QString escapeBodyMarkup(const QString &text)
+{
     QString escaped;
     escaped.reserve(text.size());
     for (const QChar c : text) {
@@ -74,7 +42,45 @@ QString DesktopNotificationSink::escapeBodyMarkup(const QString &text) {
     return escaped;
 }
 
-void DesktopNotificationSink::askCapabilities() {
+} // namespace
+
+DesktopNotificationSink::DesktopNotificationSink(QString applicationId, const QDBusConnection &connection,
+                                                 QObject *parent)
+    : QObject(parent)
+    , m_applicationId(std::move(applicationId))
+    , m_proxy(std::make_unique<OrgFreedesktopNotificationsInterface>(serviceName, objectPath, connection))
+{
+    m_proxy->setTimeout(callTimeoutMs);
+    // A new or restarted server may read markup differently: ask again before the next post.
+    auto *watcher =
+        new QDBusServiceWatcher(serviceName, connection, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
+        if (m_server == Server::Available)
+            m_server = Server::Unknown;
+    });
+}
+
+DesktopNotificationSink::~DesktopNotificationSink() = default;
+
+void DesktopNotificationSink::requestAuthorization(std::function<void(bool granted)> answer)
+{
+    m_answers.append(std::move(answer));
+    askCapabilities();
+}
+
+void DesktopNotificationSink::post(const QString &title, const QString &body)
+{
+    if (m_server == Server::Available && !m_asking) {
+        send(title, body);
+        return;
+    }
+    if (m_waiting.size() < maxWaiting)
+        m_waiting.append({title, body});
+    askCapabilities();
+}
+
+void DesktopNotificationSink::askCapabilities()
+{
     if (m_asking)
         return;
     m_asking = true;
@@ -88,7 +94,8 @@ void DesktopNotificationSink::askCapabilities() {
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &DesktopNotificationSink::capabilitiesArrived);
 }
 
-void DesktopNotificationSink::capabilitiesArrived(QDBusPendingCallWatcher *watcher) {
+void DesktopNotificationSink::capabilitiesArrived(QDBusPendingCallWatcher *watcher)
+{
     watcher->deleteLater();
     const QDBusPendingReply<QStringList> reply = *watcher;
     if (reply.isError()) {
@@ -101,7 +108,8 @@ void DesktopNotificationSink::capabilitiesArrived(QDBusPendingCallWatcher *watch
     settle(true);
 }
 
-void DesktopNotificationSink::settle(bool available) {
+void DesktopNotificationSink::settle(bool available)
+{
     m_asking = false;
     m_server = available ? Server::Available : Server::Missing;
     const QList<Waiting> waiting = std::exchange(m_waiting, {});
@@ -114,7 +122,8 @@ void DesktopNotificationSink::settle(bool available) {
         answer(available);
 }
 
-void DesktopNotificationSink::send(const QString &title, const QString &body) {
+void DesktopNotificationSink::send(const QString &title, const QString &body)
+{
     // replaces_id 0: every post is a notification of its own. The reply (its id) is not needed.
     m_proxy->Notify(u"Vigila"_s, 0, m_applicationId, title, m_bodyMarkup ? escapeBodyMarkup(body) : body, {},
                     {{u"desktop-entry"_s, m_applicationId}}, -1);

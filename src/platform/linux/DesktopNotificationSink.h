@@ -30,9 +30,6 @@ public:
     void requestAuthorization(std::function<void(bool granted)> answer) override;
     void post(const QString &title, const QString &body) override;
 
-    // Escapes the characters the servers' body markup gives a meaning to.
-    static QString escapeBodyMarkup(const QString &text);
-
 private:
     enum class Server { Unknown, Available, Missing };
 

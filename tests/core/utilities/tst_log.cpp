@@ -23,7 +23,8 @@ QtMessageHandler previousHandler = nullptr;
 
 using Writer = void (*)(const QString &);
 
-void capture(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+void capture(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
     QMutexLocker locker(&recordsMutex);
     records.append({type, QString::fromUtf8(context.category), message});
 }
@@ -36,7 +37,8 @@ class TestLog : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         records.clear();
         QLoggingCategory::setFilterRules(u"app.debug=true"_s);
         previousHandler = qInstallMessageHandler(capture);
@@ -44,7 +46,8 @@ private slots:
 
     void cleanup() { qInstallMessageHandler(previousHandler); }
 
-    void levels_data() {
+    void levels_data()
+    {
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<QtMsgType>("type");
         QTest::addColumn<QString>("message");
@@ -60,7 +63,8 @@ private slots:
         QTest::newRow("line break") << Writer(&Log::info) << QtInfoMsg << u"make build\nExit code 2"_s;
     }
 
-    void levels() {
+    void levels()
+    {
         QFETCH(Writer, writer);
         QFETCH(QtMsgType, type);
         QFETCH(QString, message);
@@ -71,7 +75,8 @@ private slots:
         QCOMPARE(records.first().message, message);
     }
 
-    void oneRecordPerMessageFromManyThreads() {
+    void oneRecordPerMessageFromManyThreads()
+    {
         constexpr int threads = 4;
         constexpr int perThread = 200;
         std::vector<std::thread> writers;

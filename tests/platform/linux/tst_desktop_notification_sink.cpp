@@ -27,13 +27,15 @@ struct Notification {
     int timeout = 0;
 };
 
-QList<DBusMockService::MethodCall> callsNamed(const DBusMockService &server, const QString &method) {
+QList<DBusMockService::MethodCall> callsNamed(const DBusMockService &server, const QString &method)
+{
     QList<DBusMockService::MethodCall> calls = server.methodCalls(objectPath);
     calls.removeIf([&](const DBusMockService::MethodCall &call) { return call.method != method; });
     return calls;
 }
 
-QList<Notification> notifications(const DBusMockService &server) {
+QList<Notification> notifications(const DBusMockService &server)
+{
     QList<Notification> result;
     for (const DBusMockService::MethodCall &call : callsNamed(server, u"Notify"_s)) {
         if (call.args.size() != 8)
@@ -52,7 +54,8 @@ QList<Notification> notifications(const DBusMockService &server) {
 class TestDesktopNotificationSink : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<DBusMockService> startServer(const QString &capabilities) {
+    std::unique_ptr<DBusMockService> startServer(const QString &capabilities)
+    {
         QString error;
         auto server = DBusMockService::start(u"notification_daemon"_s, Bus::Session, serviceName,
                                              {{u"capabilities"_s, capabilities}}, &error);
@@ -62,7 +65,8 @@ class TestDesktopNotificationSink : public QObject {
     }
 
 private slots:
-    void notifyArguments_data() {
+    void notifyArguments_data()
+    {
         QTest::addColumn<QString>("capabilities");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("body");
@@ -79,7 +83,8 @@ private slots:
             << u"body-markup"_s << u"<Tom & Jerry>"_s << u"ok"_s << u"ok"_s;
     }
 
-    void notifyArguments() {
+    void notifyArguments()
+    {
         QFETCH(QString, capabilities);
         QFETCH(QString, title);
         QFETCH(QString, body);
@@ -105,7 +110,8 @@ private slots:
         QCOMPARE(shown.timeout, -1);
     }
 
-    void postsBeforeTheAnswerWaitForIt() {
+    void postsBeforeTheAnswerWaitForIt()
+    {
         auto server = startServer(u"body body-markup"_s);
         QVERIFY(server);
         DesktopNotificationSink sink(appId);
@@ -125,7 +131,8 @@ private slots:
         QCOMPARE(callsNamed(*server, u"GetCapabilities"_s).size(), 1); // known now: not asked again
     }
 
-    void noServerDropsPostsUntilOneAppears() {
+    void noServerDropsPostsUntilOneAppears()
+    {
         DesktopNotificationSink sink(appId);
         std::optional<bool> granted;
         QElapsedTimer timer;
@@ -144,7 +151,8 @@ private slots:
         QCOMPARE(notifications(*server).first().summary, u"Keep-awake ended"_s);
     }
 
-    void hungServerDoesNotBlock() {
+    void hungServerDoesNotBlock()
+    {
         auto server = startServer(u"body"_s);
         QVERIFY(server);
         QCOMPARE(::kill(static_cast<pid_t>(server->pid()), SIGSTOP), 0);
@@ -165,7 +173,8 @@ private slots:
         QVERIFY(notifications(*server).isEmpty()); // given up, not delivered late
     }
 
-    void noBusAtAll() {
+    void noBusAtAll()
+    {
         const QDBusConnection nowhere =
             QDBusConnection::connectToBus(u"unix:path=/nonexistent/vigila-test-bus"_s, u"nowhere"_s);
         QVERIFY(!nowhere.isConnected());
@@ -185,7 +194,8 @@ private slots:
         QDBusConnection::disconnectFromBus(u"nowhere"_s);
     }
 
-    void restartedServerIsAskedAgain() {
+    void restartedServerIsAskedAgain()
+    {
         auto server = startServer(u"body-markup"_s);
         QVERIFY(server);
         DesktopNotificationSink sink(appId);
@@ -200,22 +210,6 @@ private slots:
         sink.post(u"Battery warning"_s, u"<5%"_s);
         QTRY_COMPARE(notifications(*server).size(), 1);
         QCOMPARE(notifications(*server).first().body, u"<5%"_s);
-    }
-
-    void escapeBodyMarkup_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("escaped");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("plain") << u"make build"_s << u"make build"_s;
-        QTest::newRow("all three") << u"a<b>&c"_s << u"a&lt;b&gt;&amp;c"_s;
-        QTest::newRow("quotes kept") << u"'x' \"y\" \u201Cz\u201D"_s << u"'x' \"y\" \u201Cz\u201D"_s;
-        QTest::newRow("entity") << u"&lt;"_s << u"&amp;lt;"_s;
-    }
-
-    void escapeBodyMarkup() {
-        QFETCH(QString, text);
-        QFETCH(QString, escaped);
-        QCOMPARE(DesktopNotificationSink::escapeBodyMarkup(text), escaped);
     }
 };
 
