@@ -1,0 +1,104 @@
+#include "NotificationManager.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool ask(const std::function<bool()> &question)
+{
+    return !question || question();
+}
+
+} // namespace
+
+QString NotificationManager::productionApplicationId()
+{
+    return u"com.quillmere.vigila"_s;
+}
+
+NotificationManager::NotificationManager(std::shared_ptr<NotificationSink> sink, QString applicationId,
+                                         QObject *parent)
+    : QObject(parent)
+    , m_sink(std::move(sink))
+    , m_applicationId(std::move(applicationId))
+{
+}
+
+void NotificationManager::requestAuthorizationIfNeeded()
+{
+    if (m_didRequest)
+        return;
+    m_didRequest = true;
+    if (m_applicationId.isEmpty() || !m_sink)
+        return;
+    QPointer<NotificationManager> self(this);
+    m_sink->requestAuthorization([self](bool granted) {
+        // The answer may come from another thread: record it on the main thread, if we still exist.
+        if (QCoreApplication *app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app,
+                [self, granted] {
+                    if (self)
+                        self->m_authorized = granted;
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void NotificationManager::sessionStarted(const QString &label)
+{
+    post(u"Keep-awake started"_s, label);
+}
+
+void NotificationManager::sessionEnded(const QString &label)
+{
+    post(u"Keep-awake ended"_s, label);
+}
+
+void NotificationManager::batteryWarning(const QString &reason)
+{
+    post(u"Battery warning"_s, reason);
+}
+
+void NotificationManager::assertionFailed()
+{
+    post(u"Vigila error"_s, u"Could not create keep-awake assertion."_s);
+}
+
+void NotificationManager::processWatchActivated(const QString &ruleName)
+{
+    if (ask(quietProcessWatch))
+        return;
+    post(u"Process watch active"_s, u"Keeping awake while \u201C"_s + ruleName + u"\u201D runs."_s);
+}
+
+void NotificationManager::processWatchReleased(const QString &ruleName)
+{
+    if (ask(quietProcessWatch))
+        return;
+    post(u"Process watch released"_s, u"\u201C"_s + ruleName + u"\u201D is no longer running."_s);
+}
+
+void NotificationManager::commandFinished(const QString &text, std::optional<int> exitCode)
+{
+    if (!exitCode) {
+        post(u"Command cancelled"_s, text);
+        return;
+    }
+    const QString body = text + u"\nExit code "_s + QString::number(*exitCode);
+    post(*exitCode == 0 ? u"Command finished"_s : u"Command failed"_s, body);
+}
+
+void NotificationManager::post(const QString &title, const QString &body)
+{
+    if (!ask(isEnabled))
+        return;
+    if (m_applicationId.isEmpty() || !m_sink)
+        return;
+    requestAuthorizationIfNeeded();
+    m_sink->post(title, body);
+}
