@@ -8,13 +8,15 @@ public:
     std::optional<QList<QVariantMap>> descriptions;
     int reads = 0;
 
-    std::optional<QList<QVariantMap>> sourceDescriptions() override {
+    std::optional<QList<QVariantMap>> sourceDescriptions() override
+    {
         ++reads;
         return descriptions;
     }
 
     // One description with the given members; an invalid QVariant leaves that member out.
-    static QVariantMap source(const QVariant &current, const QVariant &maximum, const QVariant &state) {
+    static QVariantMap source(const QVariant &current, const QVariant &maximum, const QVariant &state)
+    {
         QVariantMap description;
         if (current.isValid())
             description.insert(PowerSourceKeys::currentCapacity, current);

@@ -5,18 +5,21 @@
 
 using namespace Qt::StringLiterals;
 
-FakePowerSupplyTree::FakePowerSupplyTree() {
+FakePowerSupplyTree::FakePowerSupplyTree()
+{
     if (m_dir.isValid()) {
         QDir(m_dir.path()).mkpath(u"class/power_supply"_s);
         QDir(m_dir.path()).mkpath(u"devices"_s);
     }
 }
 
-QString FakePowerSupplyTree::root() const {
+QString FakePowerSupplyTree::root() const
+{
     return m_dir.filePath(u"class/power_supply"_s);
 }
 
-bool FakePowerSupplyTree::add(const QString &name, const QMap<QString, QString> &attributes) {
+bool FakePowerSupplyTree::add(const QString &name, const QMap<QString, QString> &attributes)
+{
     const QString device = m_dir.filePath(u"devices/"_s + name);
     if (!QDir().mkpath(device))
         return false;

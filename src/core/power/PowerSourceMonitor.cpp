@@ -10,7 +10,8 @@ using namespace PowerSourceKeys;
 namespace {
 
 // Only true integers count: a number that arrives as text or as a floating-point value does not.
-std::optional<double> integerValue(const QVariant &value) {
+std::optional<double> integerValue(const QVariant &value)
+{
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -23,7 +24,8 @@ std::optional<double> integerValue(const QVariant &value) {
     }
 }
 
-std::optional<int> percentageOf(const QVariantMap &description) {
+std::optional<int> percentageOf(const QVariantMap &description)
+{
     const auto current = integerValue(description.value(currentCapacity));
     const auto maximum = integerValue(description.value(maxCapacity));
     if (!current || !maximum || *maximum <= 0)
@@ -36,7 +38,8 @@ std::optional<int> percentageOf(const QVariantMap &description) {
     return static_cast<int>(percent);
 }
 
-int intervalMilliseconds(double seconds) {
+int intervalMilliseconds(double seconds)
+{
     const double ms = std::round(seconds * 1000.0);
     // A zero or negative interval would spin the event loop; an unusable one never fires.
     if (std::isnan(ms) || ms >= double(INT_MAX))
@@ -50,9 +53,12 @@ PowerSourceMonitor::PowerSourceMonitor(std::shared_ptr<PowerSourceProviding> pro
                                        QObject *parent)
     : QObject(parent)
     , m_provider(std::move(provider))
-    , m_pollInterval(pollInterval) {}
+    , m_pollInterval(pollInterval)
+{
+}
 
-void PowerSourceMonitor::start() {
+void PowerSourceMonitor::start()
+{
     refresh();
     stop();
     // The timer is our child: once the monitor is gone its firings cannot reach it. A coarse
@@ -64,22 +70,26 @@ void PowerSourceMonitor::start() {
     m_timer->start();
 }
 
-void PowerSourceMonitor::stop() {
+void PowerSourceMonitor::stop()
+{
     delete m_timer;
     m_timer = nullptr;
 }
 
-void PowerSourceMonitor::refresh() {
+void PowerSourceMonitor::refresh()
+{
     setState(readPowerState(m_provider.get()));
 }
 
-PowerState PowerSourceMonitor::readPowerState(PowerSourceProviding *provider) {
+PowerState PowerSourceMonitor::readPowerState(PowerSourceProviding *provider)
+{
     if (!provider)
         return {};
     return readPowerState(provider->sourceDescriptions());
 }
 
-PowerState PowerSourceMonitor::readPowerState(const std::optional<QList<QVariantMap>> &descriptions) {
+PowerState PowerSourceMonitor::readPowerState(const std::optional<QList<QVariantMap>> &descriptions)
+{
     if (!descriptions || descriptions->isEmpty())
         return {};
     const QVariantMap &first = descriptions->first();
@@ -97,7 +107,8 @@ PowerState PowerSourceMonitor::readPowerState(const std::optional<QList<QVariant
     return state;
 }
 
-void PowerSourceMonitor::setState(const PowerState &state) {
+void PowerSourceMonitor::setState(const PowerState &state)
+{
     m_state = state;
     emit stateChanged();
 }

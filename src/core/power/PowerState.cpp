@@ -2,7 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
-QString rawValue(PowerState::Source source) {
+QString rawValue(PowerState::Source source)
+{
     switch (source) {
     case PowerState::Source::Ac:
         return u"ac"_s;
@@ -15,7 +16,8 @@ QString rawValue(PowerState::Source source) {
     return {};
 }
 
-template <> std::optional<PowerState::Source> fromRawValue<PowerState::Source>(QStringView text) {
+template <> std::optional<PowerState::Source> fromRawValue<PowerState::Source>(QStringView text)
+{
     for (const auto source :
          {PowerState::Source::Ac, PowerState::Source::Battery, PowerState::Source::Unknown}) {
         if (text == rawValue(source))

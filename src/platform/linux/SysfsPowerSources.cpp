@@ -11,7 +11,8 @@ using namespace PowerSourceKeys;
 namespace {
 
 // Attribute files are a line of text; some drivers fail reads of attributes they cannot answer.
-std::optional<QString> attribute(const QDir &supply, const QString &name) {
+std::optional<QString> attribute(const QDir &supply, const QString &name)
+{
     QFile file(supply.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -21,7 +22,8 @@ std::optional<QString> attribute(const QDir &supply, const QString &name) {
     return QString::fromUtf8(bytes).trimmed();
 }
 
-std::optional<qlonglong> integerAttribute(const QDir &supply, const QString &name) {
+std::optional<qlonglong> integerAttribute(const QDir &supply, const QString &name)
+{
     const auto text = attribute(supply, name);
     if (!text)
         return std::nullopt;
@@ -31,7 +33,8 @@ std::optional<qlonglong> integerAttribute(const QDir &supply, const QString &nam
 }
 
 // A now/full pair from one family of attributes (energy in µWh or charge in µAh), never mixed.
-bool insertPair(QVariantMap &description, const QDir &supply, const QString &now, const QString &full) {
+bool insertPair(QVariantMap &description, const QDir &supply, const QString &now, const QString &full)
+{
     const auto current = integerAttribute(supply, now);
     const auto maximum = integerAttribute(supply, full);
     if (!current || !maximum || *maximum <= 0)
@@ -41,7 +44,8 @@ bool insertPair(QVariantMap &description, const QDir &supply, const QString &now
     return true;
 }
 
-QVariantMap capacityOf(const QDir &battery) {
+QVariantMap capacityOf(const QDir &battery)
+{
     QVariantMap description;
     if (const auto capacity = integerAttribute(battery, u"capacity"_s)) {
         description.insert(currentCapacity, *capacity);
@@ -56,13 +60,17 @@ QVariantMap capacityOf(const QDir &battery) {
 } // namespace
 
 SysfsPowerSources::SysfsPowerSources(QString root)
-    : m_root(std::move(root)) {}
+    : m_root(std::move(root))
+{
+}
 
-QString SysfsPowerSources::defaultRoot() {
+QString SysfsPowerSources::defaultRoot()
+{
     return u"/sys/class/power_supply"_s;
 }
 
-std::optional<QList<QVariantMap>> SysfsPowerSources::sourceDescriptions() {
+std::optional<QList<QVariantMap>> SysfsPowerSources::sourceDescriptions()
+{
     const QDir root(m_root);
     if (!root.exists())
         return std::nullopt;

@@ -17,9 +17,12 @@ constexpr uint deviceTypeBattery = 2;
 } // namespace
 
 UPowerPowerSources::UPowerPowerSources(QDBusConnection bus)
-    : m_bus(std::move(bus)) {}
+    : m_bus(std::move(bus))
+{
+}
 
-std::optional<QList<QVariantMap>> UPowerPowerSources::sourceDescriptions() {
+std::optional<QList<QVariantMap>> UPowerPowerSources::sourceDescriptions()
+{
     if (!m_bus.isConnected())
         return std::nullopt;
     const QString service = u"org.freedesktop.UPower"_s;

@@ -16,11 +16,13 @@ const BatterySettings everything{true, true, true, 15, 25};
 const BatterySettings autoStop{true, false, true, 15, 25};
 const BatterySettings allOff{false, false, false, 15, 25};
 
-BatteryDecision warn(const char *reason) {
+BatteryDecision warn(const char *reason)
+{
     return BatteryDecision::warn(QString::fromUtf8(reason));
 }
 
-BatteryDecision stop(const char *reason) {
+BatteryDecision stop(const char *reason)
+{
     return BatteryDecision::stop(QString::fromUtf8(reason));
 }
 
@@ -32,7 +34,8 @@ class TestBatteryGuard : public QObject {
     Q_OBJECT
 
 private slots:
-    void decisionsCompareCaseAndReason() {
+    void decisionsCompareCaseAndReason()
+    {
         QCOMPARE(BatteryDecision::ok(), BatteryDecision::ok());
         QCOMPARE(warn("a"), warn("a"));
         QVERIFY(warn("a") != stop("a"));
@@ -40,7 +43,8 @@ private slots:
         QVERIFY(BatteryDecision::ok() != warn(""));
     }
 
-    void decide_data() {
+    void decide_data()
+    {
         QTest::addColumn<PowerState>("state");
         QTest::addColumn<BatterySettings>("settings");
         QTest::addColumn<BatteryDecision>("expected");
@@ -71,7 +75,8 @@ private slots:
         // clang-format on
     }
 
-    void decide() {
+    void decide()
+    {
         QFETCH(PowerState, state);
         QFETCH(BatterySettings, settings);
         QFETCH(BatteryDecision, expected);

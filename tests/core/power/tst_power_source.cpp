@@ -18,7 +18,8 @@ const QVariant none;
 const QVariant onBattery = u"Battery Power"_s;
 const QVariant onAc = u"AC Power"_s;
 
-QVariantMap source(const QVariant &current, const QVariant &maximum, const QVariant &state = none) {
+QVariantMap source(const QVariant &current, const QVariant &maximum, const QVariant &state = none)
+{
     return FakePowerSources::source(current, maximum, state);
 }
 
@@ -33,13 +34,15 @@ class TestPowerSource : public QObject {
     QList<QTimer *> timers() const { return monitor->findChildren<QTimer *>(); }
 
 private slots:
-    void init() {
+    void init()
+    {
         provider = std::make_shared<FakePowerSources>();
         provider->descriptions = QList{source(50, 100, onBattery)};
         monitor = std::make_unique<PowerSourceMonitor>(provider, 10.0);
     }
 
-    void stateVocabulary() {
+    void stateVocabulary()
+    {
         QCOMPARE(PowerState(), (PowerState{Source::Unknown, std::nullopt}));
         QVERIFY(!PowerState().hasBattery());
         QVERIFY(!PowerState().isOnBattery());
@@ -56,7 +59,8 @@ private slots:
         QCOMPARE(fromRawValue<Source>(u"AC"), std::nullopt);
     }
 
-    void readPowerState_data() {
+    void readPowerState_data()
+    {
         QTest::addColumn<bool>("snapshot");
         QTest::addColumn<QList<QVariantMap>>("descriptions");
         QTest::addColumn<PowerState>("expected");
@@ -94,7 +98,8 @@ private slots:
         // clang-format on
     }
 
-    void readPowerState() {
+    void readPowerState()
+    {
         QFETCH(bool, snapshot);
         QFETCH(QList<QVariantMap>, descriptions);
         QFETCH(PowerState, expected);
@@ -102,7 +107,8 @@ private slots:
         QCOMPARE(PowerSourceMonitor::readPowerState(input), expected);
     }
 
-    void nothingIsReadBeforeStart() {
+    void nothingIsReadBeforeStart()
+    {
         QCOMPARE(monitor->state(), PowerState());
         QCOMPARE(provider->reads, 0);
         QVERIFY(!monitor->isRunning());
@@ -111,7 +117,8 @@ private slots:
                  PowerState());
     }
 
-    void startReadsAtOnceAndArmsOneCoarseTimer() {
+    void startReadsAtOnceAndArmsOneCoarseTimer()
+    {
         QSignalSpy changed(monitor.get(), &PowerSourceMonitor::stateChanged);
         monitor->start();
         QCOMPARE(provider->reads, 1);
@@ -125,7 +132,8 @@ private slots:
         QVERIFY(!timers().first()->isSingleShot());
     }
 
-    void restartingKeepsExactlyOneTimer() {
+    void restartingKeepsExactlyOneTimer()
+    {
         monitor->start();
         monitor->stop();
         QVERIFY(!monitor->isRunning());
@@ -141,7 +149,8 @@ private slots:
         QVERIFY(timers().isEmpty());
     }
 
-    void refreshPublishesEvenWhenUnchanged() {
+    void refreshPublishesEvenWhenUnchanged()
+    {
         QSignalSpy changed(monitor.get(), &PowerSourceMonitor::stateChanged);
         monitor->refresh();
         monitor->refresh();
@@ -154,7 +163,8 @@ private slots:
         QCOMPARE(monitor->state(), PowerState());
     }
 
-    void pollingPicksUpChanges() {
+    void pollingPicksUpChanges()
+    {
         monitor = std::make_unique<PowerSourceMonitor>(provider, 0.01);
         monitor->start();
         provider->descriptions = QList{source(99, 100, onAc)};
@@ -162,7 +172,8 @@ private slots:
         QTRY_VERIFY(provider->reads >= 3);
     }
 
-    void pollIntervalBecomesAUsableTimerInterval_data() {
+    void pollIntervalBecomesAUsableTimerInterval_data()
+    {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<int>("milliseconds");
         QTest::newRow("ten seconds") << 10.0 << 10'000;
@@ -174,7 +185,8 @@ private slots:
         QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << INT_MAX;
     }
 
-    void pollIntervalBecomesAUsableTimerInterval() {
+    void pollIntervalBecomesAUsableTimerInterval()
+    {
         QFETCH(double, seconds);
         QFETCH(int, milliseconds);
         monitor = std::make_unique<PowerSourceMonitor>(provider, seconds);

@@ -14,7 +14,8 @@ Q_DECLARE_METATYPE(Tree)
 
 namespace {
 
-QVariantMap description(const QVariant &current, const QVariant &maximum, const QString &state) {
+QVariantMap description(const QVariant &current, const QVariant &maximum, const QString &state)
+{
     QVariantMap result{{PowerSourceKeys::powerSourceState, state}};
     if (current.isValid()) {
         result.insert(PowerSourceKeys::currentCapacity, current);
@@ -28,7 +29,8 @@ const QString onAc = u"AC Power"_s;
 const QVariant none;
 
 // Members compare by value whatever integer type carried them (int for 100, qlonglong from files).
-bool sameDescriptions(const QList<QVariantMap> &actual, const QList<QVariantMap> &expected) {
+bool sameDescriptions(const QList<QVariantMap> &actual, const QList<QVariantMap> &expected)
+{
     if (actual.size() != expected.size())
         return false;
     for (qsizetype i = 0; i < actual.size(); ++i) {
@@ -50,7 +52,8 @@ class TestSysfsPowerSources : public QObject {
     Q_OBJECT
 
 private slots:
-    void trees_data() {
+    void trees_data()
+    {
         QTest::addColumn<Tree>("tree");
         QTest::addColumn<QList<QVariantMap>>("descriptions");
         QTest::addColumn<PowerState>("state");
@@ -132,7 +135,8 @@ private slots:
         // clang-format on
     }
 
-    void trees() {
+    void trees()
+    {
         QFETCH(Tree, tree);
         QFETCH(QList<QVariantMap>, descriptions);
         QFETCH(PowerState, state);
@@ -151,7 +155,8 @@ private slots:
         QCOMPARE(PowerSourceMonitor::readPowerState(actual), state);
     }
 
-    void missingDirectoryGivesNoSnapshot() {
+    void missingDirectoryGivesNoSnapshot()
+    {
         FakePowerSupplyTree fake;
         SysfsPowerSources sources(fake.root() + u"/absent"_s);
         QCOMPARE(sources.sourceDescriptions().has_value(), false);

@@ -35,7 +35,8 @@ class TestUPowerPowerSources : public QObject {
     std::unique_ptr<DBusMockService> upower;
 
     bool callMock(const QString &path, const QString &interface, const QString &method,
-                  const QVariantList &args) {
+                  const QVariantList &args)
+    {
         QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
         message.setArguments(args);
         const QDBusMessage reply = QDBusConnection::systemBus().call(message, QDBus::Block, 5000);
@@ -44,12 +45,14 @@ class TestUPowerPowerSources : public QObject {
         return reply.type() == QDBusMessage::ReplyMessage;
     }
 
-    bool setOnBattery(bool onBattery) {
+    bool setOnBattery(bool onBattery)
+    {
         return callMock(daemonPath, u"org.freedesktop.DBus.Properties"_s, u"Set"_s,
                         {service, u"OnBattery"_s, QVariant::fromValue(QDBusVariant(onBattery))});
     }
 
-    bool setupDisplayDevice(uint type, double percentage, bool present) {
+    bool setupDisplayDevice(uint type, double percentage, bool present)
+    {
         // type, state, percentage, energy, energy full, energy rate, time to empty, time to full,
         // present, icon name, warning level
         return callMock(
@@ -57,8 +60,12 @@ class TestUPowerPowerSources : public QObject {
             {type, 2u, percentage, 0.0, 0.0, 0.0, qlonglong(0), qlonglong(0), present, QString(), 1u});
     }
 
-    // A fresh mock: the previous one gives up the name first.
-    bool startUPower(const QVariantMap &parameters) {
+    // A fresh mock. The previous one must have left the bus first, or the new one would be taken
+    // for up while the old name is still being released.
+    bool startUPower(const QVariantMap &parameters)
+    {
+        if (upower)
+            upower->stop();
         upower.reset();
         QString error;
         upower =
@@ -68,26 +75,30 @@ class TestUPowerPowerSources : public QObject {
         return upower != nullptr;
     }
 
-    PowerState linuxReading() const {
+    PowerState linuxReading() const
+    {
         LinuxPowerSources sources(QDBusConnection::systemBus(), tree.root());
         return PowerSourceMonitor::readPowerState(&sources);
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(QDBusConnection::systemBus().isConnected());
         QVERIFY(tree.isValid());
         QVERIFY(tree.add(u"AC"_s, {{u"type"_s, u"Mains"_s}, {u"online"_s, u"0"_s}}));
         QVERIFY(tree.add(u"BAT0"_s, {{u"type"_s, u"Battery"_s}, {u"capacity"_s, u"40"_s}}));
     }
 
-    void withoutUPowerSysfsAnswers() {
+    void withoutUPowerSysfsAnswers()
+    {
         UPowerPowerSources sources(QDBusConnection::systemBus());
         QCOMPARE(sources.sourceDescriptions().has_value(), false);
         QCOMPARE(linuxReading(), (PowerState{Source::Battery, 40}));
     }
 
-    void displayDevice_data() {
+    void displayDevice_data()
+    {
         QTest::addColumn<bool>("onBattery");
         QTest::addColumn<uint>("type");
         QTest::addColumn<bool>("present");
@@ -106,7 +117,8 @@ private slots:
         QTest::newRow("a UPS is not a battery") << true << typeUps << true << 30.0 << PowerState{};
     }
 
-    void displayDevice() {
+    void displayDevice()
+    {
         QFETCH(bool, onBattery);
         QFETCH(uint, type);
         QFETCH(bool, present);
@@ -131,14 +143,16 @@ private slots:
         QCOMPARE(linuxReading(), expected);
     }
 
-    void defaultDisplayDeviceMeansNoBattery() {
+    void defaultDisplayDeviceMeansNoBattery()
+    {
         QVERIFY(startUPower({{u"OnBattery"_s, true}}));
         UPowerPowerSources sources(QDBusConnection::systemBus());
         QCOMPARE(sources.sourceDescriptions(), QList<QVariantMap>{});
         QCOMPARE(linuxReading(), PowerState());
     }
 
-    void withoutDisplayDeviceSysfsAnswers() {
+    void withoutDisplayDeviceSysfsAnswers()
+    {
         QVERIFY(upower);
         QVERIFY(callMock(daemonPath, u"org.freedesktop.DBus.Mock"_s, u"RemoveObject"_s, {displayPath}));
         UPowerPowerSources sources(QDBusConnection::systemBus());
@@ -146,7 +160,8 @@ private slots:
         QCOMPARE(linuxReading(), (PowerState{Source::Battery, 40}));
     }
 
-    void hungUPowerTimesOutToSysfs() {
+    void hungUPowerTimesOutToSysfs()
+    {
         QVERIFY(startUPower({}));
         QVERIFY(setupDisplayDevice(typeBattery, 90.0, true));
 
