@@ -27,8 +27,9 @@ std::optional<QList<QVariantMap>> UPowerPowerSources::sourceDescriptions()
         return std::nullopt;
     const QString service = u"org.freedesktop.UPower"_s;
 
-    // Fresh proxies for every read: a successful property read does not clear a proxy's
-    // lastError, so one error check after the reads covers all of them.
+    // Fresh proxies for every read, since a proxy keeps its last error through later successful
+    // reads. The first failed read ends the attempt: a hung service costs one timeout, not one
+    // per property.
     UPowerProxy daemon(service, u"/org/freedesktop/UPower"_s, m_bus);
     if (!daemon.isValid())
         return std::nullopt;
@@ -37,10 +38,15 @@ std::optional<QList<QVariantMap>> UPowerPowerSources::sourceDescriptions()
     if (daemon.lastError().isValid())
         return std::nullopt;
 
+    // Without a display device (UPower before 0.99) UPower has no answer for us.
     UPowerDeviceProxy display(service, u"/org/freedesktop/UPower/devices/DisplayDevice"_s, m_bus);
     display.setTimeout(callTimeoutMs);
     const uint type = display.type();
+    if (display.lastError().isValid())
+        return std::nullopt;
     const bool present = display.isPresent();
+    if (display.lastError().isValid())
+        return std::nullopt;
     const double percentage = display.percentage();
     if (display.lastError().isValid())
         return std::nullopt;
