@@ -68,7 +68,6 @@ private slots:
         QTest::newRow("high charge warns plainly") << battery(80) << defaults << warn("Running on battery power.");
         QTest::newRow("defaults at 30%") << battery(30) << defaults << warn("Running on battery power.");
         QTest::newRow("defaults at warning threshold") << battery(25) << defaults << warn("Running on battery at 25%.");
-        QTest::newRow("defaults near empty") << battery(1) << defaults << warn("Running on battery at 1%.");
         QTest::newRow("above 100%") << battery(105) << BatterySettings{true, false, false, 15, 100} << warn("Running on battery power.");
         QTest::newRow("warning threshold 100") << battery(100) << BatterySettings{true, false, false, 15, 100} << warn("Running on battery at 100%.");
         QTest::newRow("every option off") << battery(10) << allOff << BatteryDecision::ok();

@@ -70,7 +70,6 @@ private slots:
         QTest::newRow("half full on battery") << true << QList{source(50, 100, onBattery)} << PowerState{Source::Battery, 50};
         QTest::newRow("2 of 3 is 67") << true << QList{source(2, 3, onAc)} << PowerState{Source::Ac, 67};
         QTest::newRow("1 of 8 rounds half up to 13") << true << QList{source(1, 8, onBattery)} << PowerState{Source::Battery, 13};
-        QTest::newRow("3 of 8 rounds half up to 38") << true << QList{source(3, 8, onBattery)} << PowerState{Source::Battery, 38};
         QTest::newRow("halves round away from zero") << true << QList{source(-1, 8, onBattery)} << PowerState{Source::Battery, -13};
         QTest::newRow("above maximum is not clamped") << true << QList{source(105, 100, onAc)} << PowerState{Source::Ac, 105};
         QTest::newRow("64-bit capacities") << true << QList{source(qlonglong(40'000'000), qlonglong(50'000'000), onBattery)} << PowerState{Source::Battery, 80};

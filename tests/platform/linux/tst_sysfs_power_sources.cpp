@@ -46,6 +46,18 @@ bool sameDescriptions(const QList<QVariantMap> &actual, const QList<QVariantMap>
     return true;
 }
 
+QString describe(const QList<QVariantMap> &descriptions)
+{
+    QStringList lines;
+    for (const QVariantMap &description : descriptions) {
+        QStringList members;
+        for (auto it = description.cbegin(); it != description.cend(); ++it)
+            members << it.key() + u": "_s + it.value().toString();
+        lines << members.join(u", "_s);
+    }
+    return u"got %1 descriptions: [%2]"_s.arg(descriptions.size()).arg(lines.join(u"] ["_s));
+}
+
 } // namespace
 
 class TestSysfsPowerSources : public QObject {
@@ -149,9 +161,7 @@ private slots:
         SysfsPowerSources sources(fake.root());
         const auto actual = sources.sourceDescriptions();
         QVERIFY(actual.has_value());
-        if (!sameDescriptions(*actual, descriptions))
-            QFAIL(qPrintable(u"got %1 descriptions: %2"_s.arg(actual->size())
-                                 .arg(QString::fromUtf8(QTest::toString(QVariant::fromValue(*actual))))));
+        QVERIFY2(sameDescriptions(*actual, descriptions), qPrintable(describe(*actual)));
         QCOMPARE(PowerSourceMonitor::readPowerState(actual), state);
     }
 
