@@ -74,12 +74,9 @@ std::unique_ptr<DBusMockService> DBusMockService::start(const QString &templateN
 
 DBusMockService::~DBusMockService()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    // Wait for the name to go too: a mock started right after must not find this one still on the bus.
+    if (m_process.state() != QProcess::NotRunning)
+        stop();
 }
 
 QDBusConnection DBusMockService::connection() const
