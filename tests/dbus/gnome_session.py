@@ -10,7 +10,7 @@ import dbus
 
 sys.path.insert(0, os.path.dirname(__file__))
 import inhibitions  # noqa: E402 pylint: disable=wrong-import-position
-from inhibitions import ListInhibitions, SetRefuse  # noqa: E402,F401 pylint: disable=wrong-import-position,unused-import
+from inhibitions import ListInhibitions  # noqa: E402,F401 pylint: disable=wrong-import-position,unused-import
 
 BUS_NAME = 'org.gnome.SessionManager'
 MAIN_OBJ = '/org/gnome/SessionManager'

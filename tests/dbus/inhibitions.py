@@ -1,7 +1,7 @@
 '''Shared by our inhibitor mock templates: the inhibitions a mock holds right now, listed over
-D-Bus so a test sees a release take effect, and a switch that makes Inhibit refuse.
+D-Bus so a test sees a release take effect, and the "Refuse" parameter that makes Inhibit fail.
 
-Templates import it from their own directory; dbusmock picks up the mock methods below.
+Templates import it from their own directory; dbusmock picks up the mock method below.
 '''
 
 import dbus
@@ -38,8 +38,3 @@ def remove(mock, cookie, error_name):
 def ListInhibitions(self):
     '''The live inhibitions, each a dictionary of what Inhibit received plus its cookie.'''
     return [dbus.Dictionary(fields, signature='sv') for fields in self.inhibitions.values()]
-
-
-@dbus.service.method(MOCK_IFACE, in_signature='b', out_signature='')
-def SetRefuse(self, refuse):
-    self.refuse = bool(refuse)

@@ -4,7 +4,6 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusServiceWatcher>
 #include <QProcess>
 #include <QSignalSpy>
@@ -20,6 +19,11 @@ namespace {
 const QString systemReason = u"Vigila: keep system awake"_s;
 const QString displayReason = u"Vigila: keep display awake"_s;
 const QString appId = u"com.quillmere.vigila"_s;
+
+QString reasonFor(AwakeMode mode)
+{
+    return mode == AwakeMode::System ? systemReason : displayReason;
+}
 
 struct Provider {
     QString mockTemplate; // our file under tests/dbus, or a stock dbusmock template
@@ -160,11 +164,10 @@ private slots:
             << u"screensaver"_s << AwakeMode::Display
             << QVariantMap{{u"application"_s, appId}, {u"reason"_s, displayReason}} << freedesktop;
         for (const AwakeMode mode : allAwakeModes) {
-            const QString why = mode == AwakeMode::System ? systemReason : displayReason;
             QTest::addRow("logind %s", qPrintable(rawValue(mode))) << u"logind"_s << mode
                                                                    << QVariantMap{{u"what"_s, u"idle"_s},
                                                                                   {u"who"_s, u"Vigila"_s},
-                                                                                  {u"why"_s, why},
+                                                                                  {u"why"_s, reasonFor(mode)},
                                                                                   {u"mode"_s, u"block"_s}}
                                                                    << handle;
         }
@@ -179,7 +182,7 @@ private slots:
         startMock(provider);
 
         InhibitorPowerAssertion assertion;
-        QVERIFY(assertion.activate(mode, mode == AwakeMode::System ? systemReason : displayReason));
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
         QVERIFY(assertion.isActive());
         QCOMPARE(assertion.activeMode(), mode);
         QCOMPARE(assertion.providerName(), provider);
@@ -231,7 +234,7 @@ private slots:
             startMock(it.key(), it.value().toMap());
 
         InhibitorPowerAssertion assertion;
-        QVERIFY(assertion.activate(mode, systemReason));
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
         QCOMPARE(assertion.providerName(), holder);
         for (const QString &name : running.keys())
             QCOMPARE(locks(name).size(), name == holder ? 1 : 0);
@@ -369,7 +372,7 @@ private slots:
         InhibitorPowerAssertion assertion;
         int changes = 0;
         assertion.onLockChanged = [&] { ++changes; };
-        QVERIFY(assertion.activate(mode, displayReason));
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
 
         mocks.at(provider)->stop();
         QTRY_COMPARE(changes, 1);
