@@ -1,6 +1,6 @@
 #include "DesktopNotificationSink.h"
 
-#include "NotificationsProxy.h"
+#include "notifications_proxy.h"
 #include "utilities/Log.h"
 
 #include <QDBusPendingCallWatcher>
@@ -48,7 +48,7 @@ DesktopNotificationSink::DesktopNotificationSink(QString applicationId, const QD
                                                  QObject *parent)
     : QObject(parent)
     , m_applicationId(std::move(applicationId))
-    , m_proxy(std::make_unique<OrgFreedesktopNotificationsInterface>(serviceName, objectPath, connection))
+    , m_proxy(std::make_unique<NotificationsProxy>(serviceName, objectPath, connection))
 {
     m_proxy->setTimeout(callTimeoutMs);
     // A new or restarted server may read markup differently: ask again before the next post.

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-class OrgFreedesktopNotificationsInterface;
+class NotificationsProxy;
 class QDBusPendingCallWatcher;
 
 // Shows notifications through the desktop's org.freedesktop.Notifications server. Nothing here
@@ -44,7 +44,7 @@ private:
     void send(const QString &title, const QString &body);
 
     QString m_applicationId;
-    std::unique_ptr<OrgFreedesktopNotificationsInterface> m_proxy;
+    std::unique_ptr<NotificationsProxy> m_proxy;
     Server m_server = Server::Unknown;
     bool m_asking = false;
     bool m_bodyMarkup = false;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "InhibitorProvider.h"
+#include "portal_inhibit_proxy.h"
+#include "properties_proxy.h"
+
+// The desktop portal (org.freedesktop.portal.Inhibit): works inside sandboxes and on any desktop
+// with a portal backend. The lock is a request object that lives until closed.
+class PortalInhibitor final : public InhibitorProvider {
+public:
+    PortalInhibitor();
+
+    QString name() const override;
+    bool isAvailable() override;
+    QString inhibit(AwakeMode mode, const QString &reason) override;
+    void uninhibit() override;
+    void forget() override;
+
+private:
+    PortalInhibitProxy m_proxy;
+    PropertiesProxy m_properties;
+    QString m_handle;
+};

@@ -1,0 +1,39 @@
+'''GNOME session manager mock: Inhibit/Uninhibit with cookies, IsInhibited.
+
+Parameters: "Refuse" (Inhibit raises AccessDenied).
+'''
+
+import os
+import sys
+
+import dbus
+
+sys.path.insert(0, os.path.dirname(__file__))
+import inhibitions  # noqa: E402 pylint: disable=wrong-import-position
+from inhibitions import ListInhibitions  # noqa: E402,F401 pylint: disable=wrong-import-position,unused-import
+
+BUS_NAME = 'org.gnome.SessionManager'
+MAIN_OBJ = '/org/gnome/SessionManager'
+MAIN_IFACE = 'org.gnome.SessionManager'
+SYSTEM_BUS = False
+
+
+def load(mock, parameters):
+    inhibitions.setup(mock, parameters)
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='susu', out_signature='u')
+def Inhibit(self, app_id, toplevel_xid, reason, flags):
+    inhibitions.refuse_if_asked(self)
+    return inhibitions.add(self, {'app_id': app_id, 'toplevel_xid': dbus.UInt32(toplevel_xid),
+                                  'reason': reason, 'flags': dbus.UInt32(flags)})
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='u', out_signature='')
+def Uninhibit(self, cookie):
+    inhibitions.remove(self, cookie, 'org.gnome.SessionManager.GeneralError')
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='u', out_signature='b')
+def IsInhibited(self, flags):
+    return any(int(i['flags']) & flags for i in self.inhibitions.values())

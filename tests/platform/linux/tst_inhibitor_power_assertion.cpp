@@ -1,0 +1,465 @@
+#include "DBusMockService.h"
+#include "linux/InhibitorPowerAssertion.h"
+#include "power/AssertionManager.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+using Bus = DBusMockService::Bus;
+
+namespace {
+
+const QString systemReason = u"Vigila: keep system awake"_s;
+const QString displayReason = u"Vigila: keep display awake"_s;
+const QString appId = u"com.quillmere.vigila"_s;
+
+QString reasonFor(AwakeMode mode)
+{
+    return mode == AwakeMode::System ? systemReason : displayReason;
+}
+
+struct Provider {
+    QString mockTemplate; // our file under tests/dbus, or a stock dbusmock template
+    Bus bus;
+    QString busName;
+    QString path;
+};
+
+const std::map<QString, Provider> &providers()
+{
+    static const std::map<QString, Provider> table{
+        {u"portal"_s,
+         {u"portal_inhibit.py"_s, Bus::Session, u"org.freedesktop.portal.Desktop"_s,
+          u"/org/freedesktop/portal/desktop"_s}},
+        {u"gnome-session"_s,
+         {u"gnome_session.py"_s, Bus::Session, u"org.gnome.SessionManager"_s,
+          u"/org/gnome/SessionManager"_s}},
+        {u"power-management"_s,
+         {u"power_management.py"_s, Bus::Session, u"org.freedesktop.PowerManagement"_s,
+          u"/org/freedesktop/PowerManagement/Inhibit"_s}},
+        {u"screensaver"_s,
+         {u"screen_saver.py"_s, Bus::Session, u"org.freedesktop.ScreenSaver"_s,
+          u"/org/freedesktop/ScreenSaver"_s}},
+        {u"logind"_s, {u"logind"_s, Bus::System, u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s}},
+    };
+    return table;
+}
+
+} // namespace
+
+class TestInhibitorPowerAssertion : public QObject {
+    Q_OBJECT
+
+    std::map<QString, std::unique_ptr<DBusMockService>> mocks;
+
+    DBusMockService &startMock(const QString &name, const QVariantMap &parameters = {})
+    {
+        const Provider &p = providers().at(name);
+        const QString file = p.mockTemplate.endsWith(".py"_L1)
+                                 ? DBusMockService::templateDirectory() + u'/' + p.mockTemplate
+                                 : p.mockTemplate;
+        QString error;
+        auto mock = DBusMockService::start(file, p.bus, p.busName, parameters, &error);
+        if (!mock)
+            qFatal("%s", qPrintable(error));
+        return *(mocks[name] = std::move(mock));
+    }
+
+    // The locks a mock holds right now, as dictionaries of what it was asked for.
+    QList<QVariantMap> locks(const QString &name) const
+    {
+        const Provider &p = providers().at(name);
+        const bool logind = name == "logind"_L1;
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            p.busName, p.path, logind ? u"org.freedesktop.login1.Manager"_s : u"org.freedesktop.DBus.Mock"_s,
+            logind ? u"ListInhibitors"_s : u"ListInhibitions"_s);
+        const QDBusMessage reply = mocks.at(name)->connection().call(call, QDBus::Block, 5000);
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            qWarning() << "cannot list locks of" << name << reply.errorMessage();
+            return {};
+        }
+        const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
+        QList<QVariantMap> result;
+        if (!logind)
+            return qdbus_cast<QList<QVariantMap>>(argument);
+        argument.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
+        while (!argument.atEnd()) {
+            QString what, who, why, mode;
+            uint uid = 0, pid = 0;
+            argument.beginStructure();
+            argument >> what >> who >> why >> mode >> uid >> pid;
+            argument.endStructure();
+            result << QVariantMap{{u"what"_s, what}, {u"who"_s, who}, {u"why"_s, why}, {u"mode"_s, mode}};
+        }
+        argument.endArray();
+        return result;
+    }
+
+    // What the backend called on a mock, leaving out the test's own inspection calls.
+    QStringList methods(const QString &name) const
+    {
+        QStringList result;
+        for (const auto &call : mocks.at(name)->methodCalls(providers().at(name).path)) {
+            if (!call.method.startsWith("ListInhibit"_L1))
+                result << call.method;
+        }
+        return result;
+    }
+
+    static bool contains(const QVariantMap &lock, const QVariantMap &expected)
+    {
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+            if (lock.value(it.key()) != it.value()) {
+                qWarning() << "lock" << lock << "differs in" << it.key() << "from" << it.value();
+                return false;
+            }
+        }
+        return true;
+    }
+
+private slots:
+    void cleanup() { mocks.clear(); }
+
+    void takesAndReleasesTheRightLock_data()
+    {
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<AwakeMode>("mode");
+        QTest::addColumn<QVariantMap>("expected");
+        QTest::addColumn<QStringList>("calls");
+
+        const QStringList cookie{u"Inhibit"_s, u"Uninhibit"_s};
+        const QStringList freedesktop{u"Inhibit"_s, u"UnInhibit"_s};
+        // The portal's request object and logind's fd are released without a call on the main object.
+        const QStringList handle{u"Inhibit"_s};
+        QTest::newRow("portal system")
+            << u"portal"_s << AwakeMode::System
+            << QVariantMap{{u"flags"_s, 4u}, {u"reason"_s, systemReason}, {u"window"_s, QString()}} << handle;
+        QTest::newRow("portal display")
+            << u"portal"_s << AwakeMode::Display
+            << QVariantMap{{u"flags"_s, 8u}, {u"reason"_s, displayReason}, {u"window"_s, QString()}}
+            << handle;
+        QTest::newRow("gnome-session system") << u"gnome-session"_s << AwakeMode::System
+                                              << QVariantMap{{u"app_id"_s, appId},
+                                                             {u"toplevel_xid"_s, 0u},
+                                                             {u"flags"_s, 4u},
+                                                             {u"reason"_s, systemReason}}
+                                              << cookie;
+        QTest::newRow("gnome-session display") << u"gnome-session"_s << AwakeMode::Display
+                                               << QVariantMap{{u"app_id"_s, appId},
+                                                              {u"toplevel_xid"_s, 0u},
+                                                              {u"flags"_s, 8u},
+                                                              {u"reason"_s, displayReason}}
+                                               << cookie;
+        QTest::newRow("power-management system")
+            << u"power-management"_s << AwakeMode::System
+            << QVariantMap{{u"application"_s, appId}, {u"reason"_s, systemReason}} << freedesktop;
+        QTest::newRow("screensaver display")
+            << u"screensaver"_s << AwakeMode::Display
+            << QVariantMap{{u"application"_s, appId}, {u"reason"_s, displayReason}} << freedesktop;
+        for (const AwakeMode mode : allAwakeModes) {
+            QTest::addRow("logind %s", qPrintable(rawValue(mode))) << u"logind"_s << mode
+                                                                   << QVariantMap{{u"what"_s, u"idle"_s},
+                                                                                  {u"who"_s, u"Vigila"_s},
+                                                                                  {u"why"_s, reasonFor(mode)},
+                                                                                  {u"mode"_s, u"block"_s}}
+                                                                   << handle;
+        }
+    }
+
+    void takesAndReleasesTheRightLock()
+    {
+        QFETCH(QString, provider);
+        QFETCH(AwakeMode, mode);
+        QFETCH(QVariantMap, expected);
+        QFETCH(QStringList, calls);
+        startMock(provider);
+
+        InhibitorPowerAssertion assertion;
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
+        QVERIFY(assertion.isActive());
+        QCOMPARE(assertion.activeMode(), mode);
+        QCOMPARE(assertion.providerName(), provider);
+        const QList<QVariantMap> held = locks(provider);
+        QCOMPARE(held.size(), 1);
+        QVERIFY(contains(held.first(), expected));
+
+        assertion.release();
+        QVERIFY(!assertion.isActive());
+        QCOMPARE(assertion.activeMode(), std::nullopt);
+        QTRY_VERIFY(locks(provider).isEmpty());
+        QCOMPARE(methods(provider), calls);
+    }
+
+    void fallsBackToTheNextProvider_data()
+    {
+        QTest::addColumn<QVariantMap>("running"); // provider → its mock's parameters
+        QTest::addColumn<AwakeMode>("mode");
+        QTest::addColumn<QString>("holder");
+
+        const QVariantMap refuse{{u"Refuse"_s, true}};
+        const QVariantMap plain;
+        QTest::newRow("the first that accepts wins")
+            << QVariantMap{{u"portal"_s, plain}, {u"gnome-session"_s, plain}, {u"logind"_s, plain}}
+            << AwakeMode::System << u"portal"_s;
+        QTest::newRow("portal without a back end")
+            << QVariantMap{{u"portal"_s, QVariantMap{{u"NoBackend"_s, true}}}, {u"gnome-session"_s, plain}}
+            << AwakeMode::System << u"gnome-session"_s;
+        QTest::newRow("portal and session manager refuse")
+            << QVariantMap{{u"portal"_s, refuse}, {u"gnome-session"_s, refuse}, {u"logind"_s, plain}}
+            << AwakeMode::Display << u"logind"_s;
+        QTest::newRow("power management refuses")
+            << QVariantMap{{u"power-management"_s, refuse}, {u"logind"_s, plain}} << AwakeMode::System
+            << u"logind"_s;
+        QTest::newRow("power management cannot keep the display on")
+            << QVariantMap{{u"power-management"_s, plain}, {u"screensaver"_s, plain}} << AwakeMode::Display
+            << u"screensaver"_s;
+        QTest::newRow("the screen saver cannot keep the system up")
+            << QVariantMap{{u"screensaver"_s, plain}, {u"logind"_s, plain}} << AwakeMode::System
+            << u"logind"_s;
+    }
+
+    void fallsBackToTheNextProvider()
+    {
+        QFETCH(QVariantMap, running);
+        QFETCH(AwakeMode, mode);
+        QFETCH(QString, holder);
+        for (auto it = running.cbegin(); it != running.cend(); ++it)
+            startMock(it.key(), it.value().toMap());
+
+        InhibitorPowerAssertion assertion;
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
+        QCOMPARE(assertion.providerName(), holder);
+        for (const QString &name : running.keys())
+            QCOMPARE(locks(name).size(), name == holder ? 1 : 0);
+        // A provider without a back end is skipped, not asked.
+        if (running.value(u"portal"_s).toMap().contains(u"NoBackend"_s))
+            QVERIFY(!methods(u"portal"_s).contains(u"Inhibit"_s));
+        if (mode == AwakeMode::Display && running.contains(u"power-management"_s))
+            QVERIFY(methods(u"power-management"_s).isEmpty());
+
+        assertion.release();
+        QTRY_VERIFY(locks(holder).isEmpty());
+    }
+
+    void modeSwitchReleasesBeforeTakingTheNewLock_data()
+    {
+        QTest::addColumn<QStringList>("running");
+        QTest::addColumn<QString>("displayHolder");
+        QTest::newRow("portal") << QStringList{u"portal"_s} << u"portal"_s;
+        QTest::newRow("gnome-session") << QStringList{u"gnome-session"_s} << u"gnome-session"_s;
+        QTest::newRow("logind") << QStringList{u"logind"_s} << u"logind"_s;
+        QTest::newRow("across providers")
+            << QStringList{u"power-management"_s, u"screensaver"_s} << u"screensaver"_s;
+    }
+
+    void modeSwitchReleasesBeforeTakingTheNewLock()
+    {
+        QFETCH(QStringList, running);
+        QFETCH(QString, displayHolder);
+        for (const QString &name : running)
+            startMock(name);
+
+        InhibitorPowerAssertion assertion;
+        QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+        QVERIFY(assertion.activate(AwakeMode::Display, displayReason));
+        QCOMPARE(assertion.activeMode(), AwakeMode::Display);
+        QCOMPARE(assertion.providerName(), displayHolder);
+        for (const QString &name : running)
+            QTRY_COMPARE(locks(name).size(), name == displayHolder ? 1 : 0);
+        const QVariantMap lock = locks(displayHolder).value(0);
+        QCOMPARE(lock.value(lock.contains(u"why"_s) ? u"why"_s : u"reason"_s), displayReason);
+        if (displayHolder == "gnome-session"_L1) {
+            QCOMPARE(methods(displayHolder), (QStringList{u"Inhibit"_s, u"Uninhibit"_s, u"Inhibit"_s}));
+            QCOMPARE(lock.value(u"flags"_s), QVariant(8u));
+        }
+    }
+
+    void withoutAnyProviderNothingIsHeldAndTheManagerSaysSo()
+    {
+        auto assertion = std::make_shared<InhibitorPowerAssertion>();
+        QVERIFY(!assertion->activate(AwakeMode::System, systemReason));
+        QVERIFY(!assertion->activate(AwakeMode::Display, displayReason));
+        QVERIFY(!assertion->isActive());
+        QCOMPARE(assertion->activeMode(), std::nullopt);
+        QCOMPARE(assertion->providerName(), QString());
+
+        AssertionManager manager(assertion);
+        manager.addReason({QUuid::createUuid(), ReasonType::Manual, u"Manual"_s,
+                           QDateTime::currentDateTimeUtc(), std::nullopt, AwakeMode::System});
+        QCOMPARE(manager.lastError(), u"Could not create keep-awake assertion."_s);
+        QVERIFY(!manager.isAssertionActive());
+        QCOMPARE(manager.currentMode(), std::nullopt);
+    }
+
+    void aFailedActivationIsFollowedUpWhenAProviderAppears()
+    {
+        InhibitorPowerAssertion assertion;
+        int changes = 0;
+        assertion.onLockChanged = [&] { ++changes; };
+        QVERIFY(!assertion.activate(AwakeMode::Display, displayReason));
+        startMock(u"screensaver"_s);
+        QTRY_COMPARE(changes, 1);
+        QCOMPARE(assertion.activeMode(), AwakeMode::Display);
+        QCOMPARE(locks(u"screensaver"_s).size(), 1);
+    }
+
+    void theManagerKeepsOneRealLockInStepWithItsReasons()
+    {
+        startMock(u"logind"_s);
+        AssertionManager manager(std::make_shared<InhibitorPowerAssertion>());
+        const auto reason = [](AwakeMode mode) {
+            return AwakeReason{QUuid::createUuid(), ReasonType::Manual,
+                               u"Manual"_s,         QDateTime::currentDateTimeUtc(),
+                               std::nullopt,        mode};
+        };
+        const auto reasons = [this] {
+            QStringList result;
+            for (const QVariantMap &lock : locks(u"logind"_s))
+                result << lock.value(u"why"_s).toString();
+            return result;
+        };
+        manager.addReason(reason(AwakeMode::System));
+        QCOMPARE(reasons(), QStringList{systemReason});
+        const AwakeReason display = reason(AwakeMode::Display);
+        manager.addReason(display);
+        QTRY_COMPARE(reasons(), QStringList{displayReason});
+        manager.removeReason(display.id);
+        QTRY_COMPARE(reasons(), QStringList{systemReason});
+        QVERIFY(manager.isAssertionActive());
+        manager.stopAll();
+        QTRY_COMPARE(reasons(), QStringList());
+        QCOMPARE(manager.lastError(), std::nullopt);
+    }
+
+    void destroyingTheBackendReleases_data()
+    {
+        QTest::addColumn<QString>("provider");
+        QTest::newRow("portal") << u"portal"_s;
+        QTest::newRow("logind") << u"logind"_s;
+    }
+
+    void destroyingTheBackendReleases()
+    {
+        QFETCH(QString, provider);
+        startMock(provider);
+        {
+            InhibitorPowerAssertion assertion;
+            QVERIFY(assertion.activate(AwakeMode::Display, displayReason));
+            QCOMPARE(locks(provider).size(), 1);
+        }
+        QTRY_VERIFY(locks(provider).isEmpty());
+    }
+
+    void restartedServiceIsAskedAgain_data()
+    {
+        QTest::addColumn<QString>("provider");
+        for (const auto &[name, provider] : providers())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void restartedServiceIsAskedAgain()
+    {
+        QFETCH(QString, provider);
+        const AwakeMode mode = provider == "power-management"_L1 ? AwakeMode::System : AwakeMode::Display;
+        startMock(provider);
+        InhibitorPowerAssertion assertion;
+        int changes = 0;
+        assertion.onLockChanged = [&] { ++changes; };
+        QVERIFY(assertion.activate(mode, reasonFor(mode)));
+
+        mocks.at(provider)->stop();
+        QTRY_COMPARE(changes, 1);
+        QVERIFY(!assertion.isActive()); // lost with its service: never claimed afterwards
+        QCOMPARE(assertion.activeMode(), std::nullopt);
+
+        startMock(provider);
+        QTRY_COMPARE(changes, 2);
+        QVERIFY(assertion.isActive());
+        QCOMPARE(assertion.activeMode(), mode);
+        QCOMPARE(locks(provider).size(), 1);
+        // The old cookie means nothing to the new instance (it may even be someone else's now).
+        QCOMPARE(methods(provider), QStringList{u"Inhibit"_s});
+    }
+
+    void lockLostWithItsServiceMovesToTheNextProviderAtOnce()
+    {
+        startMock(u"gnome-session"_s);
+        startMock(u"logind"_s);
+        InhibitorPowerAssertion assertion;
+        int changes = 0;
+        bool heldAtEveryChange = true;
+        assertion.onLockChanged = [&] {
+            ++changes;
+            heldAtEveryChange = heldAtEveryChange && assertion.isActive();
+        };
+        QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+        QCOMPARE(assertion.providerName(), u"gnome-session"_s);
+
+        mocks.at(u"gnome-session"_s)->stop();
+        QTRY_COMPARE(changes, 1);
+        QVERIFY(heldAtEveryChange);
+        QCOMPARE(assertion.providerName(), u"logind"_s);
+        QCOMPARE(locks(u"logind"_s).size(), 1);
+    }
+
+    void aLostLockReleasedMeanwhileIsNotTakenAgain()
+    {
+        startMock(u"gnome-session"_s);
+        InhibitorPowerAssertion assertion;
+        QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+        mocks.at(u"gnome-session"_s)->stop();
+        QTRY_VERIFY(!assertion.isActive());
+        assertion.release();
+
+        // Our own watcher, made after the backend's, tells when the backend has seen the return.
+        QDBusServiceWatcher watcher(u"org.gnome.SessionManager"_s, QDBusConnection::sessionBus(),
+                                    QDBusServiceWatcher::WatchForRegistration);
+        QSignalSpy registered(&watcher, &QDBusServiceWatcher::serviceRegistered);
+        startMock(u"gnome-session"_s);
+        QTRY_COMPARE(registered.size(), 1);
+        QVERIFY(!assertion.isActive());
+        QVERIFY(methods(u"gnome-session"_s).isEmpty());
+    }
+
+    void aKilledHolderLeavesNoLock()
+    {
+        startMock(u"logind"_s);
+        QProcess holder;
+        holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        holder.start(QStringLiteral(VIGILA_INHIBITOR_HOLDER), {});
+        QVERIFY(holder.waitForStarted());
+        QTRY_VERIFY(holder.canReadLine());
+        QCOMPARE(holder.readLine().trimmed(), "held logind");
+        QCOMPARE(locks(u"logind"_s).size(), 1);
+
+        holder.kill(); // SIGKILL: no destructor runs
+        QVERIFY(holder.waitForFinished());
+        QCOMPARE(holder.exitStatus(), QProcess::CrashExit);
+        QTRY_VERIFY(locks(u"logind"_s).isEmpty());
+    }
+
+    void aChildProcessDoesNotInheritTheLock()
+    {
+        startMock(u"logind"_s);
+        InhibitorPowerAssertion assertion;
+        QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+        QProcess child; // e.g. a command run under a command reason
+        child.start(u"/bin/sleep"_s, {u"600"_s});
+        QVERIFY(child.waitForStarted());
+
+        assertion.release();
+        QTRY_VERIFY(locks(u"logind"_s).isEmpty());
+        child.kill();
+        child.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInhibitorPowerAssertion)
+#include "tst_inhibitor_power_assertion.moc"
