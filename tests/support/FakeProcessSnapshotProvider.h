@@ -7,7 +7,8 @@
 // A fixed process list the test sets; counts how often it was asked for.
 class FakeProcessSnapshotProvider final : public ProcessSnapshotProviding {
 public:
-    QList<RunningProcess> snapshot() override {
+    QList<RunningProcess> snapshot() override
+    {
         ++snapshotCount;
         return processes;
     }

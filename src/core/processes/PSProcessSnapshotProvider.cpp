@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -17,14 +19,16 @@ constexpr qsizetype taskNameBytes = 15;
 // Bounds the file checks for one process whose command line has many spaces.
 constexpr qsizetype maximumNameCandidates = 8;
 
-bool isHorizontalSpace(QChar c) {
+bool isHorizontalSpace(QChar c)
+{
     const char16_t u = c.unicode();
     if (u == u' ' || u == u'\t')
         return true;
     return u >= 0x80 && c.category() == QChar::Separator_Space;
 }
 
-QStringView trimmedHorizontally(QStringView text) {
+QStringView trimmedHorizontally(QStringView text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isHorizontalSpace(text[begin]))
@@ -35,7 +39,8 @@ QStringView trimmedHorizontally(QStringView text) {
 }
 
 // ASCII digits with an optional sign; nothing on overflow.
-std::optional<qint64> parseDecimal(QStringView text) {
+std::optional<qint64> parseDecimal(QStringView text)
+{
     bool negative = false;
     if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) {
         negative = text.front() == u'-';
@@ -57,7 +62,8 @@ std::optional<qint64> parseDecimal(QStringView text) {
     return negative ? qint64(0 - value) : qint64(value);
 }
 
-qsizetype utf8Length(QStringView text) {
+qsizetype utf8Length(QStringView text)
+{
     qsizetype bytes = 0;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -68,8 +74,11 @@ qsizetype utf8Length(QStringView text) {
 }
 
 // "[name]" or "[name] <defunct>": what procps shows for a process without a command line.
-std::optional<QStringView> bracketedName(QStringView commandLine) {
+std::optional<QStringView> bracketedName(QStringView commandLine)
+{
     constexpr QStringView defunct = u" <defunct>";
+    if (commandLine.isEmpty() || commandLine.front() != u'[')
+        return std::nullopt;
     if (commandLine.endsWith(defunct))
         commandLine.chop(defunct.size());
     if (commandLine.size() < 2 || commandLine.front() != u'[' || commandLine.back() != u']')
@@ -78,7 +87,8 @@ std::optional<QStringView> bracketedName(QStringView commandLine) {
 }
 
 // The whole name behind a task name the kernel may have cut, found in the command line.
-QStringView wholeName(QStringView taskName, QStringView commandLine) {
+QStringView wholeName(QStringView taskName, QStringView commandLine)
+{
     // procps shows each byte of a character cut in half as "?"; a cut leaves at most three.
     QStringView stem = taskName;
     for (int chopped = 0; chopped < 3 && stem.endsWith(u'?'); ++chopped)
@@ -99,8 +109,12 @@ QStringView wholeName(QStringView taskName, QStringView commandLine) {
             continue;
         }
         const QStringView name = commandLine.sliced(lastSlash + 1, i - lastSlash - 1);
-        if (!name.isEmpty() && name.startsWith(stem))
-            candidates.append({commandLine.first(i), name});
+        if (name.isEmpty() || !name.startsWith(stem))
+            continue;
+        // Followed by nothing or by an option: plainly the whole path, no need to look further.
+        if (candidates.isEmpty() && (i == size || commandLine.sliced(i).startsWith(u" -")))
+            return name;
+        candidates.append({commandLine.first(i), name});
     }
     if (candidates.isEmpty())
         return taskName;
@@ -113,15 +127,31 @@ QStringView wholeName(QStringView taskName, QStringView commandLine) {
     return candidates.front().name;
 }
 
+// Calls f with every non-empty line, split at line feeds.
+template <typename F> void forEachLine(QStringView text, F &&f)
+{
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        if (end > start)
+            f(text.sliced(start, end - start));
+        start = end + 1;
+    }
+}
+
 } // namespace
 
-QString PSProcessSnapshotProvider::defaultPSPath() {
+QString PSProcessSnapshotProvider::defaultPSPath()
+{
     return u"/bin/ps"_s;
 }
 
 PSProcessSnapshotProvider::PSProcessSnapshotProvider(QString psPath, int timeoutMilliseconds)
     : m_psPath(std::move(psPath))
-    , m_timeoutMilliseconds(timeoutMilliseconds) {
+    , m_timeoutMilliseconds(timeoutMilliseconds)
+{
     // A fixed environment: procps reads its output format, width and personality from variables
     // such as PS_FORMAT, COLUMNS and PS_PERSONALITY, and prints "?" for every non-ASCII byte
     // unless the locale is UTF-8.
@@ -129,23 +159,27 @@ PSProcessSnapshotProvider::PSProcessSnapshotProvider(QString psPath, int timeout
     m_environment.insert(u"PATH"_s, u"/usr/bin:/bin"_s);
 }
 
-const QStringList &PSProcessSnapshotProvider::taskListingArguments() {
+const QStringList &PSProcessSnapshotProvider::taskListingArguments()
+{
     static const QStringList arguments{u"-axww"_s, u"-o"_s, u"pid=,comm="_s};
     return arguments;
 }
 
-const QStringList &PSProcessSnapshotProvider::commandListingArguments() {
+const QStringList &PSProcessSnapshotProvider::commandListingArguments()
+{
     static const QStringList arguments{u"-axww"_s, u"-o"_s, u"pid=,command="_s};
     return arguments;
 }
 
-QList<RunningProcess> PSProcessSnapshotProvider::snapshot() {
+QList<RunningProcess> PSProcessSnapshotProvider::snapshot()
+{
     const QString taskListing = runPS(taskListingArguments());
     const QString commandListing = runPS(commandListingArguments());
     return parse(taskListing, commandListing);
 }
 
-QString PSProcessSnapshotProvider::runPS(const QStringList &arguments) const {
+QString PSProcessSnapshotProvider::runPS(const QStringList &arguments) const
+{
     QProcess ps;
     ps.setProgram(m_psPath);
     ps.setArguments(arguments);
@@ -170,18 +204,21 @@ QString PSProcessSnapshotProvider::runPS(const QStringList &arguments) const {
     return text;
 }
 
-std::optional<std::pair<qint64, QStringView>> PSProcessSnapshotProvider::splitPIDAndRest(QStringView line) {
+std::optional<std::pair<qint64, QStringView>> PSProcessSnapshotProvider::splitPIDAndRest(QStringView line)
+{
     line = trimmedHorizontally(line);
-    const qsizetype space = line.indexOf(u' ');
-    if (space < 0)
+    // The pid is short: a plain loop beats a general search here.
+    const auto space = std::find(line.cbegin(), line.cend(), u' ');
+    if (space == line.cend())
         return std::nullopt;
-    const auto pid = parseDecimal(line.first(space));
+    const auto pid = parseDecimal(QStringView(line.cbegin(), space));
     if (!pid)
         return std::nullopt;
-    return std::pair{*pid, trimmedHorizontally(line.sliced(space + 1))};
+    return std::pair{*pid, trimmedHorizontally(QStringView(space + 1, line.cend()))};
 }
 
-QStringView PSProcessSnapshotProvider::lastPathComponent(QStringView path) {
+QStringView PSProcessSnapshotProvider::lastPathComponent(QStringView path)
+{
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     if (path == u"/")
@@ -191,36 +228,64 @@ QStringView PSProcessSnapshotProvider::lastPathComponent(QStringView path) {
 }
 
 QString PSProcessSnapshotProvider::executableName(std::optional<QStringView> taskName,
-                                                  QStringView commandLine) {
+                                                  QStringView commandLine)
+{
     // Kernel workers rename themselves as they take on work, so the newer listing wins.
     if (const std::optional<QStringView> bracketed = bracketedName(commandLine))
         return bracketed->toString();
     if (!taskName)
         return lastPathComponent(commandLine).toString();
-    if (utf8Length(*taskName) < taskNameBytes)
+    // Under five characters is always under 15 bytes.
+    if (taskName->size() < 5 || utf8Length(*taskName) < taskNameBytes)
         return taskName->toString();
     return wholeName(*taskName, commandLine).toString();
 }
 
-QList<RunningProcess> PSProcessSnapshotProvider::parse(QStringView taskListing, QStringView commandListing) {
-    QHash<qint64, QStringView> taskNames;
-    taskNames.reserve(taskListing.count(u'\n') + 1);
-    for (const QStringView line : taskListing.tokenize(u'\n', Qt::SkipEmptyParts)) {
+QList<RunningProcess> PSProcessSnapshotProvider::parse(QStringView taskListing, QStringView commandListing)
+{
+    using TaskName = std::pair<qint64, QStringView>;
+    QList<TaskName> tasks;
+    forEachLine(taskListing, [&tasks](QStringView line) {
         if (const auto entry = splitPIDAndRest(line))
-            taskNames.insert(entry->first, entry->second);
+            tasks.append(*entry);
+    });
+    // ps lists by ascending pid, which a binary search can use; a hash map joins anything else
+    // (where a later line for a pid replaces an earlier one).
+    const bool ascending =
+        std::adjacent_find(tasks.cbegin(), tasks.cend(), [](const TaskName &a, const TaskName &b) {
+            return a.first >= b.first;
+        }) == tasks.cend();
+    QHash<qint64, QStringView> taskNames;
+    if (!ascending) {
+        taskNames.reserve(tasks.size());
+        for (const auto &[pid, name] : std::as_const(tasks))
+            taskNames.insert(pid, name);
     }
+    auto cursor = tasks.cbegin();
+    const auto findTask = [&](qint64 pid) -> std::optional<QStringView> {
+        if (!ascending) {
+            const auto task = taskNames.constFind(pid);
+            return task == taskNames.cend() ? std::nullopt : std::optional<QStringView>(*task);
+        }
+        // Usually the next entry: search on from the last one found.
+        const auto from =
+            cursor != tasks.cbegin() && std::prev(cursor)->first >= pid ? tasks.cbegin() : cursor;
+        cursor = std::lower_bound(from, tasks.cend(), pid,
+                                  [](const TaskName &t, qint64 p) { return t.first < p; });
+        if (cursor == tasks.cend() || cursor->first != pid)
+            return std::nullopt;
+        return (cursor++)->second;
+    };
 
     QList<RunningProcess> processes;
-    processes.reserve(commandListing.count(u'\n') + 1);
-    for (const QStringView line : commandListing.tokenize(u'\n', Qt::SkipEmptyParts)) {
+    processes.reserve(tasks.size());
+    forEachLine(commandListing, [&](QStringView line) {
         const auto entry = splitPIDAndRest(line);
         if (!entry)
-            continue;
+            return;
         const auto [pid, commandLine] = *entry;
-        const auto task = taskNames.constFind(pid);
-        const std::optional<QStringView> taskName =
-            task == taskNames.cend() ? std::nullopt : std::optional<QStringView>(*task);
-        processes.append(RunningProcess{pid, executableName(taskName, commandLine), commandLine.toString()});
-    }
+        processes.append(
+            RunningProcess{pid, executableName(findTask(pid), commandLine), commandLine.toString()});
+    });
     return processes;
 }

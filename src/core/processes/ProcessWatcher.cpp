@@ -1,10 +1,10 @@
 #include "ProcessWatcher.h"
 
 #include "power/AssertionManager.h"
+#include "processes/ProcessMatching.h"
 #include "utilities/Clock.h"
 
 #include <QSet>
-#include <QStringMatcher>
 
 #include <algorithm>
 #include <cmath>
@@ -17,23 +17,27 @@ ProcessWatcher::ProcessWatcher(AssertionManager *manager, std::unique_ptr<Proces
     : QObject(parent)
     , m_manager(manager)
     , m_provider(std::move(provider))
-    , m_clock(clock) {
+    , m_clock(clock)
+{
     Q_ASSERT(m_provider);
 }
 
 ProcessWatcher::~ProcessWatcher() = default;
 
-void ProcessWatcher::setRules(QList<ProcessRule> rules) {
+void ProcessWatcher::setRules(QList<ProcessRule> rules)
+{
     m_rules = std::move(rules);
     emit rulesChanged();
 }
 
-void ProcessWatcher::setMatchCounts(QHash<QUuid, int> counts) {
+void ProcessWatcher::setMatchCounts(QHash<QUuid, int> counts)
+{
     m_matchCounts = std::move(counts);
     emit matchCountsChanged();
 }
 
-void ProcessWatcher::start() {
+void ProcessWatcher::start()
+{
     stop();
     const QPointer<ProcessWatcher> self(this);
     poll();
@@ -50,7 +54,8 @@ void ProcessWatcher::start() {
     m_timer = timer;
 }
 
-void ProcessWatcher::stop() {
+void ProcessWatcher::stop()
+{
     if (!m_timer)
         return;
     m_timer->stop();
@@ -59,13 +64,15 @@ void ProcessWatcher::stop() {
     m_timer = nullptr;
 }
 
-void ProcessWatcher::updatePollInterval(double seconds) {
+void ProcessWatcher::updatePollInterval(double seconds)
+{
     m_pollInterval = seconds;
     if (m_timer)
         start();
 }
 
-int ProcessWatcher::timerIntervalMilliseconds(double seconds) {
+int ProcessWatcher::timerIntervalMilliseconds(double seconds)
+{
     // A zero or negative interval would run ps back to back and hold the main thread.
     if (!(seconds >= minimumTimerInterval))
         seconds = minimumTimerInterval;
@@ -73,60 +80,20 @@ int ProcessWatcher::timerIntervalMilliseconds(double seconds) {
     return int(std::lround(milliseconds));
 }
 
-QString ProcessWatcher::labelFor(const ProcessRule &rule, int count) {
+QString ProcessWatcher::labelFor(const ProcessRule &rule, int count)
+{
     return u"\u201C"_s + rule.name + u"\u201D running ("_s + QString::number(count) +
            (count == 1 ? u" match)"_s : u" matches)"_s);
 }
 
-QList<int> ProcessWatcher::countMatches(const QList<ProcessRule> &rules,
-                                        const QList<RunningProcess> &processes) {
-    QList<int> counts(rules.size(), 0);
-    bool needNames = false;
-    bool needCommandLines = false;
-    for (const ProcessRule &rule : rules) {
-        if (rule.enabled && !rule.name.isEmpty())
-            (rule.matchMode == ProcessMatchMode::Exact ? needNames : needCommandLines) = true;
-    }
-    // Lower-cased once per poll rather than once per rule; toLower() shares an already
-    // lower-case string instead of copying it.
-    QList<QString> names;
-    QList<QString> commandLines;
-    if (needNames) {
-        names.reserve(processes.size());
-        for (const RunningProcess &process : processes)
-            names.append(process.executableName.toLower());
-    }
-    if (needCommandLines) {
-        commandLines.reserve(processes.size());
-        for (const RunningProcess &process : processes)
-            commandLines.append(process.commandLine.toLower());
-    }
-
-    for (qsizetype i = 0; i < rules.size(); ++i) {
-        const ProcessRule &rule = rules[i];
-        if (!rule.enabled)
-            continue;
-        const QString needle = rule.name.toLower();
-        if (needle.isEmpty())
-            continue;
-        if (rule.matchMode == ProcessMatchMode::Exact) {
-            counts[i] = int(std::count(names.cbegin(), names.cend(), needle));
-        } else {
-            const QStringMatcher matcher(needle);
-            counts[i] = int(std::count_if(commandLines.cbegin(), commandLines.cend(),
-                                          [&](const QString &line) { return matcher.indexIn(line) >= 0; }));
-        }
-    }
-    return counts;
-}
-
-void ProcessWatcher::poll() {
+void ProcessWatcher::poll()
+{
     if (!m_manager)
         return;
     const QList<RunningProcess> snapshot = m_provider->snapshot();
     // Callbacks may replace the rules; this pass works on the list as it was.
     const QList<ProcessRule> rules = m_rules;
-    const QList<int> counts = countMatches(rules, snapshot);
+    const QList<int> counts = ProcessMatching::countMatches(rules, snapshot);
     const QPointer<ProcessWatcher> self(this);
 
     QHash<QUuid, int> countByRule;

@@ -55,9 +55,6 @@ public:
     void updatePollInterval(double seconds);
     void poll();
 
-    // Matching processes per rule, in rule order; 0 for a disabled rule. Same result as
-    // ProcessRule::matchCount, but each name and each process's text is lower-cased only once.
-    static QList<int> countMatches(const QList<ProcessRule> &rules, const QList<RunningProcess> &processes);
     // What the timer waits for a poll interval: at least minimumTimerInterval (also for NaN).
     static int timerIntervalMilliseconds(double seconds);
 

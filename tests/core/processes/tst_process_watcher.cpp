@@ -21,22 +21,26 @@ class TestProcessWatcher : public QObject {
     std::unique_ptr<ProcessWatcher> watcher;
     QStringList events;
 
-    static RunningProcess proc(qint64 pid, const QString &name, const QString &commandLine = {}) {
+    static RunningProcess proc(qint64 pid, const QString &name, const QString &commandLine = {})
+    {
         return {pid, name, commandLine.isEmpty() ? u"/usr/bin/"_s + name : commandLine};
     }
 
     static ProcessRule rule(const QString &name, ProcessMatchMode mode = ProcessMatchMode::Exact,
-                            bool enabled = true) {
+                            bool enabled = true)
+    {
         return {QUuid::createUuid(), name, enabled, mode};
     }
 
-    void running(const QStringList &names) {
+    void running(const QStringList &names)
+    {
         provider->processes.clear();
         for (const QString &name : names)
             provider->processes.append(proc(100 + provider->processes.size(), name));
     }
 
-    QStringList labels() const {
+    QStringList labels() const
+    {
         QStringList result;
         for (const AwakeReason &reason : manager->reasons())
             result << reason.label;
@@ -44,7 +48,8 @@ class TestProcessWatcher : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         manager = std::make_unique<AssertionManager>(std::make_shared<FakePowerAssertion>());
         auto fake = std::make_unique<FakeProcessSnapshotProvider>();
         provider = fake.get();
@@ -59,7 +64,8 @@ private slots:
         };
     }
 
-    void countChangesKeepOneReasonAndRelabelIt() {
+    void countChangesKeepOneReasonAndRelabelIt()
+    {
         const ProcessRule claude = rule(u"claude"_s);
         watcher->setRules({claude});
         running({u"claude"_s, u"bash"_s, u"Claude"_s});
@@ -87,7 +93,8 @@ private slots:
         QCOMPARE(events, QStringList{u"activated claude 2 reasons=1"_s});
     }
 
-    void label_data() {
+    void label_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("label");
@@ -98,7 +105,8 @@ private slots:
             << u" Some App "_s << 1 << u"\u201C Some App \u201D running (1 match)"_s;
     }
 
-    void label() {
+    void label()
+    {
         QFETCH(QString, name);
         QFETCH(int, count);
         QFETCH(QString, label);
@@ -108,13 +116,15 @@ private slots:
         QCOMPARE(labels(), QStringList{label});
     }
 
-    void releaseThenMatchAgain_data() {
+    void releaseThenMatchAgain_data()
+    {
         QTest::addColumn<bool>("stoppedElsewhere");
         QTest::newRow("process exited") << false;
         QTest::newRow("reason stopped elsewhere first") << true;
     }
 
-    void releaseThenMatchAgain() {
+    void releaseThenMatchAgain()
+    {
         QFETCH(bool, stoppedElsewhere);
         const ProcessRule rsync = rule(u"rsync"_s);
         watcher->setRules({rsync});
@@ -147,7 +157,8 @@ private slots:
         QCOMPARE(events.last(), u"activated rsync 1 reasons=1"_s);
     }
 
-    void removedRulesLoseTheirReasonsSilently() {
+    void removedRulesLoseTheirReasonsSilently()
+    {
         const ProcessRule exact = rule(u"node"_s);
         const ProcessRule contains = rule(u"server.js"_s, ProcessMatchMode::Contains);
         watcher->setRules({exact, contains});
@@ -173,7 +184,8 @@ private slots:
         QCOMPARE(events.size(), 2); // the two activations only
     }
 
-    void disabledRuleCountsZeroAndReleases() {
+    void disabledRuleCountsZeroAndReleases()
+    {
         ProcessRule docker = rule(u"docker"_s, ProcessMatchMode::Exact, false);
         watcher->setRules({docker});
         running({u"docker"_s});
@@ -194,7 +206,8 @@ private slots:
         QCOMPARE(events.last(), u"released docker reasons=0"_s);
     }
 
-    void renamedRuleKeepsItsReasonWhileItMatches() {
+    void renamedRuleKeepsItsReasonWhileItMatches()
+    {
         ProcessRule tool = rule(u"pytest"_s);
         watcher->setRules({tool});
         running({u"pytest"_s, u"npm"_s});
@@ -214,7 +227,8 @@ private slots:
         QCOMPARE(events, (QStringList{u"activated pytest 1 reasons=1"_s, u"released bun reasons=0"_s}));
     }
 
-    void destroyedManagerStopsPolling() {
+    void destroyedManagerStopsPolling()
+    {
         const ProcessRule git = rule(u"git"_s);
         watcher->setRules({git});
         running({u"git"_s});
@@ -231,7 +245,8 @@ private slots:
         QCOMPARE(events.size(), 1);
     }
 
-    void callbackMayDestroyTheWatcher() {
+    void callbackMayDestroyTheWatcher()
+    {
         watcher->setRules({rule(u"a"_s), rule(u"b"_s)});
         running({u"a"_s, u"b"_s});
         watcher->onActivated = [this](const ProcessRule &, int) { watcher.reset(); };
@@ -240,7 +255,8 @@ private slots:
         QCOMPARE(manager->reasons().size(), 1);
     }
 
-    void updatePollIntervalRestartsOnlyWhilePolling() {
+    void updatePollIntervalRestartsOnlyWhilePolling()
+    {
         QCOMPARE(watcher->pollInterval(), 5.0);
         QVERIFY(!watcher->timer());
 
@@ -278,7 +294,8 @@ private slots:
         QCOMPARE(provider->snapshotCount, 3);
     }
 
-    void timerPollsRepeatedly() {
+    void timerPollsRepeatedly()
+    {
         watcher->updatePollInterval(0); // runs at the one-second minimum, never back to back
         watcher->start();
         QCOMPARE(watcher->timer()->interval(), 1000);
@@ -289,7 +306,8 @@ private slots:
         QVERIFY(!timer || !timer->isActive());
     }
 
-    void timerInterval_data() {
+    void timerInterval_data()
+    {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<int>("milliseconds");
         QTest::newRow("default") << 5.0 << 5000;
@@ -303,46 +321,11 @@ private slots:
                                   << std::numeric_limits<int>::max();
     }
 
-    void timerInterval() {
+    void timerInterval()
+    {
         QFETCH(double, seconds);
         QFETCH(int, milliseconds);
         QCOMPARE(ProcessWatcher::timerIntervalMilliseconds(seconds), milliseconds);
-    }
-
-    void fastCountingAgreesWithTheRule() {
-        const QList<RunningProcess> processes{
-            proc(1, u"İstanbul"_s, u"/opt/İSTANBUL --Grüße"_s),
-            proc(2, u"Σοφια"_s, u"/usr/bin/ΣΟΦΙΑ serve"_s),
-            proc(3, u"straße"_s, u"/usr/bin/STRASSE x"_s),
-            proc(4, u"node"_s, u"/usr/local/bin/node server.js"_s),
-            proc(5, u"npm"_s, u"npm exec nodemon"_s),
-            proc(6, u"claude-cli"_s, u"node /opt/claude/cli.js claude"_s),
-        };
-        const QList<ProcessRule> rules{
-            rule(u"i̇stanbul"_s),
-            rule(u"İSTANBUL"_s, ProcessMatchMode::Contains),
-            rule(u"ΣΟΦΙΑ"_s),
-            rule(u"grüsse"_s, ProcessMatchMode::Contains),
-            rule(u"STRAßE"_s),
-            rule(u"strasse"_s, ProcessMatchMode::Contains),
-            rule(u"Node"_s),
-            rule(u"NODE"_s, ProcessMatchMode::Contains),
-            rule(u"claude"_s),
-            rule(u" "_s, ProcessMatchMode::Contains),
-            rule(QString()),
-            rule(QString(), ProcessMatchMode::Contains),
-            rule(u"node"_s, ProcessMatchMode::Contains, false),
-        };
-        const QList<int> counts = ProcessWatcher::countMatches(rules, processes);
-        QCOMPARE(counts.size(), rules.size());
-        int total = 0;
-        for (qsizetype i = 0; i < rules.size(); ++i) {
-            const int expected = rules[i].enabled ? int(rules[i].matchCount(processes)) : 0;
-            QVERIFY2(counts[i] == expected, qPrintable(rules[i].name));
-            total += counts[i];
-        }
-        QCOMPARE(counts.last(), 0);
-        QVERIFY(total > 10); // the table really exercises matches, not only misses
     }
 };
 

@@ -50,12 +50,14 @@ const QList<RunningProcess> joined{
     {900, u"new-name"_s, u"/usr/bin/new-name"_s},
 };
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-const RunningProcess *findPid(const QList<RunningProcess> &processes, qint64 pid) {
+const RunningProcess *findPid(const QList<RunningProcess> &processes, qint64 pid)
+{
     for (const RunningProcess &process : processes) {
         if (process.pid == pid)
             return &process;
@@ -73,7 +75,8 @@ class TestPSSnapshot : public QObject {
 
     QString fakePS() const { return fakeDir->filePath(u"ps"_s); }
 
-    QStringList fakeCalls() const {
+    QStringList fakeCalls() const
+    {
         QFile file(fakeDir->filePath(u"calls.txt"_s));
         if (!file.open(QIODevice::ReadOnly))
             return {};
@@ -81,14 +84,16 @@ class TestPSSnapshot : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         fakeDir = std::make_unique<QTemporaryDir>();
         QVERIFY(fakeDir->isValid());
         QVERIFY(QFile::copy(QStringLiteral(VIGILA_FAKE_PS), fakePS()));
         QVERIFY(QFile::setPermissions(fakePS(), QFile::ReadOwner | QFile::ExeOwner));
     }
 
-    void splitPIDAndRest_data() {
+    void splitPIDAndRest_data()
+    {
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<qint64>("pid");
@@ -116,7 +121,8 @@ private slots:
         QTest::newRow("overflow") << u"9223372036854775808 x"_s << false << 0ll << QString();
     }
 
-    void splitPIDAndRest() {
+    void splitPIDAndRest()
+    {
         QFETCH(QString, line);
         QFETCH(bool, accepted);
         const auto result = PSProcessSnapshotProvider::splitPIDAndRest(line);
@@ -129,7 +135,8 @@ private slots:
         }
     }
 
-    void lastPathComponent_data() {
+    void lastPathComponent_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("component");
         QTest::newRow("path") << u"/usr/bin/python3"_s << u"python3"_s;
@@ -142,13 +149,15 @@ private slots:
         QTest::newRow("arguments") << u"/usr/bin/python3 /tmp/job.py"_s << u"job.py"_s;
     }
 
-    void lastPathComponent() {
+    void lastPathComponent()
+    {
         QFETCH(QString, path);
         QFETCH(QString, component);
         QCOMPARE(PSProcessSnapshotProvider::lastPathComponent(path).toString(), component);
     }
 
-    void executableName_data() {
+    void executableName_data()
+    {
         QTest::addColumn<bool>("listed");
         QTest::addColumn<QString>("task");
         QTest::addColumn<QString>("commandLine");
@@ -194,7 +203,8 @@ private slots:
                                             << u"[pool_workqueue_release]"_s << u"pool_workqueue_release"_s;
     }
 
-    void executableName() {
+    void executableName()
+    {
         QFETCH(bool, listed);
         QFETCH(QString, task);
         QFETCH(QString, commandLine);
@@ -203,7 +213,8 @@ private slots:
         QCOMPARE(PSProcessSnapshotProvider::executableName(taskName, commandLine), name);
     }
 
-    void cutNameWithSpacesPrefersAnExistingFile() {
+    void cutNameWithSpacesPrefersAnExistingFile()
+    {
         const QString root = fakeDir->path();
         QVERIFY(QDir(root).mkpath(u"Some Application"_s));
         QVERIFY(QDir(root).mkpath(u"Some Application Suite/bin"_s));
@@ -214,13 +225,23 @@ private slots:
             u"Some Application Helper"_s);
     }
 
-    void parseJoinsByPid() {
+    void parseJoinsByPid()
+    {
         const QString tasks = QString::fromUtf8(taskListing);
         const QString commands = QString::fromUtf8(commandListing);
         QCOMPARE(PSProcessSnapshotProvider::parse(tasks, commands), joined);
+
+        // Task names in pid order, command lines in any order.
+        const QList<RunningProcess> shuffled{{3, u"c"_s, u"/x/c"_s},       {1, u"a"_s, u"/x/a"_s},
+                                             {4, u"d.sh"_s, u"/x/d.sh"_s}, {2, u"b"_s, u"/x/b"_s},
+                                             {2, u"b"_s, u"/x/b"_s},       {5, u"e"_s, u"/x/e"_s}};
+        const QString sortedTasks = u"1 a\n2 b\n3 c\n5 e\n"_s;
+        const QString unsortedCommands = u"3 /x/c\n1 /x/a\n4 /x/d.sh\n2 /x/b\n2 /x/b\n5 /x/e"_s;
+        QCOMPARE(PSProcessSnapshotProvider::parse(sortedTasks, unsortedCommands), shuffled);
     }
 
-    void snapshotRunsPSTwice() {
+    void snapshotRunsPSTwice()
+    {
         QVERIFY(writeFile(fakeDir->filePath(u"task.txt"_s), taskListing));
         QVERIFY(writeFile(fakeDir->filePath(u"command.txt"_s), commandListing));
         PSProcessSnapshotProvider provider(fakePS());
@@ -229,7 +250,8 @@ private slots:
                  (QStringList{u"C.UTF-8|-axww -o pid=,comm="_s, u"C.UTF-8|-axww -o pid=,command="_s}));
     }
 
-    void failedRuns_data() {
+    void failedRuns_data()
+    {
         QTest::addColumn<QByteArray>("tasks");
         QTest::addColumn<QByteArray>("commands");
         QTest::addColumn<QStringList>("names");
@@ -248,7 +270,8 @@ private slots:
         QTest::newRow("empty output") << tasks << QByteArray("") << QStringList{};
     }
 
-    void failedRuns() {
+    void failedRuns()
+    {
         QFETCH(QByteArray, tasks);
         QFETCH(QByteArray, commands);
         QFETCH(QStringList, names);
@@ -262,12 +285,14 @@ private slots:
         QCOMPARE(actual, names);
     }
 
-    void missingPSGivesNothing() {
+    void missingPSGivesNothing()
+    {
         PSProcessSnapshotProvider provider(fakeDir->filePath(u"no-such-ps"_s));
         QVERIFY(provider.snapshot().isEmpty());
     }
 
-    void hungPSIsKilled() {
+    void hungPSIsKilled()
+    {
         QVERIFY(writeFile(fakeDir->filePath(u"command.txt"_s), "1 /bin/true\n"));
         QVERIFY(writeFile(fakeDir->filePath(u"hang"_s), ""));
         PSProcessSnapshotProvider provider(fakePS(), 300);
@@ -278,7 +303,8 @@ private slots:
         QCOMPARE(fakeCalls().size(), 2);
     }
 
-    void realPSFindsLongNames() {
+    void realPSFindsLongNames()
+    {
         // Copies of sleep whose names the kernel cuts to 15 bytes, one of them in a path with spaces.
         const QString longName = u"vigila-test-very-long-executable-name"_s;
         const QString longPath = fakeDir->filePath(longName);
