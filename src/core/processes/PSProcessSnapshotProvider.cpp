@@ -119,8 +119,9 @@ QStringView wholeName(QStringView taskName, QStringView commandLine)
     if (candidates.isEmpty())
         return taskName;
     if (candidates.size() > 1) {
+        // A relative path would be looked up in our directory, not the process's: only absolute ones.
         for (const Candidate &candidate : candidates) {
-            if (QFileInfo(candidate.path.toString()).isFile())
+            if (candidate.path.startsWith(u'/') && QFileInfo(candidate.path.toString()).isFile())
                 return candidate.name;
         }
     }

@@ -23,8 +23,8 @@
 // - a 15-byte task name may have been cut: the last path component of a run of leading words of
 //   the command line (the first word, or more for a path with spaces) that starts with it gives
 //   the whole name. The first run wins when the command line ends there or goes on with an option
-//   ("-…"); otherwise, of the runs that qualify, the first that is an existing file, else the
-//   shortest. When none qualifies, the task name;
+//   ("-…"); otherwise, of the runs that qualify, the first that is an existing file (given by an
+//   absolute path), else the shortest. When none qualifies, the task name;
 // - no task name (the process started between the two runs): the last path component of the
 //   command line.
 class PSProcessSnapshotProvider final : public ProcessSnapshotProviding {
