@@ -1,0 +1,77 @@
+#pragma once
+
+#include "processes/ProcessRule.h"
+#include "processes/ProcessSnapshotProviding.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QUuid>
+
+#include <functional>
+#include <memory>
+
+class AssertionManager;
+class Clock;
+
+// Keeps one process reason in the assertion manager for every enabled rule that matches at least
+// one running process, polling a snapshot of the processes at a fixed interval. It finds its
+// reasons only through the ids it created, so a reason stopped elsewhere is not added back until
+// its rule has stopped matching once.
+class ProcessWatcher final : public QObject {
+    Q_OBJECT
+public:
+    // The timer never runs faster than this: each poll runs ps twice on the main thread.
+    static constexpr double minimumTimerInterval = 1.0;
+
+    ProcessWatcher(AssertionManager *manager, std::unique_ptr<ProcessSnapshotProviding> provider,
+                   const Clock &clock, QObject *parent = nullptr);
+    ~ProcessWatcher() override;
+
+    const QList<ProcessRule> &rules() const { return m_rules; }
+    // Does not poll.
+    void setRules(QList<ProcessRule> rules);
+    // Per rule id at the last poll; 0 for a disabled rule.
+    const QHash<QUuid, int> &matchCounts() const { return m_matchCounts; }
+    double pollInterval() const { return m_pollInterval; }
+    // Leaves a running timer alone; updatePollInterval() restarts it.
+    void setPollInterval(double seconds) { m_pollInterval = seconds; }
+    // Present exactly while polling.
+    const QTimer *timer() const { return m_timer; }
+    bool isPolling() const { return m_timer != nullptr; }
+
+    // A rule got its reason, with the count of that poll.
+    std::function<void(const ProcessRule &, int)> onActivated;
+    // A rule lost its reason because it no longer matches (not when it was removed from rules).
+    std::function<void(const ProcessRule &)> onReleased;
+
+    // Polls at once, then at every interval; restarts the timer when already polling.
+    void start();
+    // Keeps the reasons already added.
+    void stop();
+    void updatePollInterval(double seconds);
+    void poll();
+
+    // What the timer waits for a poll interval: at least minimumTimerInterval (also for NaN).
+    static int timerIntervalMilliseconds(double seconds);
+
+signals:
+    void rulesChanged();
+    void matchCountsChanged();
+
+private:
+    static QString labelFor(const ProcessRule &rule, int count);
+    void setMatchCounts(QHash<QUuid, int> counts);
+
+    QList<ProcessRule> m_rules;
+    QHash<QUuid, int> m_matchCounts;
+    double m_pollInterval = 5.0;
+    QPointer<AssertionManager> m_manager;
+    std::unique_ptr<ProcessSnapshotProviding> m_provider;
+    const Clock &m_clock;
+    QTimer *m_timer = nullptr;
+    QHash<QUuid, QUuid> m_reasonByRule;
+};

@@ -1,0 +1,333 @@
+#include "FakePowerAssertion.h"
+#include "FakeProcessSnapshotProvider.h"
+#include "ManualClock.h"
+#include "power/AssertionManager.h"
+#include "processes/ProcessWatcher.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+class TestProcessWatcher : public QObject {
+    Q_OBJECT
+
+    ManualClock clock;
+    std::unique_ptr<AssertionManager> manager;
+    FakeProcessSnapshotProvider *provider = nullptr;
+    std::unique_ptr<ProcessWatcher> watcher;
+    QStringList events;
+
+    static RunningProcess proc(qint64 pid, const QString &name, const QString &commandLine = {})
+    {
+        return {pid, name, commandLine.isEmpty() ? u"/usr/bin/"_s + name : commandLine};
+    }
+
+    static ProcessRule rule(const QString &name, ProcessMatchMode mode = ProcessMatchMode::Exact,
+                            bool enabled = true)
+    {
+        return {QUuid::createUuid(), name, enabled, mode};
+    }
+
+    void running(const QStringList &names)
+    {
+        provider->processes.clear();
+        for (const QString &name : names)
+            provider->processes.append(proc(100 + provider->processes.size(), name));
+    }
+
+    QStringList labels() const
+    {
+        QStringList result;
+        for (const AwakeReason &reason : manager->reasons())
+            result << reason.label;
+        return result;
+    }
+
+private slots:
+    void init()
+    {
+        manager = std::make_unique<AssertionManager>(std::make_shared<FakePowerAssertion>());
+        auto fake = std::make_unique<FakeProcessSnapshotProvider>();
+        provider = fake.get();
+        watcher = std::make_unique<ProcessWatcher>(manager.get(), std::move(fake), clock);
+        events.clear();
+        // Each event also records how many reasons the manager holds, to pin the order.
+        watcher->onActivated = [this](const ProcessRule &r, int count) {
+            events << u"activated %1 %2 reasons=%3"_s.arg(r.name).arg(count).arg(manager->reasons().size());
+        };
+        watcher->onReleased = [this](const ProcessRule &r) {
+            events << u"released %1 reasons=%2"_s.arg(r.name).arg(manager->reasons().size());
+        };
+    }
+
+    void countChangesKeepOneReasonAndRelabelIt()
+    {
+        const ProcessRule claude = rule(u"claude"_s);
+        watcher->setRules({claude});
+        running({u"claude"_s, u"bash"_s, u"Claude"_s});
+        const QDateTime firstPoll = clock.now();
+        watcher->poll();
+
+        QCOMPARE(manager->reasons().size(), 1);
+        const AwakeReason first = manager->reasons().first();
+        QCOMPARE(first.type, ReasonType::Process);
+        QCOMPARE(first.mode, AwakeMode::System);
+        QCOMPARE(first.startedAt, firstPoll);
+        QCOMPARE(first.endsAt, std::nullopt);
+        QCOMPARE(first.label, u"\u201Cclaude\u201D running (2 matches)"_s);
+        QVERIFY(manager->isAssertionActive());
+
+        clock.advance(5);
+        running({u"claude"_s, u"claude"_s, u"CLAUDE"_s});
+        watcher->poll();
+        QCOMPARE(manager->reasons().size(), 1);
+        QCOMPARE(manager->reasons().first().id, first.id);
+        QCOMPARE(manager->reasons().first().startedAt, firstPoll);
+        QCOMPARE(labels(), QStringList{u"\u201Cclaude\u201D running (3 matches)"_s});
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{claude.id, 3}}));
+        // Called once per activation, with the first poll's count, after the reason was added.
+        QCOMPARE(events, QStringList{u"activated claude 2 reasons=1"_s});
+    }
+
+    void label_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("one") << u"claude"_s << 1 << u"\u201Cclaude\u201D running (1 match)"_s;
+        QTest::newRow("two") << u"claude"_s << 2 << u"\u201Cclaude\u201D running (2 matches)"_s;
+        QTest::newRow("eleven") << u"claude"_s << 11 << u"\u201Cclaude\u201D running (11 matches)"_s;
+        QTest::newRow("stored as typed")
+            << u" Some App "_s << 1 << u"\u201C Some App \u201D running (1 match)"_s;
+    }
+
+    void label()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        QFETCH(QString, label);
+        watcher->setRules({rule(name)});
+        running(QStringList(count, name.toUpper()));
+        watcher->poll();
+        QCOMPARE(labels(), QStringList{label});
+    }
+
+    void releaseThenMatchAgain_data()
+    {
+        QTest::addColumn<bool>("stoppedElsewhere");
+        QTest::newRow("process exited") << false;
+        QTest::newRow("reason stopped elsewhere first") << true;
+    }
+
+    void releaseThenMatchAgain()
+    {
+        QFETCH(bool, stoppedElsewhere);
+        const ProcessRule rsync = rule(u"rsync"_s);
+        watcher->setRules({rsync});
+        running({u"rsync"_s});
+        watcher->poll();
+        const QUuid firstReason = manager->reasons().first().id;
+
+        if (stoppedElsewhere) {
+            manager->stopAll();
+            // Still running: the rule keeps its entry but its reason is not added back.
+            running({u"rsync"_s, u"rsync"_s});
+            watcher->poll();
+            watcher->poll();
+            QVERIFY(manager->reasons().isEmpty());
+            QCOMPARE(watcher->matchCounts().value(rsync.id), 2);
+        }
+
+        provider->processes.clear();
+        watcher->poll();
+        QVERIFY(manager->reasons().isEmpty());
+        QVERIFY(!manager->isAssertionActive());
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{rsync.id, 0}}));
+        QCOMPARE(events, (QStringList{u"activated rsync 1 reasons=1"_s, u"released rsync reasons=0"_s}));
+
+        running({u"rsync"_s});
+        watcher->poll();
+        QCOMPARE(manager->reasons().size(), 1);
+        QVERIFY(manager->reasons().first().id != firstReason);
+        QCOMPARE(events.size(), 3);
+        QCOMPARE(events.last(), u"activated rsync 1 reasons=1"_s);
+    }
+
+    void removedRulesLoseTheirReasonsSilently()
+    {
+        const ProcessRule exact = rule(u"node"_s);
+        const ProcessRule contains = rule(u"server.js"_s, ProcessMatchMode::Contains);
+        watcher->setRules({exact, contains});
+        provider->processes = {proc(7, u"node"_s, u"/usr/bin/node /srv/server.js"_s)};
+        watcher->poll();
+        // Two rules matching one process each hold their own reason.
+        QCOMPARE(manager->reasons().size(), 2);
+
+        watcher->setRules({contains});
+        watcher->poll();
+        QCOMPARE(labels(), QStringList{u"\u201Cserver.js\u201D running (1 match)"_s});
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{contains.id, 1}}));
+
+        // With no rules at all the snapshot is still taken and the leftovers are cleaned up.
+        QSignalSpy countsChanged(watcher.get(), &ProcessWatcher::matchCountsChanged);
+        const int snapshots = provider->snapshotCount;
+        watcher->setRules({});
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, snapshots + 1);
+        QVERIFY(manager->reasons().isEmpty());
+        QVERIFY(watcher->matchCounts().isEmpty());
+        QCOMPARE(countsChanged.size(), 1);
+        QCOMPARE(events.size(), 2); // the two activations only
+    }
+
+    void disabledRuleCountsZeroAndReleases()
+    {
+        ProcessRule docker = rule(u"docker"_s, ProcessMatchMode::Exact, false);
+        watcher->setRules({docker});
+        running({u"docker"_s});
+        watcher->poll();
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{docker.id, 0}}));
+        QVERIFY(manager->reasons().isEmpty());
+
+        docker.enabled = true;
+        watcher->setRules({docker});
+        watcher->poll();
+        QCOMPARE(manager->reasons().size(), 1);
+
+        docker.enabled = false;
+        watcher->setRules({docker});
+        watcher->poll();
+        QVERIFY(manager->reasons().isEmpty());
+        QCOMPARE(watcher->matchCounts().value(docker.id, -1), 0);
+        QCOMPARE(events.last(), u"released docker reasons=0"_s);
+    }
+
+    void renamedRuleKeepsItsReasonWhileItMatches()
+    {
+        ProcessRule tool = rule(u"pytest"_s);
+        watcher->setRules({tool});
+        running({u"pytest"_s, u"npm"_s});
+        watcher->poll();
+        const QUuid reason = manager->reasons().first().id;
+
+        tool.name = u"npm"_s;
+        watcher->setRules({tool});
+        watcher->poll();
+        QCOMPARE(manager->reasons().first().id, reason);
+        QCOMPARE(labels(), QStringList{u"\u201Cnpm\u201D running (1 match)"_s});
+
+        tool.name = u"bun"_s;
+        watcher->setRules({tool});
+        watcher->poll();
+        QVERIFY(manager->reasons().isEmpty());
+        QCOMPARE(events, (QStringList{u"activated pytest 1 reasons=1"_s, u"released bun reasons=0"_s}));
+    }
+
+    void destroyedManagerStopsPolling()
+    {
+        const ProcessRule git = rule(u"git"_s);
+        watcher->setRules({git});
+        running({u"git"_s});
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, 1);
+
+        manager.reset();
+        QSignalSpy countsChanged(watcher.get(), &ProcessWatcher::matchCountsChanged);
+        provider->processes.clear();
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, 1);
+        QCOMPARE(countsChanged.size(), 0);
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{git.id, 1}}));
+        QCOMPARE(events.size(), 1);
+    }
+
+    void callbackMayDestroyTheWatcher()
+    {
+        watcher->setRules({rule(u"a"_s), rule(u"b"_s)});
+        running({u"a"_s, u"b"_s});
+        watcher->onActivated = [this](const ProcessRule &, int) { watcher.reset(); };
+        watcher->poll();
+        QVERIFY(!watcher);
+        QCOMPARE(manager->reasons().size(), 1);
+    }
+
+    void updatePollIntervalRestartsOnlyWhilePolling()
+    {
+        QCOMPARE(watcher->pollInterval(), 5.0);
+        QVERIFY(!watcher->timer());
+
+        watcher->updatePollInterval(10);
+        QCOMPARE(watcher->pollInterval(), 10.0);
+        QCOMPARE(provider->snapshotCount, 0);
+        QVERIFY(!watcher->isPolling());
+
+        watcher->start();
+        QCOMPARE(provider->snapshotCount, 1);
+        QVERIFY(watcher->timer());
+        QCOMPARE(watcher->timer()->interval(), 10000);
+        QCOMPARE(watcher->timer()->timerType(), Qt::CoarseTimer);
+        QVERIFY(watcher->timer()->isActive());
+
+        const QTimer *old = watcher->timer();
+        watcher->updatePollInterval(2);
+        QCOMPARE(provider->snapshotCount, 2);
+        QVERIFY(watcher->timer() != old);
+        QCOMPARE(watcher->timer()->interval(), 2000);
+
+        // Assigning directly leaves the running timer alone.
+        watcher->setPollInterval(30);
+        QCOMPARE(watcher->timer()->interval(), 2000);
+
+        watcher->setRules({rule(u"bun"_s)});
+        running({u"bun"_s});
+        watcher->start();
+        QCOMPARE(watcher->timer()->interval(), 30000);
+        watcher->stop();
+        QVERIFY(!watcher->isPolling());
+        // Stopping keeps the reasons already added.
+        QCOMPARE(manager->reasons().size(), 1);
+        watcher->updatePollInterval(5);
+        QCOMPARE(provider->snapshotCount, 3);
+    }
+
+    void timerPollsRepeatedly()
+    {
+        watcher->updatePollInterval(0); // runs at the one-second minimum, never back to back
+        watcher->start();
+        QCOMPARE(watcher->timer()->interval(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(provider->snapshotCount, 2, 5000);
+        const QPointer<const QTimer> timer = watcher->timer();
+        watcher->stop();
+        QVERIFY(!watcher->timer());
+        QVERIFY(!timer || !timer->isActive());
+    }
+
+    void timerInterval_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("milliseconds");
+        QTest::newRow("default") << 5.0 << 5000;
+        QTest::newRow("fraction") << 2.5 << 2500;
+        QTest::newRow("below minimum") << 0.25 << 1000;
+        QTest::newRow("zero") << 0.0 << 1000;
+        QTest::newRow("negative") << -3.0 << 1000;
+        QTest::newRow("nan") << std::nan("") << 1000;
+        QTest::newRow("huge") << 1e12 << std::numeric_limits<int>::max();
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity()
+                                  << std::numeric_limits<int>::max();
+    }
+
+    void timerInterval()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, milliseconds);
+        QCOMPARE(ProcessWatcher::timerIntervalMilliseconds(seconds), milliseconds);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProcessWatcher)
+#include "tst_process_watcher.moc"
