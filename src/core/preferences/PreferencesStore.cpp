@@ -74,9 +74,9 @@ std::optional<PreferencesStore::Stored> PreferencesStore::Stored::fromJson(const
         processRules.append(*rule);
     }
 
-    if (!launchAtLogin || !showNotifications || !quietProcessNotifications || !defaultMode
-        || !defaultDurationSeconds || !confirmIndefinite || !showRemainingTime || !battery || !pollInterval
-        || !warnOnBroadNames || !defaultShell || !defaultWorkingDirectory || !keepCommandHistory)
+    if (!launchAtLogin || !showNotifications || !quietProcessNotifications || !defaultMode ||
+        !defaultDurationSeconds || !confirmIndefinite || !showRemainingTime || !battery || !pollInterval ||
+        !warnOnBroadNames || !defaultShell || !defaultWorkingDirectory || !keepCommandHistory)
         return std::nullopt;
 
     return Stored{*launchAtLogin,

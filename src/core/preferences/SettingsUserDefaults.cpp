@@ -50,7 +50,7 @@ QString lastError()
 
 SettingsUserDefaults::SettingsUserDefaults()
     : m_fileName(
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Quillmere"_s, u"Vigila"_s).fileName())
+          QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Quillmere"_s, u"Vigila"_s).fileName())
 {
 }
 

@@ -20,17 +20,18 @@ private slots:
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("registers");
         QTest::addColumn<int>("unregisters");
-        using Failure = std::optional<QString>;
+        const std::optional<QString> ok, denied(u"denied"_s);
+        constexpr bool Y = true, N = false;
         // clang-format off
-        QTest::newRow("register")             << true  << false << true  << Failure() << true  << true  << 1 << 0;
-        QTest::newRow("unregister")           << true  << true  << false << Failure() << true  << false << 0 << 1;
-        QTest::newRow("already registered")   << true  << true  << true  << Failure() << true  << true  << 0 << 0;
-        QTest::newRow("already unregistered") << true  << false << false << Failure() << true  << false << 0 << 0;
-        QTest::newRow("unsupported")          << false << false << true  << Failure() << true  << false << 0 << 0;
-        QTest::newRow("unsupported, stale")   << false << true  << false << Failure() << true  << false << 0 << 0;
-        QTest::newRow("register fails")       << true  << false << true  << Failure(u"denied"_s) << true << false << 1 << 0;
-        QTest::newRow("unregister fails")     << true  << true  << false << Failure(u"denied"_s) << true << true  << 0 << 1;
-        QTest::newRow("register ignored")     << true  << false << true  << Failure() << false << false << 1 << 0;
+        QTest::newRow("register")             << Y << N << Y << ok     << Y << Y << 1 << 0;
+        QTest::newRow("unregister")           << Y << Y << N << ok     << Y << N << 0 << 1;
+        QTest::newRow("already registered")   << Y << Y << Y << ok     << Y << Y << 0 << 0;
+        QTest::newRow("already unregistered") << Y << N << N << ok     << Y << N << 0 << 0;
+        QTest::newRow("unsupported")          << N << N << Y << ok     << Y << N << 0 << 0;
+        QTest::newRow("unsupported, stale")   << N << Y << N << ok     << Y << N << 0 << 0;
+        QTest::newRow("register fails")       << Y << N << Y << denied << Y << N << 1 << 0;
+        QTest::newRow("unregister fails")     << Y << Y << N << denied << Y << Y << 0 << 1;
+        QTest::newRow("register ignored")     << Y << N << Y << ok     << N << N << 1 << 0;
         // clang-format on
     }
 
