@@ -85,8 +85,9 @@ void CommandRunner::run(const SavedCommand &command)
     process->setChildProcessModifier([] { ::setsid(); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [this, process] { appendOutput(process->readAllStandardOutput()); });
-    connect(process, &QProcess::finished, this,
-            [this](int code, QProcess::ExitStatus status) { handleExit(code, status == QProcess::CrashExit); });
+    connect(process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        handleExit(code, status == QProcess::CrashExit);
+    });
 
     process->start();
     // Returns as soon as the shell has been executed or could not be: there is no reading here.

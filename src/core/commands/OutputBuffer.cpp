@@ -52,8 +52,8 @@ void forEachBoundary(QStringView text, Visit &&visit)
         qsizetype end = i + 1;
         while (end < size && !plainBoundary(units[end - 1], units[end]))
             ++end;
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, reinterpret_cast<const QChar *>(units + last),
-                                   end - last);
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme,
+                                   reinterpret_cast<const QChar *>(units + last), end - last);
         for (qsizetype p = finder.toNextBoundary(); p > 0 && last + p < end; p = finder.toNextBoundary()) {
             // Some of Qt's script tailorings break inside a surrogate pair; a character stays whole.
             if (!QChar::isLowSurrogate(units[last + p]))

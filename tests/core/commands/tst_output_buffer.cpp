@@ -29,10 +29,10 @@ void appendByRecounting(QString &text, const QString &chunk, qsizetype max)
 // Pieces that exercise the ways characters combine: CR LF, combining marks (alone too), surrogate
 // pairs, emoji joined by ZWJ or modified, Hangul jamo, a prepended sign.
 const QStringList pieces{
-    u"a"_s,      u"Z"_s,          u"\r"_s,         u"\n"_s,     u"\t"_s,     u"é"_s,     u"e\u0301"_s,
-    u"\u0301"_s, u"\u20DD"_s,     u"😀"_s,          u"👩\u200D💻"_s, u"\u200D"_s, u"🏻"_s,  u"\u1100"_s,
-    u"\u1161"_s, u"\u11A8"_s,     u"각"_s,          u"\u0600"_s, u"1"_s,       u"中文"_s, u"\uFFFD"_s,
-    u"©\uFE0F"_s,
+    u"a"_s,       u"Z"_s,      u"\r"_s,     u"\n"_s,      u"\t"_s,       u"é"_s,
+    u"e\u0301"_s, u"\u0301"_s, u"\u20DD"_s, u"😀"_s,       u"👩\u200D💻"_s, u"\u200D"_s,
+    u"🏻"_s,    u"\u1100"_s, u"\u1161"_s, u"\u11A8"_s,  u"각"_s,       u"\u0600"_s,
+    u"1"_s,       u"中文"_s,   u"\uFFFD"_s, u"©\uFE0F"_s,
 };
 
 // Qt tailors clusters for scripts such as Thai and Devanagari, and pairs flags, with regard to text
@@ -65,10 +65,21 @@ void readInPieces(QRandomGenerator &random, const QString &text, qsizetype longe
 QByteArray randomBytes(QRandomGenerator &random, int count)
 {
     static const QList<QByteArray> byteSources{
-        "a", "\n", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", // valid: 1 to 4 bytes
-        "\x80", "\xBF", "\xFF", "\xF8\x88\x80",                    // stray continuation, invalid leads
-        "\xC3", "\xE2\x82", "\xF0\x9F\x98",                         // sequences cut short
-        "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",             // overlong, surrogate, beyond U+10FFFF
+        "a",
+        "\n",
+        "\xC3\xA9",
+        "\xE2\x82\xAC",
+        "\xF0\x9F\x98\x80", // valid: 1 to 4 bytes
+        "\x80",
+        "\xBF",
+        "\xFF",
+        "\xF8\x88\x80", // stray continuation, invalid leads
+        "\xC3",
+        "\xE2\x82",
+        "\xF0\x9F\x98", // sequences cut short
+        "\xC0\x80",
+        "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", // overlong, surrogate, beyond U+10FFFF
     };
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
@@ -109,20 +120,21 @@ private slots:
         const QString marker = OutputBuffer::truncationMarker();
         QTest::newRow("exactly at the cap") << qsizetype(5) << QStringList{u"abcde"_s} << u"abcde"_s;
         QTest::newRow("one over") << qsizetype(5) << QStringList{u"abcdef"_s} << marker + u"bcdef"_s;
-        QTest::newRow("marker only once") << qsizetype(5) << QStringList{u"abcdef"_s, u"g"_s, u"hi"_s}
-                                          << marker + u"efghi"_s;
-        QTest::newRow("CR LF is one character") << qsizetype(3) << QStringList{u"a\r"_s, u"\nb"_s}
-                                                << u"a\r\nb"_s;
-        QTest::newRow("CR LF is cut whole") << qsizetype(3) << QStringList{u"a\r"_s, u"\nb"_s, u"c"_s}
-                                            << marker + u"\r\nbc"_s;
-        QTest::newRow("mark joins the previous read") << qsizetype(2) << QStringList{u"ae"_s, u"\u0301"_s}
-                                                      << u"ae\u0301"_s;
+        QTest::newRow("marker only once")
+            << qsizetype(5) << QStringList{u"abcdef"_s, u"g"_s, u"hi"_s} << marker + u"efghi"_s;
+        QTest::newRow("CR LF is one character")
+            << qsizetype(3) << QStringList{u"a\r"_s, u"\nb"_s} << u"a\r\nb"_s;
+        QTest::newRow("CR LF is cut whole")
+            << qsizetype(3) << QStringList{u"a\r"_s, u"\nb"_s, u"c"_s} << marker + u"\r\nbc"_s;
+        QTest::newRow("mark joins the previous read")
+            << qsizetype(2) << QStringList{u"ae"_s, u"\u0301"_s} << u"ae\u0301"_s;
         QTest::newRow("cut keeps whole characters")
-            << qsizetype(2) << QStringList{u"e\u0301e\u0301"_s, u"👩\u200D💻"_s} << marker + u"e\u0301👩\u200D💻"_s;
+            << qsizetype(2) << QStringList{u"e\u0301e\u0301"_s, u"👩\u200D💻"_s}
+            << marker + u"e\u0301👩\u200D💻"_s;
         QTest::newRow("surrogate pair split across reads")
             << qsizetype(1) << QStringList{u"e\xD83C"_s, u"\xDFFB"_s} << u"e\U0001F3FB"_s;
-        QTest::newRow("one read far over the cap") << qsizetype(3) << QStringList{u"ab"_s, u"0123456789"_s}
-                                                   << marker + u"789"_s;
+        QTest::newRow("one read far over the cap")
+            << qsizetype(3) << QStringList{u"ab"_s, u"0123456789"_s} << marker + u"789"_s;
     }
 
     void truncation()
@@ -191,10 +203,13 @@ private slots:
         QTest::newRow("two-byte character split") << QList<QByteArray>{"caf\xC3", "\xA9!"} << u"café!"_s;
         QTest::newRow("four-byte character in four reads")
             << QList<QByteArray>{"\xF0", "\x9F", "\x98", "\x80"} << u"😀"_s;
-        QTest::newRow("invalid bytes keep the rest") << QList<QByteArray>{"a\xFF" "b"} << u"a\uFFFDb"_s;
+        QTest::newRow("invalid bytes keep the rest") << QList<QByteArray>{"a\xFF"
+                                                                          "b"}
+                                                     << u"a\uFFFDb"_s;
         QTest::newRow("cut short by the next character")
             << QList<QByteArray>{"\xE2\x82", "x"} << QString::fromUtf8("\xE2\x82x");
-        QTest::newRow("cut short at the end") << QList<QByteArray>{"ok\xE2\x82"} << QString::fromUtf8("ok\xE2\x82");
+        QTest::newRow("cut short at the end")
+            << QList<QByteArray>{"ok\xE2\x82"} << QString::fromUtf8("ok\xE2\x82");
     }
 
     void decodingAcrossReads()
