@@ -30,42 +30,6 @@ bool plainBoundary(char16_t before, char16_t after)
     return before < 0x300 && after < 0x300 && (before != u'\r' || after != u'\n');
 }
 
-// Calls visit(position) for each grapheme cluster boundary strictly inside text, in order. text
-// must start at a boundary. Plain text (nearly all program output) is walked directly; only the
-// stretches around other characters go through QTextBoundaryFinder.
-template <typename Visit>
-void forEachBoundary(QStringView text, Visit &&visit)
-{
-    const qsizetype size = text.size();
-    const char16_t *units = text.utf16();
-    qsizetype last = 0; // the latest boundary, or the start
-    for (qsizetype i = 1; i < size; ++i) {
-        const char16_t before = units[i - 1];
-        const char16_t after = units[i];
-        if (before < 0x300 && after < 0x300) {
-            if (before != u'\r' || after != u'\n') {
-                visit(i);
-                last = i;
-            }
-            continue;
-        }
-        qsizetype end = i + 1;
-        while (end < size && !plainBoundary(units[end - 1], units[end]))
-            ++end;
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme,
-                                   reinterpret_cast<const QChar *>(units + last), end - last);
-        for (qsizetype p = finder.toNextBoundary(); p > 0 && last + p < end; p = finder.toNextBoundary()) {
-            // Some of Qt's script tailorings break inside a surrogate pair; a character stays whole.
-            if (!QChar::isLowSurrogate(units[last + p]))
-                visit(last + p);
-        }
-        if (end < size)
-            visit(end);
-        last = end;
-        i = end;
-    }
-}
-
 } // namespace
 
 OutputBuffer::OutputBuffer(qsizetype maxCharacters)
@@ -132,23 +96,65 @@ bool OutputBuffer::appendCharacters(QStringView text)
         return false;
     // The last character may go on in the new text (a combining mark, the LF of CR LF): it is
     // taken off and counted again with it.
-    qsizetype from = m_text.size();
+    qsizetype start = m_text.size();
     if (!m_runs.empty() && m_runs.back().length < longestCharacter) {
-        from -= m_runs.back().length;
+        start -= m_runs.back().length;
         if (--m_runs.back().count == 0)
             m_runs.pop_back();
         --m_characterCount;
     }
     m_text.append(text);
-    qsizetype previous = from;
-    forEachBoundary(QStringView(m_text).sliced(from), [&](qsizetype position) {
-        pushCharacter(previous, from + position - previous);
-        previous = from + position;
-    });
-    pushCharacter(previous, m_text.size() - previous);
+
+    // Plain text (nearly all program output) is counted directly, a stretch at a time; only the
+    // stretches around other characters go through QTextBoundaryFinder. start is always at a
+    // boundary.
+    const char16_t *units = QStringView(m_text).utf16();
+    const qsizetype size = m_text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end + 1 < size && plainBoundary(units[end], units[end + 1]))
+            ++end;
+        if (end > start) {
+            pushCharacters(1, end - start);
+            start = end;
+        }
+        if (start + 1 == size && units[start] < 0x300) {
+            pushCharacters(1, 1);
+            break;
+        }
+        if (units[start] == u'\r' && units[start + 1] == u'\n') {
+            pushCharacters(2, 1);
+            start += 2;
+            continue;
+        }
+        end = start + 1;
+        while (end < size && !plainBoundary(units[end - 1], units[end]))
+            ++end;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme,
+                                   reinterpret_cast<const QChar *>(units + start), end - start);
+        qsizetype previous = 0;
+        for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary()) {
+            // Some of Qt's script tailorings break inside a surrogate pair; a character stays whole.
+            if (p < end - start && QChar::isLowSurrogate(units[start + p]))
+                continue;
+            pushCharacter(start + previous, p - previous);
+            previous = p;
+        }
+        start = end;
+    }
+
     if (m_characterCount > m_max)
         dropFront(m_characterCount - m_max);
     return true;
+}
+
+void OutputBuffer::pushCharacters(qsizetype length, qsizetype count)
+{
+    if (!m_runs.empty() && m_runs.back().length == length)
+        m_runs.back().count += count;
+    else
+        m_runs.push_back({length, count});
+    m_characterCount += count;
 }
 
 void OutputBuffer::pushCharacter(qsizetype start, qsizetype length)
@@ -157,11 +163,7 @@ void OutputBuffer::pushCharacter(qsizetype start, qsizetype length)
         qsizetype piece = std::min(length, longestCharacter);
         if (piece < length && m_text.at(start + piece).isLowSurrogate())
             --piece;
-        if (!m_runs.empty() && m_runs.back().length == piece)
-            ++m_runs.back().count;
-        else
-            m_runs.push_back({piece, 1});
-        ++m_characterCount;
+        pushCharacters(piece, 1);
         start += piece;
         length -= piece;
     }

@@ -45,6 +45,8 @@ private:
     };
 
     bool appendCharacters(QStringView text);
+    void pushCharacters(qsizetype length, qsizetype count);
+    // Cuts a cluster longer than longestCharacter into pieces.
     void pushCharacter(qsizetype start, qsizetype length);
     void dropFront(qsizetype characters);
 
