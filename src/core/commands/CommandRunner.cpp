@@ -105,6 +105,9 @@ void CommandRunner::run(const SavedCommand &command)
 
     m_process = process;
     m_group = process->processId();
+    // A number in use as a process group is never given to a new process: an old group that had
+    // it is gone and needs no SIGKILL from us any more.
+    m_stopping.removeIf([&](const StoppingGroup &stopping) { return stopping.id == m_group; });
     setState(State::running());
     Log::info(u"Command started: "_s + launched.command);
 }
