@@ -30,6 +30,25 @@ bool plainBoundary(char16_t before, char16_t after)
     return before < 0x300 && after < 0x300 && (before != u'\r' || after != u'\n');
 }
 
+// The first code unit from `from` on that is CR or at least U+0300, or size. Written in blocks
+// of a fixed length so that the compiler can check several units at once.
+qsizetype firstSpecial(const char16_t *units, qsizetype from, qsizetype size)
+{
+    constexpr qsizetype block = 16;
+    qsizetype i = from;
+    for (; i + block <= size; i += block) {
+        unsigned special = 0;
+        for (qsizetype k = 0; k < block; ++k)
+            special |=
+                static_cast<unsigned>(units[i + k] >= 0x300) | static_cast<unsigned>(units[i + k] == u'\r');
+        if (special != 0)
+            break;
+    }
+    while (i < size && units[i] < 0x300 && units[i] != u'\r')
+        ++i;
+    return i;
+}
+
 } // namespace
 
 OutputBuffer::OutputBuffer(qsizetype maxCharacters)
@@ -111,33 +130,32 @@ bool OutputBuffer::appendCharacters(QStringView text)
     const char16_t *units = QStringView(m_text).utf16();
     const qsizetype size = m_text.size();
     while (start < size) {
-        qsizetype end = start;
-        while (end + 1 < size && plainBoundary(units[end], units[end + 1]))
-            ++end;
-        if (end > start) {
-            pushCharacters(1, end - start);
-            start = end;
-        }
-        if (start + 1 == size && units[start] < 0x300) {
-            pushCharacters(1, 1);
+        const qsizetype special = firstSpecial(units, start, size);
+        if (special == size) {
+            pushCharacters(1, size - start);
             break;
         }
-        if (units[start] == u'\r' && units[start + 1] == u'\n') {
-            pushCharacters(2, 1);
-            start += 2;
+        if (units[special] == u'\r') {
+            pushCharacters(1, special - start);
+            const bool crlf = special + 1 < size && units[special + 1] == u'\n';
+            pushCharacters(crlf ? 2 : 1, 1);
+            start = special + (crlf ? 2 : 1);
             continue;
         }
-        end = start + 1;
+        // The unit before may be the base the special one combines with.
+        const qsizetype stretch = std::max(start, special - 1);
+        pushCharacters(1, stretch - start);
+        qsizetype end = special + 1;
         while (end < size && !plainBoundary(units[end - 1], units[end]))
             ++end;
         QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme,
-                                   reinterpret_cast<const QChar *>(units + start), end - start);
+                                   reinterpret_cast<const QChar *>(units + stretch), end - stretch);
         qsizetype previous = 0;
         for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary()) {
             // Some of Qt's script tailorings break inside a surrogate pair; a character stays whole.
-            if (p < end - start && QChar::isLowSurrogate(units[start + p]))
+            if (p < end - stretch && QChar::isLowSurrogate(units[stretch + p]))
                 continue;
-            pushCharacter(start + previous, p - previous);
+            pushCharacter(stretch + previous, p - previous);
             previous = p;
         }
         start = end;
@@ -150,6 +168,8 @@ bool OutputBuffer::appendCharacters(QStringView text)
 
 void OutputBuffer::pushCharacters(qsizetype length, qsizetype count)
 {
+    if (count == 0)
+        return;
     if (!m_runs.empty() && m_runs.back().length == length)
         m_runs.back().count += count;
     else
