@@ -96,6 +96,14 @@ void AssertionManager::shutdown()
     setCurrentMode(std::nullopt);
 }
 
+void AssertionManager::resync()
+{
+    // A lock the backend holds in the right mode answers an earlier failure: the error is over.
+    if (m_lastError && m_assertion->isActive() && m_assertion->activeMode() == effectiveMode())
+        setLastError(std::nullopt);
+    reconcile();
+}
+
 void AssertionManager::setReasons(QList<AwakeReason> reasons)
 {
     m_reasons = std::move(reasons);

@@ -40,6 +40,9 @@ public:
     void stopAll();
     // Releases the lock at exit; keeps the reasons and lastError, does not call onChange.
     void shutdown();
+    // The backend's lock changed on its own (its service went away, or it took a lock later):
+    // mirror what it holds now and reconcile, asking for a lock again if one is missing.
+    void resync();
 
 signals:
     // Emitted on every assignment, also when the value is unchanged.

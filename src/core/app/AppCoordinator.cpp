@@ -1,0 +1,291 @@
+#include "AppCoordinator.h"
+
+#include "app/Clipboard.h"
+#include "commands/CommandHistory.h"
+#include "commands/CommandRunner.h"
+#include "notifications/NotificationManager.h"
+#include "power/AssertionManager.h"
+#include "power/BatteryGuard.h"
+#include "power/PowerSourceMonitor.h"
+#include "preferences/PreferencesStore.h"
+#include "processes/ProcessWatcher.h"
+#include "safety/HonestStatus.h"
+#include "timers/SessionTimerManager.h"
+#include "utilities/Clock.h"
+#include "utilities/DateFormatting.h"
+#include "utilities/DateMath.h"
+
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
+    : QObject(parent)
+    , m_clock(std::move(backends.clock))
+    , m_clipboard(std::move(backends.clipboard))
+{
+    Q_ASSERT(m_clock && backends.defaults && backends.powerAssertion && backends.powerSources
+             && backends.processes && backends.notificationSink);
+    m_prefs = std::make_unique<PreferencesStore>(backends.defaults);
+    m_notifications =
+        std::make_unique<NotificationManager>(std::move(backends.notificationSink), backends.applicationId);
+    m_assertions = std::make_unique<AssertionManager>(std::move(backends.powerAssertion));
+    m_power = std::make_unique<PowerSourceMonitor>(std::move(backends.powerSources), powerPollInterval);
+    m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock);
+    m_runner = std::make_unique<CommandRunner>(m_assertions.get(), *m_clock);
+    m_history = std::make_unique<CommandHistory>(std::move(backends.defaults));
+    m_timers = std::make_unique<SessionTimerManager>(m_assertions.get(), *m_clock);
+    wire();
+}
+
+// Services go in reverse order of construction; the runner ends a command still running.
+AppCoordinator::~AppCoordinator() = default;
+
+void AppCoordinator::wire()
+{
+    // The manager signals while it changes; the refresh runs on a later turn of the loop, once the
+    // change is complete, and never after this coordinator is gone.
+    for (const auto signal : {&AssertionManager::reasonsChanged, &AssertionManager::isAssertionActiveChanged,
+                              &AssertionManager::currentModeChanged, &AssertionManager::lastErrorChanged})
+        connect(m_assertions.get(), signal, this, &AppCoordinator::refreshState, Qt::QueuedConnection);
+
+    const QPointer<PreferencesStore> prefs = m_prefs.get();
+    m_notifications->isEnabled = [prefs] { return prefs && prefs->showNotifications(); };
+    m_notifications->quietProcessWatch = [prefs] { return !prefs || prefs->quietProcessNotifications(); };
+
+    const QPointer<AppCoordinator> self = this;
+    m_watcher->onActivated = [self](const ProcessRule &rule, int) {
+        if (self)
+            self->m_notifications->processWatchActivated(rule.name);
+    };
+    m_watcher->onReleased = [self](const ProcessRule &rule) {
+        if (self)
+            self->m_notifications->processWatchReleased(rule.name);
+    };
+    m_timers->onTick = [self] {
+        if (!self)
+            return;
+        self->evaluateBattery();
+        self->refreshState();
+    };
+    m_timers->onExpire = [self](const AwakeReason &reason) {
+        if (!self)
+            return;
+        self->m_notifications->sessionEnded(reason.label);
+        self->refreshState();
+    };
+    m_runner->onFinished = [self](const SavedCommand &command, std::optional<int> exitCode) {
+        if (!self)
+            return;
+        self->m_history->record(command);
+        self->m_notifications->commandFinished(command.command, exitCode);
+        self->refreshState();
+    };
+    applyPreferences();
+}
+
+void AppCoordinator::applyPreferences()
+{
+    m_history->setKeepHistory(m_prefs->keepCommandHistory());
+    m_watcher->setRules(m_prefs->processRules());
+    m_watcher->updatePollInterval(m_prefs->pollInterval());
+    refreshState();
+}
+
+void AppCoordinator::start()
+{
+    m_power->start();
+    m_timers->start();
+    m_watcher->start();
+    m_notifications->requestAuthorizationIfNeeded();
+    refreshState();
+}
+
+void AppCoordinator::runCommand(const SavedCommand &command)
+{
+    SavedCommand copy = command;
+    if (!copy.workingDirectory || copy.workingDirectory->isEmpty()) {
+        const QString fallback = m_prefs->defaultWorkingDirectory();
+        copy.workingDirectory = fallback.isEmpty() ? std::nullopt : std::optional<QString>(fallback);
+    }
+    m_runner->run(copy);
+}
+
+void AppCoordinator::cancelCommand()
+{
+    if (m_runner->isRunning())
+        m_runner->cancel();
+}
+
+void AppCoordinator::shutdown()
+{
+    if (m_runner->isRunning())
+        m_runner->cancel();
+    m_timers->stop();
+    m_watcher->stop();
+    m_power->stop();
+    m_assertions->shutdown();
+}
+
+// --- Sessions ---
+
+void AppCoordinator::addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt,
+                                AwakeMode mode)
+{
+    m_assertions->addReason({QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode});
+    setLastStopReason(std::nullopt);
+    m_notifications->sessionStarted(label);
+}
+
+void AppCoordinator::startManual(AwakeMode mode)
+{
+    m_assertions->removeReasons(ReasonType::Manual);
+    const QString label = mode == AwakeMode::Display ? u"Manual (display awake)"_s : u"Manual keep-awake"_s;
+    addSession(ReasonType::Manual, label, std::nullopt, mode);
+}
+
+void AppCoordinator::toggleManual(AwakeMode mode)
+{
+    if (m_assertions->hasReason(ReasonType::Manual))
+        m_assertions->removeReasons(ReasonType::Manual);
+    else
+        startManual(mode);
+}
+
+void AppCoordinator::startTimed(double seconds, std::optional<AwakeMode> mode)
+{
+    m_assertions->removeReasons(ReasonType::Timed);
+    m_assertions->removeReasons(ReasonType::UntilTime);
+    const QDateTime now = m_clock->now();
+    addSession(ReasonType::Timed, u"Timed: "_s + DateFormatting::remaining(seconds),
+               DateMath::addSeconds(now, seconds), mode.value_or(m_prefs->defaultMode()));
+}
+
+void AppCoordinator::startUntil(const QDateTime &date, std::optional<AwakeMode> mode)
+{
+    const QDateTime now = m_clock->now();
+    if (!date.isValid() || date <= now)
+        return;
+    m_assertions->removeReasons(ReasonType::Timed);
+    m_assertions->removeReasons(ReasonType::UntilTime);
+    addSession(ReasonType::UntilTime, u"Until "_s + DateFormatting::endTime(date, now, m_clock->timeZone()), date,
+               mode.value_or(m_prefs->defaultMode()));
+}
+
+void AppCoordinator::extendActiveSession(double seconds)
+{
+    auto target = m_assertions->firstReason(ReasonType::Timed);
+    if (!target)
+        target = m_assertions->firstReason(ReasonType::UntilTime);
+    if (!target || !target->endsAt)
+        return;
+    const QDateTime now = m_clock->now();
+    const QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
+    const QString label = target->type == ReasonType::Timed
+                              ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
+                              : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());
+    m_assertions->updateReason(target->id, [&](AwakeReason &reason) {
+        reason.endsAt = end;
+        reason.label = label;
+    });
+}
+
+void AppCoordinator::setDisplayAwake(bool on)
+{
+    if (const auto manual = m_assertions->firstReason(ReasonType::Manual)) {
+        m_assertions->updateReason(manual->id, [on](AwakeReason &reason) {
+            reason.mode = on ? AwakeMode::Display : AwakeMode::System;
+        });
+    } else if (on) {
+        startManual(AwakeMode::Display);
+    }
+}
+
+void AppCoordinator::stopReason(const QUuid &id)
+{
+    m_assertions->removeReason(id);
+}
+
+void AppCoordinator::stopAll()
+{
+    if (m_runner->isRunning())
+        m_runner->cancel();
+    m_assertions->stopAll();
+    m_notifications->sessionEnded(u"All sessions"_s);
+}
+
+void AppCoordinator::copyHonestStatus()
+{
+    if (m_clipboard)
+        m_clipboard->setText(HonestStatus::suggested(m_assertions->reasons()));
+}
+
+void AppCoordinator::refreshState()
+{
+    const StatusIconState state =
+        StatusIcon::resolve(m_assertions->reasons(), m_assertions->effectiveMode(), m_batteryWarningActive,
+                            m_assertions->lastError().has_value());
+    if (state != m_iconState)
+        setIconState(state);
+    if (m_assertions->lastError())
+        m_notifications->assertionFailed();
+    if (onStateChanged)
+        onStateChanged();
+}
+
+// --- Battery guardrail ---
+
+void AppCoordinator::clearBatteryWarning()
+{
+    m_batteryWarningActive = false;
+    setBatteryMessage(std::nullopt);
+    m_notifiedBatteryWarning = false;
+}
+
+void AppCoordinator::evaluateBattery()
+{
+    if (m_assertions->reasons().isEmpty()) {
+        clearBatteryWarning();
+        return;
+    }
+    const BatteryDecision decision = BatteryGuard::decide(m_power->state(), m_prefs->battery());
+    switch (decision.kind) {
+    case BatteryDecision::Kind::Warn:
+        m_batteryWarningActive = true;
+        setBatteryMessage(decision.reason);
+        if (!m_notifiedBatteryWarning) {
+            m_notifiedBatteryWarning = true;
+            m_notifications->batteryWarning(decision.reason);
+        }
+        break;
+    case BatteryDecision::Kind::Stop:
+        stopAll();
+        setLastStopReason(decision.reason);
+        setBatteryMessage(decision.reason);
+        m_batteryWarningActive = false;
+        m_notifiedBatteryWarning = false;
+        m_notifications->batteryWarning(decision.reason);
+        break;
+    case BatteryDecision::Kind::Ok:
+        clearBatteryWarning();
+        break;
+    }
+}
+
+void AppCoordinator::setIconState(StatusIconState state)
+{
+    m_iconState = state;
+    emit iconStateChanged();
+}
+
+void AppCoordinator::setBatteryMessage(std::optional<QString> message)
+{
+    m_batteryMessage = std::move(message);
+    emit batteryMessageChanged();
+}
+
+void AppCoordinator::setLastStopReason(std::optional<QString> reason)
+{
+    m_lastStopReason = std::move(reason);
+    emit lastStopReasonChanged();
+}
