@@ -1,0 +1,87 @@
+#include "AppDelegate.h"
+
+#include "BrandAssets.h"
+#include "HostingWindowController.h"
+#include "MenuBarController.h"
+
+#include "app/Clipboard.h"
+#include "menubar/MenuDialogs.h"
+#include "notifications/NotificationSink.h"
+#include "power/PowerAssertion.h"
+#include "power/PowerSourceProviding.h"
+#include "preferences/UserDefaults.h"
+#include "processes/ProcessSnapshotProviding.h"
+#include "utilities/Clock.h"
+#include "utilities/Log.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent)
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backends,
+                                                std::unique_ptr<MenuDialogs> dialogs)
+{
+    // Closing a window leaves Vigila running in the tray.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (const auto mark = BrandAssets::image(BrandAssets::openEyeName(), QSize(256, 256)))
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(*mark)));
+
+    m_coordinator = std::make_unique<AppCoordinator>(std::move(backends));
+    // The windows are destroyed before the coordinator, so their views may refer to it.
+    AppCoordinator *coordinator = m_coordinator.get();
+    m_preferencesWindow = std::make_unique<HostingWindowController>(
+        u"Vigila Preferences"_s, [coordinator] { return makePreferencesView(*coordinator); });
+    m_commandWindow = std::make_unique<HostingWindowController>(
+        u"Run Command With Vigila"_s, [coordinator] { return makeCommandRunnerView(*coordinator); });
+    m_menuBar = std::make_unique<MenuBarController>(coordinator, std::move(dialogs));
+
+    const QPointer<AppDelegate> self = this;
+    m_menuBar->openPreferences = [self] {
+        if (self && self->m_preferencesWindow)
+            self->m_preferencesWindow->show();
+    };
+    m_menuBar->openCommandRunner = [self] {
+        if (self && self->m_commandWindow)
+            self->m_commandWindow->show();
+    };
+
+    m_coordinator->start();
+    Log::info(u"Vigila launched."_s);
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    if (m_coordinator)
+        m_coordinator->shutdown();
+    Log::info(u"Vigila terminating \u2014 assertions released."_s);
+}
+
+// Stand-ins until the real views land; only these two functions change then.
+QWidget *AppDelegate::makePreferencesView(AppCoordinator &)
+{
+    auto *view = new QLabel(u"Vigila Preferences"_s);
+    view->setAlignment(Qt::AlignCenter);
+    view->setMinimumSize(520, 360);
+    return view;
+}
+
+QWidget *AppDelegate::makeCommandRunnerView(AppCoordinator &)
+{
+    auto *view = new QLabel(u"Run Command With Vigila"_s);
+    view->setAlignment(Qt::AlignCenter);
+    view->setMinimumSize(640, 420);
+    return view;
+}
