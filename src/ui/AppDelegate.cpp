@@ -33,8 +33,9 @@ void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backend
 {
     // Closing a window leaves Vigila running in the tray.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (const auto mark = BrandAssets::image(BrandAssets::openEyeName(), QSize(256, 256)))
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(*mark)));
+    // The application icon (named like the application), shown by windows and alerts.
+    if (const auto icon = BrandAssets::image(u"com.quillmere.vigila"_s, QSize(256, 256)))
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(*icon)));
 
     m_coordinator = std::make_unique<AppCoordinator>(std::move(backends));
     // The windows are destroyed before the coordinator, so their views may refer to it.
