@@ -62,6 +62,15 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // Logout (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Vigila like "Quit Vigila". A
+    // signal that arrives during the launch waits in the watcher's socket until the event loop runs.
+    UnixSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::signalReceived, &app, [](int number) {
+        const QString name = number == SIGTERM ? u"SIGTERM"_s : number == SIGINT ? u"SIGINT"_s : u"SIGHUP"_s;
+        Log::info(u"Received %1; quitting."_s.arg(name));
+        QCoreApplication::quit();
+    });
+
     const auto inhibitor = std::make_shared<InhibitorPowerAssertion>();
     AppCoordinator::Backends backends{
         std::make_shared<SettingsUserDefaults>(),
@@ -84,13 +93,6 @@ int main(int argc, char *argv[])
         if (assertions)
             assertions->resync();
     };
-
-    // Logout (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Vigila like "Quit Vigila".
-    UnixSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
-    QObject::connect(&signalWatcher, &UnixSignalWatcher::signalReceived, &app, [](int number) {
-        Log::info(u"Signal %1 received; quitting."_s.arg(number));
-        QCoreApplication::quit();
-    });
 
     return QApplication::exec();
 }

@@ -24,9 +24,21 @@ void MenuActions::call(const std::function<void()> &callback)
         callback();
 }
 
+template <typename Question> auto MenuActions::ask(Question question)
+{
+    m_asking = true;
+    auto answer = question(*m_dialogs);
+    m_asking = false;
+    return answer;
+}
+
 void MenuActions::perform(const MenuAction &action)
 {
     using Kind = MenuAction::Kind;
+    // A tray host may deliver a menu choice while one of our dialogs waits for an answer; acting
+    // on it would stack a second dialog or change the state the first one is asking about.
+    if (m_asking)
+        return;
     // Window and quit callbacks do not need the coordinator.
     switch (action.kind) {
     case Kind::OpenPreferences:
@@ -95,7 +107,7 @@ void MenuActions::toggleManual(bool manualExisted)
         return;
     }
     if (m_coordinator->prefs().confirmIndefinite()) {
-        const bool start = m_dialogs->confirmIndefiniteSession();
+        const bool start = ask([](MenuDialogs &d) { return d.confirmIndefiniteSession(); });
         if (!start || !m_coordinator)
             return;
     }
@@ -119,7 +131,7 @@ void MenuActions::startUntil(int hour, int minute)
 
 void MenuActions::promptCustomDuration()
 {
-    const std::optional<QString> text = m_dialogs->askCustomDuration();
+    const auto text = ask([](MenuDialogs &d) { return d.askCustomDuration(); });
     if (!text || !m_coordinator)
         return;
     if (const std::optional<double> seconds = MenuModel::parseCustomMinutes(*text))
@@ -130,7 +142,7 @@ void MenuActions::promptCustomTime()
 {
     const Clock &clock = m_coordinator->clock();
     const QTime initial = clock.now().addSecs(3600).toTimeZone(clock.timeZone()).time();
-    const std::optional<QTime> picked = m_dialogs->askCustomTime(initial);
+    const auto picked = ask([&](MenuDialogs &d) { return d.askCustomTime(initial); });
     if (!picked || !m_coordinator)
         return;
     // Only the clock time counts: the session ends at its next occurrence, read after the dialog.
@@ -141,7 +153,7 @@ void MenuActions::promptCustomTime()
 
 void MenuActions::promptAddProcess()
 {
-    const std::optional<QString> text = m_dialogs->askProcessName();
+    const auto text = ask([](MenuDialogs &d) { return d.askProcessName(); });
     if (!text || !m_coordinator)
         return;
     const QString name = MenuModel::trimmedSpacesAndTabs(*text);
@@ -153,7 +165,10 @@ void MenuActions::promptAddProcess()
     m_coordinator->applyPreferences();
     m_coordinator->watcher().poll();
     if (rule.isBroad() && m_coordinator->prefs().warnOnBroadNames())
-        m_dialogs->showBroadProcessWarning();
+        ask([](MenuDialogs &d) {
+            d.showBroadProcessWarning();
+            return true;
+        });
 }
 
 void MenuActions::toggleRule(const QUuid &id)

@@ -21,12 +21,14 @@ public:
     MenuActions(AppCoordinator *coordinator, std::unique_ptr<MenuDialogs> dialogs, QObject *parent = nullptr);
     ~MenuActions() override;
 
+    // Ignored while one of the dialogs is open.
+    void perform(const MenuAction &action);
+    bool isAsking() const { return m_asking; }
+
     // Installed by whoever owns the windows and the application; absent ones do nothing.
     std::function<void()> openPreferences;
     std::function<void()> openCommandRunner;
     std::function<void()> quit;
-
-    void perform(const MenuAction &action);
 
     MenuDialogs &dialogs() const { return *m_dialogs; }
 
@@ -39,7 +41,9 @@ private:
     void promptAddProcess();
     void toggleRule(const QUuid &id);
     static void call(const std::function<void()> &callback);
+    template <typename Question> auto ask(Question question);
 
     QPointer<AppCoordinator> m_coordinator;
     std::unique_ptr<MenuDialogs> m_dialogs;
+    bool m_asking = false;
 };

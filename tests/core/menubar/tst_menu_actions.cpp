@@ -145,6 +145,23 @@ private slots:
         QCOMPARE(opened, 1);
     }
 
+    void choicesWhileAskingAreIgnored()
+    {
+        // A tray host delivers another choice while the confirmation waits.
+        dialogs->whileOpen = [this] {
+            QVERIFY(actions->isAsking());
+            actions->perform({.kind = Kind::StartTimed, .seconds = 600});
+            actions->perform({.kind = Kind::ToggleManual});
+        };
+        dialogs->confirmAnswer = false;
+        actions->perform({.kind = Kind::ToggleManual});
+        QCOMPARE(dialogs->shown, QStringList{u"confirm"_s}); // no second dialog
+        QVERIFY(reasons().isEmpty());
+        QVERIFY(!actions->isAsking());
+        actions->perform({.kind = Kind::StartTimed, .seconds = 600}); // answered: choices count again
+        QCOMPARE(reasons().size(), 1);
+    }
+
     void displayToggle_data()
     {
         QTest::addColumn<std::optional<AwakeMode>>("manual"); // the manual session before, if any
