@@ -1,0 +1,529 @@
+#include "FakeClipboard.h"
+#include "FakePowerAssertion.h"
+#include "FakePowerSources.h"
+#include "FakeProcessSnapshotProvider.h"
+#include "InMemoryUserDefaults.h"
+#include "ManualClock.h"
+#include "RecordingNotificationSink.h"
+#include "app/AppCoordinator.h"
+#include "commands/CommandHistory.h"
+#include "commands/CommandRunner.h"
+#include "power/AssertionManager.h"
+#include "power/PowerSourceMonitor.h"
+#include "preferences/PreferencesStore.h"
+#include "processes/ProcessWatcher.h"
+#include "safety/HonestStatus.h"
+#include "timers/SessionTimerManager.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Post = RecordingNotificationSink::Post;
+
+namespace {
+
+// A coordinator on fakes: a hand-driven clock, an in-memory store, a pretend lock, a fixed power
+// source and process list, recorded notifications and clipboard.
+struct Rig {
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
+    std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
+    std::shared_ptr<FakePowerAssertion> lock = std::make_shared<FakePowerAssertion>();
+    std::shared_ptr<FakePowerSources> power = std::make_shared<FakePowerSources>();
+    std::shared_ptr<RecordingNotificationSink> sink = std::make_shared<RecordingNotificationSink>();
+    std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
+    FakeProcessSnapshotProvider *processes = nullptr; // owned by the watcher
+    std::unique_ptr<AppCoordinator> app;
+
+    explicit Rig(const std::function<void(PreferencesStore::Stored &)> &preferences = {})
+    {
+        if (preferences) {
+            PreferencesStore::Stored stored = PreferencesStore::Stored::defaultRecord();
+            preferences(stored);
+            defaults->values.insert(PreferencesStore::key(), QJsonDocument(stored.toJson()).toJson());
+        }
+        power->descriptions = QList<QVariantMap>{}; // a desktop: no battery
+        auto provider = std::make_unique<FakeProcessSnapshotProvider>();
+        processes = provider.get();
+        app = std::make_unique<AppCoordinator>(AppCoordinator::Backends{
+            defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s, clipboard, clock});
+    }
+
+    // Runs the refreshes the assertion manager's changes queued.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
+
+    void tick(double seconds = 1)
+    {
+        clock->advance(seconds);
+        app->timers().tick(clock->now());
+        settle();
+    }
+
+    void onBattery(int percent)
+    {
+        power->descriptions = QList<QVariantMap>{FakePowerSources::source(percent, 100, u"Battery Power"_s)};
+        app->power().refresh();
+    }
+    void pluggedIn(int percent)
+    {
+        power->descriptions = QList<QVariantMap>{FakePowerSources::source(percent, 100, u"AC Power"_s)};
+        app->power().refresh();
+    }
+
+    QList<Post> postsTitled(const QString &title) const
+    {
+        QList<Post> out;
+        for (const Post &post : sink->posts) {
+            if (post.title == title)
+                out << post;
+        }
+        return out;
+    }
+};
+
+ProcessRule rule(const QString &name, bool enabled = true)
+{
+    return {QUuid::createUuid(), name, enabled, ProcessMatchMode::Exact};
+}
+
+SavedCommand shellCommand(const QString &text, std::optional<QString> directory = std::nullopt)
+{
+    return {QUuid::createUuid(), QString(), text, std::move(directory), u"/bin/sh"_s, false, {}, {}};
+}
+
+} // namespace
+
+class TestAppCoordinator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void constructionLoadsAndAppliesButStartsNothing()
+    {
+        const ProcessRule stored = rule(u"make"_s);
+        Rig rig([&](PreferencesStore::Stored &s) {
+            s.processRules = {stored};
+            s.keepCommandHistory = false;
+        });
+        QCOMPARE(rig.app->iconState(), StatusIconState::Inactive);
+        QVERIFY(!rig.app->timers().isRunning());
+        QVERIFY(!rig.app->watcher().isPolling());
+        QVERIFY(!rig.app->power().isRunning());
+        QCOMPARE(rig.app->watcher().rules(), QList<ProcessRule>{stored});
+        QVERIFY(!rig.app->history().keepHistory());
+        QCOMPARE(rig.processes->snapshotCount, 0);
+        QVERIFY(rig.lock->calls.isEmpty());
+        QVERIFY(rig.defaults->writes.isEmpty());
+    }
+
+    void timedSessionFromStartToExpiry()
+    {
+        Rig rig;
+        int redraws = 0;
+        rig.app->onStateChanged = [&] { ++redraws; };
+        rig.app->start();
+        rig.app->startTimed(1800);
+
+        QCOMPARE(rig.sink->posts.last(), (Post{u"Keep-awake started"_s, u"Timed: 30m 0s"_s}));
+        QCOMPARE(rig.lock->activeMode(), AwakeMode::System);
+        QCOMPARE(rig.lock->calls.last().reason, u"Vigila: keep system awake"_s);
+        const AwakeReason timed = rig.app->assertions().reasons().first();
+        QCOMPARE(timed.endsAt, rig.clock->now().addSecs(1800));
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::Timed);
+
+        rig.tick(1799);
+        QVERIFY(rig.lock->isActive());
+        QCOMPARE(rig.postsTitled(u"Keep-awake ended"_s).size(), 0);
+        redraws = 0;
+        rig.tick(1); // the first tick at the end
+        QCOMPARE(rig.postsTitled(u"Keep-awake ended"_s), (QList<Post>{{u"Keep-awake ended"_s, u"Timed: 30m 0s"_s}}));
+        QVERIFY(!rig.lock->isActive());
+        QVERIFY(rig.app->assertions().reasons().isEmpty());
+        QCOMPARE(rig.app->iconState(), StatusIconState::Inactive);
+        QVERIFY(redraws >= 2); // after the expiry and after the tick
+    }
+
+    void processRuleActivatesAndReleases_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::newRow("notifications for process watches") << false;
+        QTest::newRow("quiet process watches (default)") << true;
+    }
+
+    void processRuleActivatesAndReleases()
+    {
+        QFETCH(bool, quiet);
+        Rig rig([&](PreferencesStore::Stored &s) {
+            s.processRules = {rule(u"claude"_s)};
+            s.quietProcessNotifications = quiet;
+        });
+        rig.processes->processes = {{42, u"claude"_s, u"/usr/bin/claude --resume"_s}};
+        rig.app->watcher().poll();
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::Process);
+        QVERIFY(rig.lock->isActive());
+        QCOMPARE(rig.app->assertions().reasons().first().label, u"\u201Cclaude\u201D running (1 match)"_s);
+
+        rig.processes->processes.clear();
+        rig.app->watcher().poll();
+        Rig::settle();
+        QVERIFY(!rig.lock->isActive());
+        QCOMPARE(rig.app->iconState(), StatusIconState::Inactive);
+        if (quiet) {
+            QVERIFY(rig.sink->posts.isEmpty());
+        } else {
+            QCOMPARE(rig.sink->posts,
+                     (QList<Post>{{u"Process watch active"_s, u"Keeping awake while \u201Cclaude\u201D runs."_s},
+                                  {u"Process watch released"_s, u"\u201Cclaude\u201D is no longer running."_s}}));
+        }
+    }
+
+    void commandRunIsRecordedThenNotifiedThenRefreshed_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Post>("post");
+        QTest::newRow("success") << u"exit 0"_s << Post{u"Command finished"_s, u"exit 0\nExit code 0"_s};
+        QTest::newRow("failure") << u"exit 3"_s << Post{u"Command failed"_s, u"exit 3\nExit code 3"_s};
+    }
+
+    void commandRunIsRecordedThenNotifiedThenRefreshed()
+    {
+        QFETCH(QString, text);
+        QFETCH(Post, post);
+        Rig rig;
+        QStringList order;
+        const auto posted = [&] { return rig.postsTitled(post.title).size(); };
+        connect(&rig.app->history(), &CommandHistory::recentChanged, this,
+                [&] { order << u"recorded, posted %1"_s.arg(posted()); });
+        rig.app->onStateChanged = [&] {
+            if (!rig.app->history().recent().isEmpty() && !order.isEmpty() && order.size() < 3)
+                order << u"refreshed, posted %1"_s.arg(posted());
+        };
+        rig.app->runCommand(shellCommand(text));
+        QCOMPARE(rig.app->assertions().reasons().first().label, u"Running: "_s + text);
+        QTRY_VERIFY(!rig.app->runner().isRunning());
+        Rig::settle();
+
+        // The record publishes twice (removal of any older run, then the insertion).
+        QCOMPARE(order.first(), u"recorded, posted 0"_s);
+        QCOMPARE(order.last(), u"refreshed, posted 1"_s);
+        QCOMPARE(rig.postsTitled(post.title), QList<Post>{post});
+        QCOMPARE(rig.app->history().recent().first().command, text);
+        QVERIFY(rig.app->assertions().reasons().isEmpty());
+        QCOMPARE(rig.app->iconState(), StatusIconState::Inactive);
+    }
+
+    void commandWorkingDirectoryFallsBackToThePreference_data()
+    {
+        QTest::addColumn<std::optional<QString>>("given");
+        QTest::addColumn<QString>("preference");
+        QTest::addColumn<std::optional<QString>>("used");
+        QTest::newRow("none, no default") << std::optional<QString>() << QString() << std::optional<QString>();
+        QTest::newRow("empty, no default") << std::optional<QString>(u""_s) << QString() << std::optional<QString>();
+        QTest::newRow("none, default") << std::optional<QString>() << u"/tmp"_s << std::optional<QString>(u"/tmp"_s);
+        QTest::newRow("own beats default") << std::optional<QString>(u"/"_s) << u"/tmp"_s
+                                           << std::optional<QString>(u"/"_s);
+        // Passed on as typed: no "~" expansion, so this one cannot start.
+        QTest::newRow("home-relative default") << std::optional<QString>() << u"~/no-such-dir"_s
+                                               << std::optional<QString>(u"~/no-such-dir"_s);
+    }
+
+    void commandWorkingDirectoryFallsBackToThePreference()
+    {
+        QFETCH(std::optional<QString>, given);
+        QFETCH(QString, preference);
+        QFETCH(std::optional<QString>, used);
+        Rig rig([&](PreferencesStore::Stored &s) { s.defaultWorkingDirectory = preference; });
+        rig.app->runCommand(shellCommand(u"true"_s, given));
+        QTRY_VERIFY(!rig.app->runner().isRunning());
+        QCOMPARE(rig.app->history().recent().first().workingDirectory, used);
+    }
+
+    void sessionCommands()
+    {
+        Rig rig;
+        AssertionManager &m = rig.app->assertions();
+
+        // A second manual start replaces the first.
+        rig.app->startManual(AwakeMode::System);
+        rig.app->startManual(AwakeMode::System);
+        QCOMPARE(m.reasons().size(), 1);
+        QCOMPARE(m.reasons().first().label, u"Manual keep-awake"_s);
+        QCOMPARE(rig.postsTitled(u"Keep-awake started"_s).size(), 2);
+
+        // Display replaces system; other reasons stay.
+        m.addReason({QUuid::createUuid(), ReasonType::Process, u"p"_s, rig.clock->now(), {}, AwakeMode::System});
+        rig.app->startManual(AwakeMode::Display);
+        QCOMPARE(m.reasons().size(), 2);
+        QCOMPARE(m.firstReason(ReasonType::Manual)->label, u"Manual (display awake)"_s);
+        QCOMPARE(m.effectiveMode(), AwakeMode::Display);
+
+        // Toggling an existing manual session removes it whatever the mode, silently.
+        const qsizetype posts = rig.sink->posts.size();
+        rig.app->toggleManual(AwakeMode::System);
+        QVERIFY(!m.hasReason(ReasonType::Manual));
+        QCOMPARE(rig.sink->posts.size(), posts);
+
+        // setDisplayAwake: nothing without a manual session when off; starts one when on.
+        rig.app->setDisplayAwake(false);
+        QVERIFY(!m.hasReason(ReasonType::Manual));
+        QCOMPARE(rig.sink->posts.size(), posts);
+        rig.app->setDisplayAwake(true);
+        QCOMPARE(m.firstReason(ReasonType::Manual)->mode, AwakeMode::Display);
+        QCOMPARE(rig.sink->posts.last(), (Post{u"Keep-awake started"_s, u"Manual (display awake)"_s}));
+        // Switching back keeps the label.
+        rig.app->setDisplayAwake(false);
+        QCOMPARE(m.firstReason(ReasonType::Manual)->mode, AwakeMode::System);
+        QCOMPARE(m.firstReason(ReasonType::Manual)->label, u"Manual (display awake)"_s);
+
+        // Stop all, even with nothing running, says so.
+        rig.app->stopAll();
+        rig.app->stopAll();
+        QCOMPARE(rig.postsTitled(u"Keep-awake ended"_s).size(), 2);
+        QCOMPARE(rig.sink->posts.last().body, u"All sessions"_s);
+    }
+
+    void deadlineSessions()
+    {
+        Rig rig([](PreferencesStore::Stored &s) { s.defaultMode = AwakeMode::Display; });
+        AssertionManager &m = rig.app->assertions();
+        rig.clock->set(QDateTime(QDate(2026, 12, 8), QTime(9, 0), QTimeZone::utc()));
+
+        // A date not in the future changes nothing, not even a running deadline.
+        rig.app->startTimed(600);
+        const qsizetype posts = rig.sink->posts.size();
+        rig.app->startUntil(rig.clock->now().addSecs(-60));
+        rig.app->startUntil(rig.clock->now());
+        QCOMPARE(m.reasons().size(), 1);
+        QCOMPARE(rig.sink->posts.size(), posts);
+
+        // Until replaces timed; the default mode applies.
+        rig.app->startUntil(QDateTime(QDate(2026, 12, 8), QTime(17, 0), QTimeZone::utc()));
+        QCOMPARE(m.reasons().size(), 1);
+        QCOMPARE(m.reasons().first().label, u"Until Today 5:00 PM"_s);
+        QCOMPARE(m.reasons().first().mode, AwakeMode::Display);
+
+        // Extending an until-time session moves the end and names the new time.
+        rig.app->extendActiveSession(1800);
+        QCOMPARE(m.reasons().first().label, u"Until Today 5:30 PM"_s);
+
+        // Timed with 10 minutes left, extended by 30: 40 minutes left, same identity.
+        rig.app->startTimed(900, AwakeMode::System);
+        const AwakeReason before = m.reasons().first();
+        rig.clock->advance(300);
+        rig.app->extendActiveSession(1800);
+        const AwakeReason after = m.reasons().first();
+        QCOMPARE(after.label, u"Timed: 40m 0s"_s);
+        QCOMPARE(after.endsAt, before.endsAt->addSecs(1800));
+        QCOMPARE(after.id, before.id);
+        QCOMPARE(after.startedAt, before.startedAt);
+        QCOMPARE(after.mode, AwakeMode::System);
+
+        // Nothing to extend with only a manual session.
+        rig.app->stopAll();
+        rig.app->startManual(AwakeMode::System);
+        const AwakeReason manual = m.reasons().first();
+        rig.app->extendActiveSession(1800);
+        QCOMPARE(m.reasons().first(), manual);
+
+        // A zero or negative duration ends at the next tick, with the usual notice.
+        rig.app->startTimed(-5);
+        rig.tick();
+        QCOMPARE(rig.sink->posts.last(), (Post{u"Keep-awake ended"_s, u"Timed: 0s"_s}));
+    }
+
+    void batteryStopWhenOnlyPluggedInIsWanted()
+    {
+        Rig rig([](PreferencesStore::Stored &s) { s.battery.onlyWhilePluggedIn = true; });
+        rig.onBattery(80);
+        rig.app->startManual(AwakeMode::System);
+        rig.sink->posts.clear();
+        rig.tick();
+
+        const QString reason = u"Stopped because Vigila is set to keep awake only while plugged in."_s;
+        QVERIFY(rig.app->assertions().reasons().isEmpty());
+        QVERIFY(!rig.lock->isActive());
+        QCOMPARE(rig.app->lastStopReason(), reason);
+        QCOMPARE(rig.app->batteryMessage(), reason);
+        QCOMPARE(rig.sink->posts, (QList<Post>{{u"Keep-awake ended"_s, u"All sessions"_s},
+                                               {u"Battery warning"_s, reason}}));
+        rig.tick(); // nothing left to guard: the message clears, the stop reason stays
+        QCOMPARE(rig.app->batteryMessage(), std::nullopt);
+        QCOMPARE(rig.app->lastStopReason(), reason);
+
+        // A new session clears the stop reason; the guard stops it again at the next tick.
+        rig.app->startTimed(600);
+        QCOMPARE(rig.app->lastStopReason(), std::nullopt);
+        rig.tick();
+        QCOMPARE(rig.app->lastStopReason(), reason);
+        QCOMPARE(rig.postsTitled(u"Battery warning"_s).size(), 2);
+    }
+
+    void batteryAutoStopEndsACommandRunToo()
+    {
+        Rig rig([](PreferencesStore::Stored &s) { s.battery.autoStopEnabled = true; });
+        rig.onBattery(12);
+        rig.app->runCommand(shellCommand(u"sleep 30"_s));
+        QVERIFY(rig.app->runner().isRunning());
+        rig.tick();
+        QCOMPARE(rig.app->lastStopReason(), u"Stopped because battery dropped to 12% (limit 15%)."_s);
+        QTRY_COMPARE(rig.app->runner().state(), CommandRunner::State::cancelled());
+    }
+
+    void oneBatteryWarningPerEpisode()
+    {
+        Rig rig;
+        rig.onBattery(80);
+        rig.tick(); // nothing keeps the machine awake: nothing to say
+        QCOMPARE(rig.app->batteryMessage(), std::nullopt);
+        QVERIFY(rig.sink->posts.isEmpty());
+
+        rig.app->startManual(AwakeMode::System);
+        QSignalSpy messages(rig.app.get(), &AppCoordinator::batteryMessageChanged);
+        for (int i = 0; i < 5; ++i)
+            rig.tick();
+        QCOMPARE(rig.app->batteryMessage(), u"Running on battery power."_s);
+        QCOMPARE(rig.app->iconState(), StatusIconState::BatteryWarning);
+        QCOMPARE(messages.count(), 5); // published every tick, changed or not
+        QCOMPARE(rig.postsTitled(u"Battery warning"_s).size(), 1);
+
+        rig.onBattery(25);
+        rig.tick();
+        QCOMPARE(rig.app->batteryMessage(), u"Running on battery at 25%."_s);
+        QCOMPARE(rig.postsTitled(u"Battery warning"_s).size(), 1);
+
+        rig.pluggedIn(30);
+        rig.tick();
+        QCOMPARE(rig.app->batteryMessage(), std::nullopt);
+        QCOMPARE(rig.app->iconState(), StatusIconState::System);
+
+        rig.onBattery(29);
+        rig.tick();
+        QCOMPARE(rig.postsTitled(u"Battery warning"_s).size(), 2); // a new episode
+    }
+
+    void noSessionMeansNoBatteryAction()
+    {
+        Rig rig([](PreferencesStore::Stored &s) { s.battery.autoStopEnabled = true; });
+        rig.onBattery(5);
+        rig.tick();
+        QVERIFY(rig.sink->posts.isEmpty());
+        QCOMPARE(rig.app->batteryMessage(), std::nullopt);
+        QCOMPARE(rig.app->lastStopReason(), std::nullopt);
+    }
+
+    void assertionFailureShowsAndRepeats()
+    {
+        Rig rig;
+        rig.lock->failActivations = true;
+        rig.app->startManual(AwakeMode::System);
+        QCOMPARE(rig.sink->posts.last().title, u"Keep-awake started"_s); // still reported as started
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::Error);
+        const qsizetype errors = rig.postsTitled(u"Vigila error"_s).size();
+        QVERIFY(errors >= 1);
+        QCOMPARE(rig.postsTitled(u"Vigila error"_s).first().body, u"Could not create keep-awake assertion."_s);
+        rig.tick();
+        rig.tick();
+        QVERIFY(rig.postsTitled(u"Vigila error"_s).size() >= errors + 2);
+        // The error outlives the session until a lock is taken again.
+        rig.app->stopAll();
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::Error);
+        rig.lock->failActivations = false;
+        rig.app->startManual(AwakeMode::System);
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::System);
+    }
+
+    void lockLostOnItsOwnIsTakenAgain()
+    {
+        Rig rig;
+        rig.app->startManual(AwakeMode::Display);
+        rig.lock->release(); // the service holding it went away
+        rig.lock->failActivations = true;
+        rig.app->assertions().resync();
+        Rig::settle();
+        QCOMPARE(rig.app->iconState(), StatusIconState::Error);
+        QVERIFY(!rig.app->assertions().isAssertionActive());
+
+        // The backend got one later by itself: the error is over.
+        rig.lock->failActivations = false;
+        rig.lock->activate(AwakeMode::Display, u"Vigila: keep display awake"_s);
+        const int activations = rig.lock->activateCount();
+        rig.app->assertions().resync();
+        Rig::settle();
+        QCOMPARE(rig.lock->activateCount(), activations); // already held in the right mode
+        QCOMPARE(rig.app->assertions().lastError(), std::nullopt);
+        QCOMPARE(rig.app->iconState(), StatusIconState::Display);
+    }
+
+    void startThenShutdownReleasesEverything()
+    {
+        Rig rig;
+        rig.app->start();
+        QVERIFY(rig.app->timers().isRunning());
+        QVERIFY(rig.app->watcher().isPolling());
+        QVERIFY(rig.app->power().isRunning());
+        QCOMPARE(rig.sink->authorizationRequests, 1);
+        rig.app->startManual(AwakeMode::System);
+        rig.app->runCommand(shellCommand(u"sleep 30"_s));
+        const qsizetype posts = rig.sink->posts.size();
+
+        rig.app->shutdown();
+        QVERIFY(!rig.app->timers().isRunning());
+        QVERIFY(!rig.app->watcher().isPolling());
+        QVERIFY(!rig.app->power().isRunning());
+        QVERIFY(!rig.lock->isActive());
+        QVERIFY(!rig.app->assertions().isAssertionActive());
+        QCOMPARE(rig.app->assertions().reasons().size(), 2); // listed, but no lock
+        QCOMPARE(rig.sink->posts.size(), posts);
+        QTRY_COMPARE(rig.app->runner().state(), CommandRunner::State::cancelled());
+    }
+
+    void pollIntervalAppliesAtOnceOnlyWhilePolling()
+    {
+        Rig rig;
+        rig.app->prefs().setPollInterval(30);
+        rig.app->applyPreferences();
+        QCOMPARE(rig.app->watcher().pollInterval(), 30.0);
+        QCOMPARE(rig.processes->snapshotCount, 0);
+
+        rig.app->start();
+        const int polls = rig.processes->snapshotCount;
+        rig.app->prefs().setPollInterval(10);
+        rig.app->applyPreferences();
+        QCOMPARE(rig.processes->snapshotCount, polls + 1);
+        QCOMPARE(rig.app->watcher().timer()->interval(), 10000);
+        rig.app->shutdown();
+    }
+
+    void notificationSwitchesFollowThePreferences()
+    {
+        Rig rig;
+        rig.app->prefs().setShowNotifications(false);
+        rig.app->startManual(AwakeMode::System);
+        rig.onBattery(10);
+        rig.tick();
+        QVERIFY(rig.sink->posts.isEmpty());
+        rig.app->prefs().setShowNotifications(true);
+        rig.app->stopAll();
+        QCOMPARE(rig.sink->posts.size(), 1);
+    }
+
+    void honestStatusGoesToTheClipboard()
+    {
+        Rig rig;
+        rig.app->copyHonestStatus();
+        rig.app->assertions().addReason(
+            {QUuid::createUuid(), ReasonType::Process, u"p"_s, rig.clock->now(), {}, AwakeMode::System});
+        rig.app->copyHonestStatus();
+        QCOMPARE(rig.clipboard->texts, (QStringList{HonestStatus::messages().at(1), HonestStatus::messages().at(2)}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppCoordinator)
+#include "tst_app_coordinator.moc"

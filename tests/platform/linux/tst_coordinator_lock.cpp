@@ -1,0 +1,82 @@
+#include "DBusMockService.h"
+#include "FakeClipboard.h"
+#include "FakePowerSources.h"
+#include "FakeProcessSnapshotProvider.h"
+#include "InMemoryUserDefaults.h"
+#include "linux/InhibitorPowerAssertion.h"
+#include "ManualClock.h"
+#include "RecordingNotificationSink.h"
+#include "app/AppCoordinator.h"
+#include "power/AssertionManager.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The coordinator on the real Linux lock backend, against a mocked logind on a private system
+// bus: a session really holds an inhibitor, and stopping it really removes it.
+class TestCoordinatorLock : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DBusMockService> logind;
+
+    QStringList inhibitors() const
+    {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
+            u"ListInhibitors"_s);
+        const QDBusMessage reply = logind->connection().call(call, QDBus::Block, 5000);
+        QStringList result;
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            return {u"error: "_s + reply.errorMessage()};
+        const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
+        list.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
+        while (!list.atEnd()) {
+            QString what, who, why, mode;
+            uint uid = 0, pid = 0;
+            list.beginStructure();
+            list >> what >> who >> why >> mode >> uid >> pid;
+            list.endStructure();
+            result << u"%1|%2|%3|%4"_s.arg(what, who, why, mode);
+        }
+        list.endArray();
+        return result;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        logind = DBusMockService::start(u"logind"_s, DBusMockService::Bus::System, u"org.freedesktop.login1"_s, {},
+                                        &error);
+        QVERIFY2(logind, qPrintable(error));
+    }
+
+    void sessionHoldsARealInhibitorUntilStopped()
+    {
+        AppCoordinator app({std::make_shared<InMemoryUserDefaults>(), std::make_shared<InhibitorPowerAssertion>(),
+                            std::make_shared<FakePowerSources>(), std::make_unique<FakeProcessSnapshotProvider>(),
+                            std::make_shared<RecordingNotificationSink>(), u"com.quillmere.vigila"_s,
+                            std::make_shared<FakeClipboard>(), std::make_shared<ManualClock>()});
+        QVERIFY(inhibitors().isEmpty());
+
+        app.startTimed(1800);
+        QVERIFY(app.assertions().isAssertionActive());
+        QCOMPARE(inhibitors(), QStringList{u"idle|Vigila|Vigila: keep system awake|block"_s});
+
+        app.stopAll();
+        QVERIFY(!app.assertions().isAssertionActive());
+        QTRY_VERIFY(inhibitors().isEmpty());
+
+        // Shutdown at quit releases a held lock too.
+        app.startManual(AwakeMode::Display);
+        QCOMPARE(inhibitors().size(), 1);
+        app.shutdown();
+        QTRY_VERIFY(inhibitors().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCoordinatorLock)
+#include "tst_coordinator_lock.moc"
