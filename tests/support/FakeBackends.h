@@ -1,11 +1,11 @@
 #pragma once
 
+#include "FakeClipboard.h"
 #include "FakePowerAssertion.h"
 #include "FakePowerSources.h"
 #include "FakeProcessSnapshotProvider.h"
 #include "InMemoryUserDefaults.h"
 #include "ManualClock.h"
-#include "RecordingClipboard.h"
 #include "RecordingNotificationSink.h"
 
 #include "app/AppCoordinator.h"
@@ -18,7 +18,7 @@ struct FakeBackends {
     std::shared_ptr<FakePowerAssertion> assertion = std::make_shared<FakePowerAssertion>();
     std::shared_ptr<FakePowerSources> powerSources = std::make_shared<FakePowerSources>();
     std::shared_ptr<RecordingNotificationSink> notifications = std::make_shared<RecordingNotificationSink>();
-    std::shared_ptr<RecordingClipboard> clipboard = std::make_shared<RecordingClipboard>();
+    std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     // Owned by the coordinator made from these backends; valid while it lives.
     FakeProcessSnapshotProvider *processes = nullptr;

@@ -23,20 +23,22 @@ class TestMenuDialogs : public QObject {
     void whenOpen(std::function<void(AlertDialog &)> act)
     {
         m_acted = false;
-        auto attempts = std::make_shared<int>(0);
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [this, act, attempts, poll] {
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this, act, poll, attempts = 0]() mutable {
             auto *alert = qobject_cast<AlertDialog *>(QApplication::activeModalWidget());
-            if (alert && alert->isVisible()) {
-                m_acted = true;
-                act(*alert);
-                if (alert->isVisible()) // a failed check left it open
-                    alert->reject();
-            } else if (++*attempts < 500) {
-                QTimer::singleShot(10, this, *poll);
+            const bool open = alert && alert->isVisible();
+            if (open || ++attempts >= 500) {
+                poll->stop();
+                poll->deleteLater();
             }
-        };
-        QTimer::singleShot(0, this, *poll);
+            if (!open)
+                return;
+            m_acted = true;
+            act(*alert);
+            if (alert->isVisible()) // a failed check left it open
+                alert->reject();
+        });
+        poll->start(10);
     }
 
     static QStringList buttonTexts(const AlertDialog &alert)
