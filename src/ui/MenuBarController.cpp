@@ -236,14 +236,16 @@ void MenuBarController::trayAppeared()
 void MenuBarController::popUpMenu()
 {
     QMenu *menu = m_menu->menu();
-    if (menu->isVisible())
+    if (menu->isVisible() || !m_coordinator)
         return;
     // Beside the icon rather than over it: below a panel at the top, above one at the bottom.
     const QRect icon = m_tray ? m_tray->geometry() : QRect();
     const QScreen *screen = icon.isValid() ? QGuiApplication::screenAt(icon.center()) : nullptr;
     if (!screen)
         return menu->popup(QCursor::pos());
-    // A menu that does not fit below the point is moved up to end there.
-    const bool panelAtTop = icon.center().y() < screen->geometry().center().y();
-    menu->popup(panelAtTop ? icon.bottomLeft() + QPoint(0, 1) : icon.topLeft() - QPoint(0, 1));
+    if (icon.center().y() < screen->geometry().center().y())
+        return menu->popup(icon.bottomLeft() + QPoint(0, 1));
+    // Filled now so that its height is known; opening fills it again from the same state.
+    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    menu->popup(QPoint(icon.left(), icon.top() - menu->sizeHint().height() - 1));
 }
