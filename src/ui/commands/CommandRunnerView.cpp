@@ -179,6 +179,9 @@ void CommandRunnerView::load(const SavedCommand &command)
     m_workingDirectory->setText(command.workingDirectory.value_or(QString()));
     m_shell->setText(command.shell);
     m_favoriteName->setText(command.isFavorite ? command.name : QString());
+    // Show where a long command starts, not where it ends.
+    for (QLineEdit *field : {m_command, m_workingDirectory, m_shell, m_favoriteName})
+        field->setCursorPosition(0);
 }
 
 void CommandRunnerView::saveFavorite()

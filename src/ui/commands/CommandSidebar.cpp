@@ -1,21 +1,90 @@
 #include "CommandSidebar.h"
 
-#include "ElidedLabel.h"
 #include "SymbolIcons.h"
 #include "ViewStyle.h"
 #include "commands/CommandHistory.h"
 
-#include <QLabel>
+#include <QApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int entryRole = Qt::UserRole;
+constexpr int headingRole = Qt::UserRole + 2;
+
+// A command row: its title and, below it when known, the last exit code, both cut to the width of
+// the list with "…" rather than widening it.
+class CommandRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static constexpr int indent = 12;
+    static constexpr int padding = 3;
+
+    static bool isCommand(const QModelIndex &index)
+    {
+        return index.data(CommandSidebar::entryRole).isValid();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (!isCommand(index))
+            return QStyledItemDelegate::sizeHint(option, index) +
+                   QSize(0, index.data(headingRole).isValid() ? 8 : 2);
+        int height = QFontMetrics(ViewStyle::font(ViewStyle::Text::Caption)).height() + 2 * padding;
+        if (index.data(CommandSidebar::lastExitRole).isValid())
+            height += QFontMetrics(ViewStyle::font(ViewStyle::Text::SmallCaption)).height();
+        return {indent, height};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (!isCommand(index)) {
+            // Headings a little in from the edge and apart from the rows above; placeholders in line
+            // with the rows.
+            QStyleOptionViewItem shifted = option;
+            const bool heading = index.data(headingRole).isValid();
+            shifted.rect.adjust(heading ? padding * 2 : indent, heading ? 6 : 0, 0, 0);
+            QStyledItemDelegate::paint(painter, shifted, index);
+            return;
+        }
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        const QString title = background.text;
+        background.text.clear();
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+
+        const bool selected = option.state & QStyle::State_Selected;
+        QRect area = option.rect.adjusted(indent, padding, -padding, -padding);
+        painter->save();
+        const QFont titleFont = ViewStyle::font(ViewStyle::Text::Caption);
+        const QFontMetrics titleMetrics(titleFont);
+        painter->setFont(titleFont);
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(area, Qt::AlignLeft | Qt::AlignTop,
+                          titleMetrics.elidedText(title, Qt::ElideRight, area.width()));
+        const QVariant exit = index.data(CommandSidebar::lastExitRole);
+        if (exit.isValid()) {
+            area.setTop(area.top() + titleMetrics.height());
+            const QFont exitFont = ViewStyle::font(ViewStyle::Text::SmallCaption);
+            painter->setFont(exitFont);
+            if (!selected)
+                painter->setPen(ViewStyle::secondary());
+            painter->drawText(area, Qt::AlignLeft | Qt::AlignTop,
+                              QFontMetrics(exitFont).elidedText(u"last exit %1"_s.arg(exit.toInt()),
+                                                                Qt::ElideRight, area.width()));
+        }
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -28,6 +97,7 @@ CommandSidebar::CommandSidebar(CommandHistory &history, QWidget *parent)
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setItemDelegate(new CommandRowDelegate(m_list));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
@@ -125,6 +195,7 @@ void CommandSidebar::addHeading(const QString &title)
     auto *item = new QListWidgetItem(title, m_list);
     item->setFlags(Qt::ItemIsEnabled);
     item->setFont(ViewStyle::font(ViewStyle::Text::Headline));
+    item->setData(headingRole, true);
 }
 
 void CommandSidebar::addPlaceholder(const QString &text)
@@ -137,27 +208,10 @@ void CommandSidebar::addPlaceholder(const QString &text)
 
 void CommandSidebar::addCommand(const SavedCommand &command, bool favorite)
 {
-    auto *row = new QWidget;
-    // Clicks go to the list, which selects and loads.
-    row->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto *title = new ElidedLabel(command.displayTitle(), row);
-    title->setObjectName(u"title"_s);
-    title->setFont(ViewStyle::font(ViewStyle::Text::Caption));
-    auto *layout = new QVBoxLayout(row);
-    layout->setContentsMargins(12, 3, 6, 3);
-    layout->setSpacing(0);
-    layout->addWidget(title);
-    if (command.lastExitCode) {
-        auto *exit = ViewStyle::label(u"last exit %1"_s.arg(*command.lastExitCode),
-                                      ViewStyle::Text::SmallCaption, true, row);
-        exit->setObjectName(u"lastExit"_s);
-        layout->addWidget(exit);
-    }
-
-    auto *item = new QListWidgetItem(m_list);
-    item->setToolTip(command.command);
+    auto *item = new QListWidgetItem(command.displayTitle(), m_list);
     item->setData(entryRole, int(m_entries.size()));
-    item->setSizeHint(row->sizeHint());
-    m_list->setItemWidget(item, row);
+    if (command.lastExitCode)
+        item->setData(lastExitRole, *command.lastExitCode);
+    item->setToolTip(command.command);
     m_entries.append({command, favorite});
 }

@@ -17,6 +17,10 @@ class QMenu;
 class CommandSidebar final : public QWidget {
     Q_OBJECT
 public:
+    // Item data of the command rows (the display text is the command's title).
+    static constexpr int entryRole = Qt::UserRole;        // index of the row's command
+    static constexpr int lastExitRole = Qt::UserRole + 1; // the last exit code, when there is one
+
     explicit CommandSidebar(CommandHistory &history, QWidget *parent = nullptr);
 
     QListWidget *list() const { return m_list; }

@@ -18,13 +18,7 @@ AboutPrefs::AboutPrefs(QWidget *parent)
     logo->setObjectName(u"logo"_s);
     logo->setFixedSize(72, 72);
     logo->setAlignment(Qt::AlignCenter);
-    if (const auto mark = BrandAssets::aboutLogo()) {
-        logo->setPixmap(
-            QPixmap::fromImage(*mark).scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    } else {
-        // Without the mark, a plain eye of the text colour stands in.
-        logo->setPixmap(SymbolIcons::icon(SymbolIcons::Symbol::Eye).pixmap(48, 48));
-    }
+    logo->setPixmap(AboutPrefs::logo(BrandAssets::aboutLogo()));
 
     auto *title = ViewStyle::label(SafetyCopy::appName(), ViewStyle::Text::Title);
     auto *link = new QLabel(u"<a href=\"%1\">Website</a>"_s.arg(website().toString()), this);
@@ -51,6 +45,13 @@ AboutPrefs::AboutPrefs(QWidget *parent)
         layout->addWidget(line);
     }
     layout->addStretch();
+}
+
+QPixmap AboutPrefs::logo(const std::optional<QImage> &mark)
+{
+    if (mark)
+        return QPixmap::fromImage(*mark).scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return SymbolIcons::icon(SymbolIcons::Symbol::Eye).pixmap(48, 48);
 }
 
 QUrl AboutPrefs::website()

@@ -21,6 +21,7 @@ QSpinBox *stepper(int minimum, int maximum, QWidget *parent)
     box->setSuffix(u"%"_s);
     // Typing "90" must not store 9 on the way.
     box->setKeyboardTracking(false);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
 }
 
@@ -59,6 +60,7 @@ BatteryPrefs::BatteryPrefs(PreferencesStore &prefs, QWidget *parent)
             [this](int value) { change([value](BatterySettings &b) { b.autoStopThreshold = value; }); });
 
     auto *form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(m_warnOnBattery);
     form->addRow(m_onlyWhilePluggedIn);
     form->addRow(m_warningLabel, m_warningThreshold);

@@ -78,6 +78,9 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     scroll->setWidget(favorites);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The rows sit on the tab's own background.
+    scroll->viewport()->setAutoFillBackground(false);
+    favorites->setAutoFillBackground(false);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *clear = new QPushButton(u"Clear command history"_s, this);

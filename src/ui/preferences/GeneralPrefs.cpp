@@ -57,6 +57,7 @@ GeneralPrefs::GeneralPrefs(PreferencesStore &prefs, LoginItemService &loginItems
     });
 
     auto *form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(m_launchAtLogin);
     form->addRow(notifications);
     form->addRow(remainingTime);

@@ -4,6 +4,7 @@
 #include "BatteryPrefs.h"
 #include "CommandPrefs.h"
 #include "GeneralPrefs.h"
+#include "PreferencesTabBar.h"
 #include "ProcessPrefs.h"
 #include "SafetyPrefs.h"
 #include "SymbolIcons.h"
@@ -16,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &loginItems, QWidget *parent)
     : QWidget(parent)
-    , m_tabs(new QTabWidget(this))
+    , m_tabs(new PreferencesTabWidget(this))
 {
     using SymbolIcons::Symbol;
     m_tabs->setObjectName(u"tabs"_s);

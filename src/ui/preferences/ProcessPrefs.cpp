@@ -34,7 +34,9 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     connect(add, &QToolButton::clicked, this, &ProcessPrefs::addRule);
 
     auto *header = new QHBoxLayout;
-    header->addWidget(ViewStyle::label(u"Keep awake while these processes run"_s, ViewStyle::Text::Headline));
+    auto *title = ViewStyle::label(u"Keep awake while these processes run"_s, ViewStyle::Text::Headline);
+    title->setWordWrap(false);
+    header->addWidget(title);
     header->addStretch();
     header->addWidget(add);
 

@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "ElidedLabel.h"
+#include "preferences/AboutPrefs.h"
 #include "preferences/ProcessRuleRow.h"
 
 #include <functional>
@@ -74,6 +76,10 @@ private slots:
         view.show();
         QCOMPARE(view.tabs()->size(), QSize(520, 440));
         QCOMPARE(view.tabs()->minimumSize(), view.tabs()->maximumSize());
+        // All six fit side by side: none is scrolled out of sight.
+        const QTabBar *bar = view.tabs()->tabBar();
+        QVERIFY(bar->tabRect(titles.size() - 1).right() < bar->width());
+        QCOMPARE(bar->tabRect(0).left(), 0);
     }
 
     // Each switch stores a click once, and follows a change made elsewhere without storing it again.
@@ -301,7 +307,8 @@ private slots:
         PreferencesView view(*h.coordinator, h.loginItems);
         view.tabs()->setCurrentIndex(2);
         view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QApplication::setActiveWindow(&view);
+        QVERIFY(QTest::qWaitForWindowActive(&view));
         ProcessRuleRow *row = ruleRows(view).at(0);
         auto *name = child<QLineEdit>(*row, u"name"_s);
         auto *warning = child<QLabel>(*row, u"broadWarning"_s);
@@ -319,6 +326,7 @@ private slots:
         QCOMPARE(h.prefs().processRules().at(0).name, u"pyThon"_s);
         QCOMPARE(ruleRows(view).at(0), row);
         QCOMPARE(name->cursorPosition(), 6);
+        QVERIFY(name->hasFocus());
         QVERIFY(!warning->isHidden());
 
         child<QCheckBox>(view, u"warnOnBroadNames"_s)->click();
@@ -410,6 +418,11 @@ private slots:
         QCOMPARE(bullets, SafetyCopy::safetyBullets());
         auto *logo = child<QLabel>(view, u"logo"_s);
         QCOMPARE(logo->pixmap().size(), QSize(72, 72));
+        // Fitted without distortion; an eye when the mark is missing.
+        QCOMPARE(AboutPrefs::logo(QImage(144, 72, QImage::Format_ARGB32)).size(), QSize(72, 36));
+        const QPixmap eye = AboutPrefs::logo(std::nullopt);
+        QCOMPARE(eye.size(), QSize(48, 48));
+        QVERIFY(eye.toImage() != QImage(48, 48, QImage::Format_ARGB32_Premultiplied));
         auto *website = child<QLabel>(view, u"website"_s);
         QVERIFY(website->openExternalLinks());
         QVERIFY(website->text().contains(u">Website<"_s));
