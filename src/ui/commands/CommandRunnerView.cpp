@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +60,9 @@ CommandRunnerView::CommandRunnerView(AppCoordinator &coordinator, QWidget *paren
     m_command->setObjectName(u"command"_s);
     m_command->setPlaceholderText(u"Command, e.g. pnpm test"_s);
     m_command->setFont(ViewStyle::monospace());
+    // A line edit keeps 32767 characters by default: a longer saved command would be cut short
+    // when loaded, and run or saved again that way.
+    m_command->setMaxLength(std::numeric_limits<int>::max());
     m_workingDirectory->setObjectName(u"workingDirectory"_s);
     m_workingDirectory->setPlaceholderText(u"Working directory (optional)"_s);
     m_choose->setObjectName(u"choose"_s);

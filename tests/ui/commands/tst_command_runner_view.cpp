@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,22 +78,6 @@ class TestCommandRunnerView : public QObject {
 
 private slots:
     void init() { m_dir.emplace(); }
-
-    void layoutSizes()
-    {
-        ViewHarness h;
-        CommandRunnerView view(*h.coordinator);
-        QVERIFY(view.minimumSize().width() >= 640);
-        QVERIFY(view.minimumSize().height() >= 420);
-        auto *splitter = view.findChild<QSplitter *>();
-        QVERIFY(splitter->widget(0)->minimumWidth() >= 360);
-        QVERIFY(splitter->widget(1)->minimumWidth() >= 200);
-        QVERIFY(child<QPlainTextEdit>(view, u"output"_s)->minimumHeight() >= 120);
-        view.resize(view.sizeHint());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCOMPARE(splitter->sizes().at(1), 240);
-    }
 
     void runAndSaveNeedAVisibleCommand_data()
     {
@@ -217,6 +200,11 @@ private slots:
         qunsetenv("SHELL");
         QCOMPARE(view.currentCommand().shell, u"/bin/zsh"_s);
         qputenv("SHELL", savedShell);
+
+        // A long saved command comes back whole.
+        const QString longCommand = u"echo "_s + QString(40000, u'x');
+        view.load(ViewHarness::command(longCommand));
+        QCOMPARE(view.currentCommand().command, longCommand);
     }
 
     void savingTwiceMakesTwoFavorites()
