@@ -8,6 +8,7 @@
 #include "linux/DesktopNotificationSink.h"
 #include "linux/InhibitorPowerAssertion.h"
 #include "linux/LinuxPowerSources.h"
+#include "linux/XdgAutostartLoginItem.h"
 
 #include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
@@ -85,7 +86,8 @@ int main(int argc, char *argv[])
 
     AppDelegate delegate;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
-    delegate.applicationDidFinishLaunching(std::move(backends));
+    delegate.applicationDidFinishLaunching(std::move(backends), std::make_shared<XdgAutostartLoginItem>(
+                                                                    QCoreApplication::applicationFilePath()));
 
     // A lock lost with its service, or taken later, is mirrored by the manager.
     const QPointer<AssertionManager> assertions = &delegate.coordinator()->assertions();

@@ -3,8 +3,11 @@
 #include "BrandAssets.h"
 #include "HostingWindowController.h"
 #include "MenuBarController.h"
+#include "commands/CommandRunnerView.h"
+#include "preferences/PreferencesView.h"
 
 #include "app/Clipboard.h"
+#include "app/LoginItemService.h"
 #include "menubar/MenuDialogs.h"
 #include "notifications/NotificationSink.h"
 #include "power/PowerAssertion.h"
@@ -15,7 +18,6 @@
 #include "utilities/Log.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 
@@ -29,6 +31,7 @@ AppDelegate::AppDelegate(QObject *parent)
 AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backends,
+                                                std::shared_ptr<LoginItemService> loginItems,
                                                 std::unique_ptr<MenuDialogs> dialogs)
 {
     // Closing a window leaves Vigila running in the tray.
@@ -38,10 +41,15 @@ void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backend
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(*icon)));
 
     m_coordinator = std::make_unique<AppCoordinator>(std::move(backends));
-    // The windows are destroyed before the coordinator, so their views may refer to it.
+    m_loginItems = std::move(loginItems);
+    // The windows are destroyed before the coordinator and the login items, so their views may
+    // refer to them.
     AppCoordinator *coordinator = m_coordinator.get();
-    m_preferencesWindow = std::make_unique<HostingWindowController>(
-        u"Vigila Preferences"_s, [coordinator] { return makePreferencesView(*coordinator); });
+    LoginItemService *logins = m_loginItems.get();
+    m_preferencesWindow =
+        std::make_unique<HostingWindowController>(u"Vigila Preferences"_s, [coordinator, logins] {
+            return makePreferencesView(*coordinator, *logins);
+        });
     m_commandWindow = std::make_unique<HostingWindowController>(
         u"Run Command With Vigila"_s, [coordinator] { return makeCommandRunnerView(*coordinator); });
     m_menuBar = std::make_unique<MenuBarController>(coordinator, std::move(dialogs));
@@ -70,19 +78,12 @@ void AppDelegate::applicationWillTerminate()
     Log::info(u"Vigila terminating \u2014 assertions released."_s);
 }
 
-// Stand-ins until the real views land; only these two functions change then.
-QWidget *AppDelegate::makePreferencesView(AppCoordinator &)
+QWidget *AppDelegate::makePreferencesView(AppCoordinator &coordinator, LoginItemService &loginItems)
 {
-    auto *view = new QLabel(u"Vigila Preferences"_s);
-    view->setAlignment(Qt::AlignCenter);
-    view->setMinimumSize(520, 360);
-    return view;
+    return new PreferencesView(coordinator, loginItems);
 }
 
-QWidget *AppDelegate::makeCommandRunnerView(AppCoordinator &)
+QWidget *AppDelegate::makeCommandRunnerView(AppCoordinator &coordinator)
 {
-    auto *view = new QLabel(u"Run Command With Vigila"_s);
-    view->setAlignment(Qt::AlignCenter);
-    view->setMinimumSize(640, 420);
-    return view;
+    return new CommandRunnerView(coordinator);
 }

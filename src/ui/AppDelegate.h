@@ -8,6 +8,7 @@
 #include <memory>
 
 class HostingWindowController;
+class LoginItemService;
 class MenuBarController;
 class QWidget;
 
@@ -19,8 +20,10 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
     ~AppDelegate() override;
 
-    // Builds everything from the backends and starts the services. Dialogs default to the Qt ones.
+    // Builds everything from the backends and starts the services. The login items are the
+    // preferences window's; dialogs default to the Qt ones.
     void applicationDidFinishLaunching(AppCoordinator::Backends backends,
+                                       std::shared_ptr<LoginItemService> loginItems,
                                        std::unique_ptr<MenuDialogs> dialogs = {});
     // Releases the keep-awake lock. Runs once; later calls do nothing.
     void applicationWillTerminate();
@@ -31,12 +34,13 @@ public:
     HostingWindowController *commandWindow() const { return m_commandWindow.get(); }
 
     // The contents of the two windows.
-    static QWidget *makePreferencesView(AppCoordinator &coordinator);
+    static QWidget *makePreferencesView(AppCoordinator &coordinator, LoginItemService &loginItems);
     static QWidget *makeCommandRunnerView(AppCoordinator &coordinator);
 
 private:
     // Declared in the order they are made; destroyed in reverse, so nothing outlives the coordinator.
     std::unique_ptr<AppCoordinator> m_coordinator;
+    std::shared_ptr<LoginItemService> m_loginItems;
     std::unique_ptr<MenuBarController> m_menuBar;
     std::unique_ptr<HostingWindowController> m_preferencesWindow;
     std::unique_ptr<HostingWindowController> m_commandWindow;

@@ -1,8 +1,11 @@
 #include "AppDelegate.h"
 #include "HostingWindowController.h"
 #include "MenuBarController.h"
+#include "commands/CommandRunnerView.h"
+#include "preferences/PreferencesView.h"
 
 #include "FakeBackends.h"
+#include "FakeLoginItemService.h"
 #include "LogCapture.h"
 #include "ScriptedMenuDialogs.h"
 
@@ -36,7 +39,8 @@ private slots:
         FakeBackends fakes;
         LogCapture log;
         AppDelegate delegate;
-        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_unique<ScriptedMenuDialogs>());
+        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                               std::make_unique<ScriptedMenuDialogs>());
 
         QVERIFY(delegate.coordinator() && delegate.menuBar());
         QVERIFY(!QApplication::quitOnLastWindowClosed());
@@ -52,13 +56,15 @@ private slots:
     {
         FakeBackends fakes;
         AppDelegate delegate;
-        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_unique<ScriptedMenuDialogs>());
+        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                               std::make_unique<ScriptedMenuDialogs>());
         MenuActions &actions = delegate.menuBar()->actions();
 
         actions.perform({.kind = Kind::OpenPreferences});
         QWidget *preferences = delegate.preferencesWindow()->window();
         QVERIFY(preferences && preferences->isVisible());
         QCOMPARE(preferences->windowTitle(), u"Vigila Preferences"_s);
+        QVERIFY(preferences->findChild<PreferencesView *>());
         preferences->close();
         actions.perform({.kind = Kind::OpenPreferences});
         QCOMPARE(delegate.preferencesWindow()->window(), preferences);
@@ -68,6 +74,7 @@ private slots:
         QWidget *command = delegate.commandWindow()->window();
         QVERIFY(command && command != preferences);
         QCOMPARE(command->windowTitle(), u"Run Command With Vigila"_s);
+        QVERIFY(command->findChild<CommandRunnerView *>());
     }
 
     void terminationReleasesTheLockOnce()
@@ -76,7 +83,8 @@ private slots:
         LogCapture log;
         {
             AppDelegate delegate;
-            delegate.applicationDidFinishLaunching(fakes.backends(), std::make_unique<ScriptedMenuDialogs>());
+            delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                                   std::make_unique<ScriptedMenuDialogs>());
             delegate.coordinator()->startTimed(600);
             QVERIFY(fakes.assertion->isActive());
 

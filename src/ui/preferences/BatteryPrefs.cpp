@@ -1,0 +1,98 @@
+#include "BatteryPrefs.h"
+
+#include "ViewStyle.h"
+#include "preferences/PreferencesStore.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QSpinBox *stepper(int minimum, int maximum, QWidget *parent)
+{
+    auto *box = new QSpinBox(parent);
+    box->setRange(minimum, maximum);
+    box->setSingleStep(5);
+    box->setSuffix(u"%"_s);
+    // Typing "90" must not store 9 on the way.
+    box->setKeyboardTracking(false);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return box;
+}
+
+} // namespace
+
+BatteryPrefs::BatteryPrefs(PreferencesStore &prefs, QWidget *parent)
+    : QWidget(parent)
+    , m_prefs(prefs)
+    , m_warnOnBattery(new QCheckBox(u"Warn when active on battery"_s, this))
+    , m_onlyWhilePluggedIn(new QCheckBox(u"Only keep awake while plugged in"_s, this))
+    , m_warningLabel(new QLabel(this))
+    , m_warningThreshold(stepper(5, 95, this))
+    , m_autoStopEnabled(new QCheckBox(u"Auto-stop below a battery percentage"_s, this))
+    , m_autoStopLabel(new QLabel(this))
+    , m_autoStopThreshold(stepper(5, 90, this))
+{
+    m_warnOnBattery->setObjectName(u"warnOnBattery"_s);
+    m_onlyWhilePluggedIn->setObjectName(u"onlyWhilePluggedIn"_s);
+    m_warningLabel->setObjectName(u"warningThresholdLabel"_s);
+    m_warningThreshold->setObjectName(u"warningThreshold"_s);
+    m_autoStopEnabled->setObjectName(u"autoStopEnabled"_s);
+    m_autoStopLabel->setObjectName(u"autoStopThresholdLabel"_s);
+    m_autoStopThreshold->setObjectName(u"autoStopThreshold"_s);
+
+    sync();
+    connect(&prefs, &PreferencesStore::batteryChanged, this, &BatteryPrefs::sync);
+    connect(m_warnOnBattery, &QCheckBox::toggled, this,
+            [this](bool on) { change([on](BatterySettings &b) { b.warnOnBattery = on; }); });
+    connect(m_onlyWhilePluggedIn, &QCheckBox::toggled, this,
+            [this](bool on) { change([on](BatterySettings &b) { b.onlyWhilePluggedIn = on; }); });
+    connect(m_warningThreshold, &QSpinBox::valueChanged, this,
+            [this](int value) { change([value](BatterySettings &b) { b.warningThreshold = value; }); });
+    connect(m_autoStopEnabled, &QCheckBox::toggled, this,
+            [this](bool on) { change([on](BatterySettings &b) { b.autoStopEnabled = on; }); });
+    connect(m_autoStopThreshold, &QSpinBox::valueChanged, this,
+            [this](int value) { change([value](BatterySettings &b) { b.autoStopThreshold = value; }); });
+
+    auto *form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->addRow(m_warnOnBattery);
+    form->addRow(m_onlyWhilePluggedIn);
+    form->addRow(m_warningLabel, m_warningThreshold);
+    form->addRow(ViewStyle::divider(this));
+    form->addRow(m_autoStopEnabled);
+    form->addRow(m_autoStopLabel, m_autoStopThreshold);
+    form->addRow(ViewStyle::label(
+        u"Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu."_s,
+        ViewStyle::Text::Caption, true, this));
+}
+
+void BatteryPrefs::sync()
+{
+    const BatterySettings &battery = m_prefs.battery();
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_warnOnBattery), QSignalBlocker(m_onlyWhilePluggedIn),
+                                       QSignalBlocker(m_warningThreshold), QSignalBlocker(m_autoStopEnabled),
+                                       QSignalBlocker(m_autoStopThreshold)};
+    m_warnOnBattery->setChecked(battery.warnOnBattery);
+    m_onlyWhilePluggedIn->setChecked(battery.onlyWhilePluggedIn);
+    m_warningThreshold->setValue(battery.warningThreshold);
+    m_warningLabel->setText(u"Warning threshold: %1%"_s.arg(battery.warningThreshold));
+    m_autoStopEnabled->setChecked(battery.autoStopEnabled);
+    m_autoStopThreshold->setValue(battery.autoStopThreshold);
+    m_autoStopLabel->setText(u"Auto-stop threshold: %1%"_s.arg(battery.autoStopThreshold));
+    // Off keeps the threshold as it was, ready for when auto-stop comes back on.
+    m_autoStopThreshold->setEnabled(battery.autoStopEnabled);
+    m_autoStopLabel->setEnabled(battery.autoStopEnabled);
+}
+
+void BatteryPrefs::change(const std::function<void(BatterySettings &)> &edit)
+{
+    BatterySettings battery = m_prefs.battery();
+    edit(battery);
+    m_prefs.setBattery(battery);
+}
