@@ -198,16 +198,6 @@ private slots:
                  pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
     }
 
-    void templateColours()
-    {
-        QPalette palette;
-        palette.setColor(QPalette::Active, QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE)); // a dark theme
-        QCOMPARE(MenuBarController::templateColor(StatusIconState::Timed, palette), QColor(0xEE, 0xEE, 0xEE));
-        QCOMPARE(MenuBarController::templateColor(StatusIconState::BatteryWarning, palette),
-                 QColor(0xFF, 0x95, 0x00));
-        QCOMPARE(MenuBarController::templateColor(StatusIconState::Error, palette), QColor(0xFF, 0x3B, 0x30));
-    }
-
     void trayWaiterGivesUpOnceAndKeepsLooking()
     {
         int checks = 0;

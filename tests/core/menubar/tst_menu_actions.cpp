@@ -340,19 +340,6 @@ private slots:
         QVERIFY(reasons().isEmpty());
         QCOMPARE(fakes.notifications->posts.last().body, u"All sessions"_s);
     }
-
-    void callbacks()
-    {
-        QStringList called;
-        actions->perform({.kind = Kind::Quit}); // nothing installed: nothing happens
-        actions->openPreferences = [&] { called << u"preferences"_s; };
-        actions->openCommandRunner = [&] { called << u"command"_s; };
-        actions->quit = [&] { called << u"quit"_s; };
-        for (const Kind kind : {Kind::OpenCommandRunner, Kind::OpenPreferences, Kind::Quit, Kind::None})
-            actions->perform({.kind = kind});
-        QCOMPARE(called, (QStringList{u"command"_s, u"preferences"_s, u"quit"_s}));
-        QVERIFY(reasons().isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMenuActions)
