@@ -1,12 +1,13 @@
 #include "MenuActions.h"
 
 #include "app/AppCoordinator.h"
-#include "menubar/MenuDialogs.h"
 #include "power/AssertionManager.h"
 #include "preferences/PreferencesStore.h"
 #include "processes/ProcessWatcher.h"
 #include "timers/SessionTimerManager.h"
 #include "utilities/Clock.h"
+
+#include <algorithm>
 
 MenuActions::MenuActions(AppCoordinator *coordinator, std::unique_ptr<MenuDialogs> dialogs, QObject *parent)
     : QObject(parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menubar/MenuDialogs.h"
 #include "menubar/MenuModel.h"
 
 #include <QObject>
@@ -10,7 +11,6 @@
 #include <memory>
 
 class AppCoordinator;
-class MenuDialogs;
 
 // Carries out what a tray-menu entry stands for, through the coordinator and its services. The
 // values an action needs were captured when the menu was built. Dialogs ask before acting; a
