@@ -1,19 +1,100 @@
+// The composition root: the only place that knows the Linux backends, the logic and the tray.
+
+#include "AppDelegate.h"
+#include "SingleInstance.h"
+#include "SystemClipboard.h"
+#include "UnixSignalWatcher.h"
+
+#include "linux/DesktopNotificationSink.h"
+#include "linux/InhibitorPowerAssertion.h"
+#include "linux/LinuxPowerSources.h"
+#include "linux/XdgAutostartLoginItem.h"
+
+#include "notifications/NotificationManager.h"
+#include "power/AssertionManager.h"
+#include "preferences/SettingsUserDefaults.h"
+#include "processes/PSProcessSnapshotProvider.h"
+#include "utilities/Clock.h"
 #include "utilities/Log.h"
 
-#include <QCoreApplication>
-#include <QTimer>
+#include <QApplication>
+#include <QPointer>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+bool hasGraphicalSession()
+{
+    // An explicit platform (offscreen, vnc, …) is the user's choice; otherwise X11 or Wayland is needed.
+    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char *value = std::getenv(variable);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(u"Quillmere"_s);
-    QCoreApplication::setApplicationName(u"Vigila"_s);
-    Log::info(u"Vigila launched."_s);
-    // The tray arrives with the application lifecycle; until then start and leave cleanly.
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    const int status = QCoreApplication::exec();
-    Log::info(u"Vigila terminating \u2014 assertions released."_s);
-    return status;
+    if (!hasGraphicalSession()) {
+        std::fprintf(stderr,
+                     "vigila: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "vigila: Vigila lives in the desktop's system tray; start it from a desktop session.\n");
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(u"Quillmere"_s);
+    QApplication::setApplicationName(u"Vigila"_s);
+    QApplication::setDesktopFileName(NotificationManager::productionApplicationId());
+
+    SingleInstance instance;
+    if (!instance.tryAcquire()) {
+        const qint64 owner = instance.ownerPid();
+        std::fprintf(stderr, "vigila: Vigila is already running%s; leaving it as it is.\n",
+                     owner > 0 ? qPrintable(u" (process %1)"_s.arg(owner)) : "");
+        return 0;
+    }
+
+    // Logout (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Vigila like "Quit Vigila". A
+    // signal that arrives during the launch waits in the watcher's socket until the event loop runs.
+    UnixSignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::signalReceived, &app, [](int number) {
+        const QString name = number == SIGTERM ? u"SIGTERM"_s : number == SIGINT ? u"SIGINT"_s : u"SIGHUP"_s;
+        Log::info(u"Received %1; quitting."_s.arg(name));
+        QCoreApplication::quit();
+    });
+
+    const auto inhibitor = std::make_shared<InhibitorPowerAssertion>();
+    AppCoordinator::Backends backends{
+        std::make_shared<SettingsUserDefaults>(),
+        inhibitor,
+        std::make_shared<LinuxPowerSources>(),
+        std::make_unique<PSProcessSnapshotProvider>(),
+        std::make_shared<DesktopNotificationSink>(NotificationManager::productionApplicationId()),
+        NotificationManager::productionApplicationId(),
+        std::make_shared<SystemClipboard>(),
+        std::make_shared<SystemClock>(),
+    };
+
+    AppDelegate delegate;
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
+    delegate.applicationDidFinishLaunching(std::move(backends), std::make_shared<XdgAutostartLoginItem>(
+                                                                    QCoreApplication::applicationFilePath()));
+
+    // A lock lost with its service, or taken later, is mirrored by the manager.
+    const QPointer<AssertionManager> assertions = &delegate.coordinator()->assertions();
+    inhibitor->onLockChanged = [assertions] {
+        if (assertions)
+            assertions->resync();
+    };
+
+    return QApplication::exec();
 }

@@ -8,8 +8,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <QTest>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 

@@ -41,18 +41,6 @@ MenuItem submenu(const QString &title, QList<MenuItem> items)
     return item;
 }
 
-QString trimmedSpacesAndTabs(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    const auto horizontal = [](QChar c) { return c == u' ' || c == u'\t'; };
-    while (begin < end && horizontal(text.at(begin)))
-        ++begin;
-    while (end > begin && horizontal(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 // The power of ten of the leading digit of a well-formed decimal number ("1e400" → 400,
 // "0.001e-400" → -403). Only consulted for numbers a double cannot hold.
 long long decimalMagnitude(const QString &number)
@@ -238,6 +226,18 @@ QString buttonTitle(const MenuState &state, const QDateTime &now)
     if (!timed || !timed->endsAt)
         return {};
     return u" "_s + leftText(*timed, now);
+}
+
+QString trimmedSpacesAndTabs(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    const auto horizontal = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (begin < end && horizontal(text.at(begin)))
+        ++begin;
+    while (end > begin && horizontal(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 std::optional<double> parseCustomMinutes(const QString &text)

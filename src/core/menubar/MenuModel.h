@@ -82,6 +82,9 @@ std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons);
 // " 1h 30m" beside the icon while a deadline session runs (when enabled); empty otherwise.
 QString buttonTitle(const MenuState &state, const QDateTime &now);
 
+// Spaces and tabs removed from both ends; line breaks stay (they make the text invalid).
+QString trimmedSpacesAndTabs(const QString &text);
+
 // The custom-duration field: spaces and tabs trimmed, then a plain decimal number of minutes
 // (sign, digits, fraction, exponent). Positive values give seconds; anything else gives nothing.
 // Numbers too large for a double become infinity, which the session arithmetic saturates.

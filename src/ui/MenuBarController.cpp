@@ -1,0 +1,251 @@
+#include "MenuBarController.h"
+
+#include "BrandAssets.h"
+#include "QtMenuDialogs.h"
+#include "SystemTrayWaiter.h"
+#include "TrayMenu.h"
+
+#include "app/AppCoordinator.h"
+#include "menubar/MenuActions.h"
+#include "power/AssertionManager.h"
+#include "preferences/PreferencesStore.h"
+#include "processes/ProcessWatcher.h"
+#include "utilities/Clock.h"
+#include "utilities/Log.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_ptr<MenuDialogs> dialogs,
+                                     QObject *parent)
+    : QObject(parent)
+    , m_coordinator(coordinator)
+    , m_menu(std::make_unique<TrayMenu>())
+    , m_actions(std::make_unique<MenuActions>(coordinator, dialogs ? std::move(dialogs)
+                                                                   : std::make_unique<QtMenuDialogs>()))
+{
+    Q_ASSERT(coordinator);
+    m_haveOpenEye = BrandAssets::image(BrandAssets::openEyeName()).has_value();
+    m_haveSleepingEye = BrandAssets::image(BrandAssets::sleepingEyeName()).has_value();
+
+    const QPointer<MenuBarController> self = this;
+    m_actions->openPreferences = [self] {
+        if (self && self->openPreferences)
+            self->openPreferences();
+    };
+    m_actions->openCommandRunner = [self] {
+        if (self && self->openCommandRunner)
+            self->openCommandRunner();
+    };
+    m_actions->quit = [] { QCoreApplication::quit(); };
+    m_menu->onTriggered = [self](const MenuAction &action) {
+        if (self)
+            self->m_actions->perform(action);
+    };
+    connect(m_menu->menu(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
+
+    m_coordinator->onStateChanged = [self] {
+        if (self)
+            self->stateChanged();
+    };
+
+    m_trayWaiter = new SystemTrayWaiter(&QSystemTrayIcon::isSystemTrayAvailable, 2s, 2min, 30s, this);
+    connect(m_trayWaiter, &SystemTrayWaiter::available, this, &MenuBarController::trayAppeared);
+    connect(m_trayWaiter, &SystemTrayWaiter::gaveUp, this, [] {
+        const QString message =
+            u"No system tray appeared within two minutes, so the Vigila icon cannot be shown. "
+            u"Vigila keeps running and shows its icon as soon as a panel with a system tray "
+            u"starts."_s;
+        std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(message));
+        Log::error(message);
+    });
+
+    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    createTrayIcon();
+    updateButton();
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_tray->show();
+    } else {
+        Log::info(u"No system tray yet; waiting for one to appear."_s);
+        m_trayWaiter->start();
+    }
+}
+
+MenuBarController::~MenuBarController()
+{
+    if (m_coordinator)
+        m_coordinator->onStateChanged = nullptr;
+}
+
+QMenu *MenuBarController::menu() const
+{
+    return m_menu->menu();
+}
+
+MenuState MenuBarController::menuState() const
+{
+    MenuState state;
+    if (!m_coordinator)
+        return state;
+    const AssertionManager &assertions = m_coordinator->assertions();
+    state.reasons = assertions.reasons();
+    state.effectiveMode = assertions.effectiveMode();
+    state.lastError = assertions.lastError();
+    state.batteryMessage = m_coordinator->batteryMessage();
+    state.lastStopReason = m_coordinator->lastStopReason();
+    state.processRules = m_coordinator->prefs().processRules();
+    state.matchCounts = m_coordinator->watcher().matchCounts();
+    state.showRemainingTime = m_coordinator->prefs().showRemainingTime();
+    return state;
+}
+
+QColor MenuBarController::templateColor(StatusIconState state, const QPalette &palette)
+{
+    switch (StatusIcon::tint(state)) {
+    case StatusIcon::Tint::Orange:
+        return QColor(0xFF, 0x95, 0x00);
+    case StatusIcon::Tint::Red:
+        return QColor(0xFF, 0x3B, 0x30);
+    case StatusIcon::Tint::None:
+        break;
+    }
+    return palette.color(QPalette::Active, QPalette::WindowText);
+}
+
+QIcon MenuBarController::themedIcon(StatusIconState state)
+{
+    // Freedesktop names standing in for each state's symbol.
+    QString name;
+    switch (state) {
+    case StatusIconState::Inactive:
+        name = u"weather-clear-night"_s;
+        break;
+    case StatusIconState::System:
+        name = u"system-run"_s;
+        break;
+    case StatusIconState::Display:
+        name = u"video-display"_s;
+        break;
+    case StatusIconState::Timed:
+        name = u"appointment-soon"_s;
+        break;
+    case StatusIconState::Process:
+        name = u"applications-system"_s;
+        break;
+    case StatusIconState::Command:
+        name = u"utilities-terminal"_s;
+        break;
+    case StatusIconState::BatteryWarning:
+        name = u"dialog-warning"_s;
+        break;
+    case StatusIconState::Error:
+        name = u"dialog-error"_s;
+        break;
+    }
+    return QIcon::fromTheme(StatusIcon::symbolName(state), QIcon::fromTheme(name));
+}
+
+void MenuBarController::stateChanged()
+{
+    updateButton();
+    const QList<MenuItem> model = MenuModel::build(menuState(), m_coordinator->clock().now());
+    if (m_menu->isOpen())
+        m_menu->update(model);
+    else if (!TrayMenu::sameShape(model, m_menu->model()))
+        // Some StatusNotifier hosts never announce that they open the menu: keep its entries (not
+        // the ticking texts) current while closed too.
+        m_menu->rebuild(model);
+}
+
+void MenuBarController::menuAboutToShow()
+{
+    if (m_coordinator)
+        m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+}
+
+void MenuBarController::updateButton()
+{
+    if (!m_coordinator)
+        return;
+    const StatusIconState state = m_coordinator->iconState();
+    const bool sleeping = state == StatusIconState::Inactive;
+    if (sleeping ? m_haveSleepingEye : m_haveOpenEye) {
+        const QColor color = templateColor(state, QGuiApplication::palette());
+        const QString key = (sleeping ? u"sleeping "_s : u"open "_s) + color.name(QColor::HexArgb);
+        if (key != m_iconKey) {
+            m_icon =
+                (sleeping ? BrandAssets::sleepingEye(color) : BrandAssets::openEye(color)).value_or(QIcon());
+            m_iconKey = key;
+            m_tray->setIcon(m_icon);
+        }
+    } else {
+        const QString key = u"theme "_s + StatusIcon::symbolName(state);
+        if (key != m_iconKey) {
+            m_icon = themedIcon(state);
+            m_iconKey = key;
+            m_tray->setIcon(m_icon);
+        }
+    }
+
+    // Linux trays show no text beside the icon: the time left goes into the tooltip.
+    MenuState timing;
+    timing.reasons = m_coordinator->assertions().reasons();
+    timing.showRemainingTime = m_coordinator->prefs().showRemainingTime();
+    const QString left = MenuModel::buttonTitle(timing, m_coordinator->clock().now()).trimmed();
+    QString tip = StatusIcon::accessibilityDescription(state);
+    if (!left.isEmpty())
+        tip += u" \u2014 "_s + left + u" left"_s;
+    if (tip != m_toolTip) {
+        m_toolTip = tip;
+        m_tray->setToolTip(tip);
+    }
+}
+
+void MenuBarController::createTrayIcon()
+{
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    m_tray->setContextMenu(m_menu->menu());
+    m_tray->setIcon(m_icon);
+    m_tray->setToolTip(m_toolTip);
+    // A left click opens the menu too, as a menu-bar item would; the right click is the tray's own.
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    popUpMenu();
+            });
+}
+
+void MenuBarController::trayAppeared()
+{
+    Log::info(u"System tray found; showing the Vigila icon."_s);
+    // Qt picks the tray protocol (StatusNotifierItem or XEmbed) when the icon is created: make a
+    // new one now that a tray exists.
+    createTrayIcon();
+    m_tray->show();
+}
+
+void MenuBarController::popUpMenu()
+{
+    QMenu *menu = m_menu->menu();
+    if (menu->isVisible() || !m_coordinator)
+        return;
+    // Beside the icon rather than over it: below a panel at the top, above one at the bottom.
+    const QRect icon = m_tray ? m_tray->geometry() : QRect();
+    const QScreen *screen = icon.isValid() ? QGuiApplication::screenAt(icon.center()) : nullptr;
+    if (!screen)
+        return menu->popup(QCursor::pos());
+    if (icon.center().y() < screen->geometry().center().y())
+        return menu->popup(icon.bottomLeft() + QPoint(0, 1));
+    // Filled now so that its height is known; opening fills it again from the same state.
+    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    menu->popup(QPoint(icon.left(), icon.top() - menu->sizeHint().height() - 1));
+}

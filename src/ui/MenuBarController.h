@@ -1,0 +1,71 @@
+#pragma once
+
+#include "menubar/MenuDialogs.h"
+#include "menubar/MenuModel.h"
+#include "menubar/StatusIconState.h"
+
+#include <QColor>
+#include <QIcon>
+#include <QObject>
+#include <QPalette>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class AppCoordinator;
+class MenuActions;
+class QMenu;
+class QSystemTrayIcon;
+class SystemTrayWaiter;
+class TrayMenu;
+
+// The tray icon and its menu. Draws the icon and tooltip from the coordinator's state after every
+// refresh, keeps the menu in step with the state, and hands chosen entries to the menu actions.
+class MenuBarController final : public QObject {
+    Q_OBJECT
+public:
+    // Without dialogs, the Qt ones are used.
+    explicit MenuBarController(AppCoordinator *coordinator, std::unique_ptr<MenuDialogs> dialogs = {},
+                               QObject *parent = nullptr);
+    ~MenuBarController() override;
+
+    // Installed by the application delegate; absent ones make their entries do nothing.
+    std::function<void()> openPreferences;
+    std::function<void()> openCommandRunner;
+
+    QSystemTrayIcon *trayIcon() const { return m_tray.get(); }
+    QMenu *menu() const;
+    MenuActions &actions() const { return *m_actions; }
+    // The icon's current description and, while a deadline session runs, the time left.
+    QString toolTip() const { return m_toolTip; }
+
+    // What the menu is drawn from, copied from the coordinator's services.
+    MenuState menuState() const;
+
+    // The single colour of the eye: the theme's text colour, orange or red for trouble.
+    static QColor templateColor(StatusIconState state, const QPalette &palette);
+    // Icon-theme names for when our own marks are missing.
+    static QIcon themedIcon(StatusIconState state);
+
+private:
+    void stateChanged();
+    void updateButton();
+    void menuAboutToShow();
+    void createTrayIcon();
+    void trayAppeared();
+    void popUpMenu();
+
+    QPointer<AppCoordinator> m_coordinator;
+    std::unique_ptr<TrayMenu> m_menu;
+    std::unique_ptr<MenuActions> m_actions;
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    SystemTrayWaiter *m_trayWaiter = nullptr;
+    bool m_haveOpenEye = false;
+    bool m_haveSleepingEye = false;
+    // What the current icon was drawn from, so an unchanged icon is not redrawn every second.
+    QString m_iconKey;
+    QIcon m_icon;
+    QString m_toolTip;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "menubar/MenuDialogs.h"
+
+// The tray menu's questions as application-modal Qt dialogs. A tray application has no window of
+// its own, so each dialog raises and activates itself.
+class QtMenuDialogs final : public MenuDialogs {
+public:
+    bool confirmIndefiniteSession() override;
+    std::optional<QString> askCustomDuration() override;
+    std::optional<QTime> askCustomTime(const QTime &initial) override;
+    std::optional<QString> askProcessName() override;
+    void showBroadProcessWarning() override;
+
+    // "h:mm AP" where the locale uses a 12-hour clock, else "HH:mm".
+    static QString timeFormat();
+};

@@ -1,0 +1,39 @@
+#include "SystemTrayWaiter.h"
+
+SystemTrayWaiter::SystemTrayWaiter(std::function<bool()> isAvailable, std::chrono::milliseconds interval,
+                                   std::chrono::milliseconds patience, std::chrono::milliseconds lateInterval,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_isAvailable(std::move(isAvailable))
+    , m_interval(interval)
+    , m_patience(patience)
+    , m_lateInterval(lateInterval)
+{
+    m_timer.setTimerType(Qt::CoarseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &SystemTrayWaiter::check);
+}
+
+void SystemTrayWaiter::start()
+{
+    if (isWaiting())
+        return;
+    m_attempts = 0;
+    m_gaveUp = false;
+    m_timer.start(m_interval);
+}
+
+void SystemTrayWaiter::check()
+{
+    ++m_attempts;
+    if (m_isAvailable()) {
+        m_timer.stop();
+        emit available();
+        return;
+    }
+    // Counted in attempts rather than read from a clock: a suspended machine does not use up patience.
+    if (!m_gaveUp && m_attempts * m_interval >= m_patience) {
+        m_gaveUp = true;
+        m_timer.start(m_lateInterval);
+        emit gaveUp();
+    }
+}

@@ -1,0 +1,113 @@
+#include "AppDelegate.h"
+#include "HostingWindowController.h"
+#include "MenuBarController.h"
+#include "commands/CommandRunnerView.h"
+#include "preferences/PreferencesView.h"
+
+#include "FakeBackends.h"
+#include "FakeLoginItemService.h"
+#include "LogCapture.h"
+#include "ScriptedMenuDialogs.h"
+
+#include "menubar/MenuActions.h"
+#include "power/AssertionManager.h"
+#include "timers/SessionTimerManager.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Kind = MenuAction::Kind;
+
+class TestAppDelegate : public QObject {
+    Q_OBJECT
+
+    static QStringList appInfo(const LogCapture &log)
+    {
+        QStringList texts;
+        for (const LogCapture::Message &message : log.messages()) {
+            if (message.category == "app"_L1 && message.type == QtInfoMsg)
+                texts << message.text;
+        }
+        return texts;
+    }
+
+private slots:
+    void launchPreparesWithoutShowing()
+    {
+        QApplication::setQuitOnLastWindowClosed(true);
+        FakeBackends fakes;
+        LogCapture log;
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                               std::make_unique<ScriptedMenuDialogs>());
+
+        QVERIFY(delegate.coordinator() && delegate.menuBar());
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+        QVERIFY(delegate.coordinator()->timers().isRunning()); // started
+        QVERIFY(delegate.coordinator()->onStateChanged);       // the tray listens
+        QCOMPARE(delegate.preferencesWindow()->window(), nullptr);
+        QCOMPARE(delegate.commandWindow()->window(), nullptr);
+        QVERIFY(appInfo(log).contains(u"Vigila launched."_s));
+        QCOMPARE(fakes.notifications->authorizationRequests, 1);
+    }
+
+    void menuOpensEachWindowOnce()
+    {
+        FakeBackends fakes;
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                               std::make_unique<ScriptedMenuDialogs>());
+        MenuActions &actions = delegate.menuBar()->actions();
+
+        actions.perform({.kind = Kind::OpenPreferences});
+        QWidget *preferences = delegate.preferencesWindow()->window();
+        QVERIFY(preferences && preferences->isVisible());
+        QCOMPARE(preferences->windowTitle(), u"Vigila Preferences"_s);
+        QVERIFY(preferences->findChild<PreferencesView *>());
+        preferences->close();
+        actions.perform({.kind = Kind::OpenPreferences});
+        QCOMPARE(delegate.preferencesWindow()->window(), preferences);
+        QVERIFY(preferences->isVisible());
+
+        actions.perform({.kind = Kind::OpenCommandRunner});
+        QWidget *command = delegate.commandWindow()->window();
+        QVERIFY(command && command != preferences);
+        QCOMPARE(command->windowTitle(), u"Run Command With Vigila"_s);
+        QVERIFY(command->findChild<CommandRunnerView *>());
+    }
+
+    void terminationReleasesTheLockOnce()
+    {
+        FakeBackends fakes;
+        LogCapture log;
+        {
+            AppDelegate delegate;
+            delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                                   std::make_unique<ScriptedMenuDialogs>());
+            delegate.coordinator()->startTimed(600);
+            QVERIFY(fakes.assertion->isActive());
+
+            delegate.applicationWillTerminate();
+            QVERIFY(!fakes.assertion->isActive());
+            QCOMPARE(delegate.coordinator()->assertions().reasons().size(), 1); // listed, not held
+            QVERIFY(!delegate.coordinator()->timers().isRunning());
+            delegate.applicationWillTerminate();
+        }
+        const QStringList lines = appInfo(log);
+        QCOMPARE(lines.count(u"Vigila terminating \u2014 assertions released."_s), 1);
+        QVERIFY(lines.indexOf(u"Vigila launched."_s) <
+                lines.indexOf(u"Vigila terminating \u2014 assertions released."_s));
+    }
+
+    void terminationWithoutLaunchStillLogs()
+    {
+        LogCapture log;
+        AppDelegate delegate;
+        delegate.applicationWillTerminate();
+        QCOMPARE(appInfo(log), QStringList{u"Vigila terminating \u2014 assertions released."_s});
+    }
+};
+
+QTEST_MAIN(TestAppDelegate)
+#include "tst_app_delegate.moc"

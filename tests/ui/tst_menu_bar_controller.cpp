@@ -1,0 +1,217 @@
+#include "BrandAssets.h"
+#include "MenuBarController.h"
+#include "SystemTrayWaiter.h"
+#include "TrayMenu.h"
+
+#include "FakeBackends.h"
+#include "ScriptedMenuDialogs.h"
+
+#include "menubar/MenuActions.h"
+#include "power/AssertionManager.h"
+#include "preferences/PreferencesStore.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+class TestMenuBarController : public QObject {
+    Q_OBJECT
+
+    FakeBackends fakes;
+    std::unique_ptr<AppCoordinator> coordinator;
+    ScriptedMenuDialogs *dialogs = nullptr;
+    std::unique_ptr<MenuBarController> controller;
+
+    // The menu as text, depth first: separators as "---", submenu entries indented.
+    static QStringList shown(const QMenu *menu, const QString &indent = {})
+    {
+        QStringList lines;
+        for (const QAction *action : menu->actions()) {
+            if (action->isSeparator()) {
+                lines << indent + u"---"_s;
+                continue;
+            }
+            lines << indent + action->text();
+            if (action->menu())
+                lines << shown(action->menu(), indent + u"> "_s);
+        }
+        return lines;
+    }
+
+    static QStringList expected(const QList<MenuItem> &items, const QString &indent = {})
+    {
+        QStringList lines;
+        for (const MenuItem &item : items) {
+            lines << indent + (item.separator ? u"---"_s : TrayMenu::actionText(item.title));
+            lines << expected(item.submenu, indent + u"> "_s);
+        }
+        return lines;
+    }
+
+    static QAction *find(const QMenu *menu, const QString &text)
+    {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+            if (action->menu()) {
+                if (QAction *inner = find(action->menu(), text))
+                    return inner;
+            }
+        }
+        return nullptr;
+    }
+
+    const QList<AwakeReason> &reasons() const { return coordinator->assertions().reasons(); }
+
+    void open()
+    {
+        controller->menu()->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(controller->menu()));
+    }
+
+private slots:
+    void init()
+    {
+        fakes = FakeBackends();
+        coordinator = fakes.makeCoordinator();
+        auto scripted = std::make_unique<ScriptedMenuDialogs>();
+        dialogs = scripted.get();
+        controller = std::make_unique<MenuBarController>(coordinator.get(), std::move(scripted));
+    }
+
+    void cleanup()
+    {
+        controller.reset();
+        coordinator.reset();
+    }
+
+    void menuShowsTheModel()
+    {
+        coordinator->prefs().setProcessRules(
+            {{QUuid::createUuid(), u"R&D build"_s, true, ProcessMatchMode::Contains}});
+        coordinator->startTimed(1800);
+        open();
+        const QList<MenuItem> model = MenuModel::build(controller->menuState(), fakes.clock->now());
+        QCOMPARE(shown(controller->menu()), expected(model));
+        // An ampersand in user data shows as itself, not as a shortcut marker.
+        QVERIFY(find(controller->menu(), u"R&&D build"_s));
+
+        const QAction *headline = controller->menu()->actions().first();
+        QVERIFY(!headline->isEnabled());
+        const QAction *stop = find(controller->menu(), u"Stop Current Session"_s);
+        QCOMPARE(stop->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(find(controller->menu(), u"Preferences\u2026"_s)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Comma));
+        const QAction *reason = find(controller->menu(), u"   \u2022 Timed: 30m 0s  \u2014  30m 0s left"_s);
+        QVERIFY(reason);
+        QCOMPARE(reason->toolTip(), u"Click to stop this reason"_s);
+        QVERIFY(!find(controller->menu(), u"Start Keep Awake"_s)->isCheckable());
+        const QAction *rule = find(controller->menu(), u"R&&D build"_s);
+        QVERIFY(rule->isCheckable() && rule->isChecked());
+    }
+
+    void choosingAnEntryRunsItsAction()
+    {
+        open();
+        find(controller->menu(), u"1 hour"_s)->trigger();
+        QVERIFY(reasons().isEmpty()); // after the menu's own handling, not inside it
+        QTRY_COMPARE(reasons().size(), 1);
+        QCOMPARE(reasons().first().label, u"Timed: 1h 0m"_s);
+
+        open();
+        dialogs->confirmAnswer = true;
+        find(controller->menu(), u"Start Keep Awake"_s)->trigger();
+        QTRY_VERIFY(coordinator->assertions().hasReason(ReasonType::Manual));
+        QCOMPARE(dialogs->shown, QStringList{u"confirm"_s});
+
+        int preferences = 0;
+        controller->openPreferences = [&] { ++preferences; };
+        find(controller->menu(), u"Manage in Preferences\u2026"_s)->trigger();
+        QTRY_COMPARE(preferences, 1);
+    }
+
+    void entryChosenAsTheControllerGoesDoesNothing()
+    {
+        open();
+        find(controller->menu(), u"1 hour"_s)->trigger();
+        controller.reset();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(reasons().isEmpty());
+        coordinator->refreshState(); // its callback no longer reaches the controller
+    }
+
+    void openMenuFollowsTheState()
+    {
+        open();
+        QCOMPARE(controller->menu()->actions().first()->text(),
+                 u"Inactive \u2014 your Mac can sleep normally"_s);
+        coordinator->startTimed(1800); // the refresh that follows redraws the open menu
+        QTRY_COMPARE(controller->menu()->actions().first()->text(),
+                     u"Active \u2014 keeping system awake (1 reason)"_s);
+        QVERIFY(find(controller->menu(), u"   \u21BB Extend session by 30 min"_s));
+
+        // A minute later only texts differ: the entries are retitled in place, so an open
+        // submenu stays open.
+        QAction *reason = find(controller->menu(), u"   \u2022 Timed: 30m 0s  \u2014  30m 0s left"_s);
+        QVERIFY(reason);
+        QMenu *durations = find(controller->menu(), u"Keep Awake For\u2026"_s)->menu();
+        fakes.clock->advance(60);
+        coordinator->refreshState();
+        QCOMPARE(reason->text(), u"   \u2022 Timed: 30m 0s  \u2014  29m 0s left"_s);
+        QCOMPARE(find(controller->menu(), u"Keep Awake For\u2026"_s)->menu(), durations);
+    }
+
+    void closedMenuKeepsItsEntriesCurrent()
+    {
+        // Some trays never say they open the menu: new entries must be there without it.
+        coordinator->startManual(AwakeMode::System);
+        QTRY_VERIFY(find(controller->menu(), u"   \u2022 Manual keep-awake"_s));
+        QVERIFY(find(controller->menu(), u"Stop Keep Awake"_s)->isChecked());
+    }
+
+    void iconAndToolTipFollowTheState()
+    {
+        const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+        const auto pixels = [](const QIcon &icon) { return icon.pixmap(QSize(24, 24)).toImage(); };
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::sleepingEye(text)));
+        QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: inactive"_s);
+
+        coordinator->startTimed(5400);
+        QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active \u2014 1h 30m left"_s);
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text)));
+        coordinator->prefs().setShowRemainingTime(false);
+        coordinator->refreshState();
+        QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active"_s);
+
+        // A lock the system refuses turns the eye red.
+        coordinator->assertions().stopAll();
+        fakes.assertion->failActivations = true;
+        coordinator->startManual(AwakeMode::System);
+        QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: assertion failed"_s);
+        QCOMPARE(pixels(controller->trayIcon()->icon()),
+                 pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
+    }
+
+    void trayWaiterGivesUpOnceAndKeepsLooking()
+    {
+        int checks = 0;
+        SystemTrayWaiter waiter([&] { return ++checks == 8; }, 1ms, 3ms, 2ms);
+        QSignalSpy gaveUp(&waiter, &SystemTrayWaiter::gaveUp);
+        QSignalSpy available(&waiter, &SystemTrayWaiter::available);
+        waiter.start();
+        waiter.start(); // already waiting: no second round
+        QVERIFY(available.wait());
+        QCOMPARE(gaveUp.count(), 1); // told once, at the third check
+        QCOMPARE(checks, 8);
+        QVERIFY(!waiter.isWaiting());
+    }
+};
+
+QTEST_MAIN(TestMenuBarController)
+#include "tst_menu_bar_controller.moc"
