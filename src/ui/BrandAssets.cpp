@@ -50,17 +50,35 @@ std::optional<QImage> image(const QString &name, QSize size)
 
 std::optional<QIcon> menuBarTemplate(const QString &name, const QColor &color)
 {
+    // Panels may be light or dark whatever the application's palette says, so the mark gets a
+    // thin halo of the opposite lightness: a dark eye stays visible on a dark panel and the reverse.
+    const QColor halo = color.lightness() < 128 ? QColor(255, 255, 255, 150) : QColor(0, 0, 0, 150);
     QIcon icon;
     for (const int pixels : {16, 22, 24, 32, 48, 64}) {
         auto mark = image(name, QSize(pixels, pixels));
         if (!mark)
             return std::nullopt;
-        // Keep the shape (alpha), replace every colour.
-        QPainter painter(&*mark);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(mark->rect(), color);
+        const auto paint = [&](const QColor &with) {
+            QImage painted = *mark;
+            QPainter painter(&painted);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn); // keep the shape, replace the colour
+            painter.fillRect(painted.rect(), with);
+            return painted;
+        };
+        const QImage outline = paint(halo);
+        QImage result(mark->size(), QImage::Format_ARGB32_Premultiplied);
+        result.fill(Qt::transparent);
+        QPainter painter(&result);
+        const int width = pixels >= 48 ? 2 : 1;
+        for (int dx = -width; dx <= width; ++dx) {
+            for (int dy = -width; dy <= width; ++dy) {
+                if (dx != 0 || dy != 0)
+                    painter.drawImage(dx, dy, outline);
+            }
+        }
+        painter.drawImage(0, 0, paint(color));
         painter.end();
-        icon.addPixmap(QPixmap::fromImage(*mark));
+        icon.addPixmap(QPixmap::fromImage(result));
     }
     return icon;
 }
