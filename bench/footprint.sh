@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Footprint of the real application: launch time (exec → tray icon docked), then CPU and peak
+# memory while it idles with default settings, and again with a process rule matching and a timed
+# session running. Runs under Xvfb with a tray host (trayer) and mocked logind and notification
+# services on private buses; nothing touches the real session.
+#
+# Usage: bench/footprint.sh [path/to/vigila] [seconds per measurement, default 120] [launches, default 20]
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+vigila=$(realpath "${1:-$here/../build/src/vigila}")
+seconds=${2:-120}
+launches=${3:-20}
+
+# Re-run inside private buses and a virtual X server when not there yet.
+if [ -z "${VIGILA_FOOTPRINT_INSIDE:-}" ]; then
+  export VIGILA_FOOTPRINT_INSIDE=1
+  exec "$here/../tests/dbus/with-buses.sh" xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$vigila" "$seconds" "$launches"
+fi
+
+for tool in trayer xdotool dbus-send; do
+  command -v "$tool" >/dev/null || { echo "footprint: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
+mkdir -p "$XDG_CONFIG_HOME/Quillmere"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY
+
+wait_for() { # seconds, command…
+  local deadline=$((SECONDS + $1)); shift
+  until "$@"; do [ "$SECONDS" -lt "$deadline" ] || return 1; sleep 0.05; done
+}
+
+/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
+/usr/bin/python3 -m dbusmock --session --template notification_daemon >/dev/null 2>&1 & pids+=($!)
+trayer --edge top --align right --widthtype request --height 24 --transparent false --tint 0xdddddd & pids+=($!)
+has_name() {
+  dbus-send "$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner "string:$2" 2>/dev/null | grep -q 'boolean true'
+}
+wait_for 20 has_name --system org.freedesktop.login1
+wait_for 20 has_name --session org.freedesktop.Notifications
+sleep 1 # let trayer take the tray selection
+
+icon_shown() { xdotool search --onlyvisible --classname '^vigila$' >/dev/null 2>&1; }
+held() {
+  dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+    org.freedesktop.login1.Manager.ListInhibitors | grep -q '"Vigila: keep system awake"'
+}
+stop_vigila() { kill -TERM "$1"; wait "$1" 2>/dev/null || true; }
+
+# --- Launch time: from exec to the icon's window docked and visible in the tray.
+times=()
+for _ in $(seq "$launches"); do
+  start=$(date +%s%N)
+  "$vigila" >"$tmp/launch.log" 2>&1 & pid=$!
+  until icon_shown; do :; done
+  times+=($(( ($(date +%s%N) - start) / 1000000 )))
+  stop_vigila "$pid"
+done
+launch_median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+launch_max=$(printf '%s\n' "${times[@]}" | sort -n | tail -1)
+
+# --- CPU (own and with its ps children) and peak RSS over a measurement window.
+ticks_per_second=$(getconf CLK_TCK)
+measure() { # pid label
+  local pid=$1 label=$2 before after own all
+  sleep 5 # past the launch
+  read -r -a before < <(awk '{print $14, $15, $16, $17}' "/proc/$pid/stat")
+  sleep "$seconds"
+  read -r -a after < <(awk '{print $14, $15, $16, $17}' "/proc/$pid/stat")
+  own=$(( after[0] + after[1] - before[0] - before[1] ))
+  all=$(( own + after[2] + after[3] - before[2] - before[3] ))
+  local hwm rss
+  hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  awk -v label="$label" -v own="$own" -v all="$all" -v hz="$ticks_per_second" -v s="$seconds" \
+      -v hwm="$hwm" -v rss="$rss" 'BEGIN {
+    printf "%-34s CPU %.3f %% of one core (%.3f %% with its ps runs), peak RSS %.1f MB (now %.1f MB)\n",
+      label, 100 * own / hz / s, 100 * all / hz / s, hwm / 1024, rss / 1024 }'
+}
+
+"$vigila" >"$tmp/idle.log" 2>&1 & pid=$!
+wait_for 20 icon_shown
+idle_line=$(measure "$pid" "idle, default settings:")
+stop_vigila "$pid"
+
+# --- Busy: one enabled rule matching a running process, and a 30-minute timed session.
+watched=vglf$$
+cp /bin/sleep "$tmp/$watched"
+"$tmp/$watched" 100000 & pids+=($!)
+json=$(/usr/bin/python3 - "$watched" <<'PY'
+import json, sys, uuid
+print(json.dumps({
+    "launchAtLogin": False, "showNotifications": True, "quietProcessNotifications": True,
+    "defaultMode": "system", "defaultDurationSeconds": 3600, "confirmIndefinite": True,
+    "showRemainingTime": True,
+    "battery": {"warnOnBattery": True, "onlyWhilePluggedIn": False, "autoStopEnabled": False,
+                "autoStopThreshold": 15, "warningThreshold": 25},
+    "processRules": [{"id": str(uuid.uuid4()).upper(), "name": sys.argv[1], "enabled": True, "matchMode": "exact"}],
+    "pollInterval": 5, "warnOnBroadNames": True, "defaultShell": "/bin/sh",
+    "defaultWorkingDirectory": "", "keepCommandHistory": True,
+}, separators=(",", ":")))
+PY
+)
+printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+"$vigila" >"$tmp/busy.log" 2>&1 & pid=$!
+wait_for 20 icon_shown
+wait_for 20 held
+# The timed session through the menu: open it, then Keep Awake For… → 30 minutes.
+icon=$(xdotool search --onlyvisible --classname '^vigila$' | head -1)
+xdotool mousemove --window "$icon" 11 11 click 1
+sleep 0.5
+xdotool key Down Down Down Right Down Return
+timed_started() { # the mocked notification server saw the session start
+  dbus-send --session --print-reply --dest=org.freedesktop.Notifications /org/freedesktop/Notifications \
+    org.freedesktop.DBus.Mock.GetCalls 2>/dev/null | grep -q 'Timed: 30m 0s'
+}
+wait_for 10 timed_started || { echo "footprint: the timed session did not start" >&2; exit 1; }
+busy_line=$(measure "$pid" "busy, process rule + timed session:")
+stop_vigila "$pid"
+
+echo "launch (exec → icon docked), $launches runs: median ${launch_median} ms, max ${launch_max} ms"
+echo "$idle_line"
+echo "$busy_line"
