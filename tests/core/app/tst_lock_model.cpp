@@ -669,7 +669,7 @@ private:
         case Op::BatteryPolicy: {
             BatterySettings settings;
             settings.warnOnBattery = chance(50);
-            settings.onlyWhilePluggedIn = chance(15);
+            settings.onlyWhilePluggedIn = chance(10);
             settings.autoStopEnabled = chance(50);
             settings.autoStopThreshold = int(below(101));
             settings.warningThreshold = int(below(101));
@@ -688,6 +688,11 @@ private:
             break;
         }
         case Op::FailureToggle:
+            // Refusing spells are shorter than working ones, so most steps have a lock to check.
+            if (!m_model.failing && chance(60)) {
+                note(u"backend keeps accepting"_s);
+                break;
+            }
             m_model.failing = !m_model.failing;
             note(m_model.failing ? u"backend starts refusing"_s : u"backend accepts again"_s);
             m_rig->lock->failActivations = m_model.failing;
@@ -776,7 +781,7 @@ private:
     {
         const int percent = chance(50) ? int(below(30)) : int(below(101));
         QString text;
-        switch (below(6)) {
+        switch (below(8)) {
         case 0:
         case 1:
             m_rig->power->descriptions =
@@ -785,6 +790,8 @@ private:
             text = u"on battery at %1%"_s.arg(percent);
             break;
         case 2:
+        case 6:
+        case 7:
             m_rig->power->descriptions =
                 QList<QVariantMap>{FakePowerSources::source(percent, 100, u"AC Power"_s)};
             m_model.offered = {false, percent};
