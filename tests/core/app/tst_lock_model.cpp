@@ -133,6 +133,7 @@ public:
     std::optional<AwakeMode> held;
     bool error = false;
     bool failing = false;
+    qint64 activations = 0; // times the backend was asked for a lock
 
     AwakeMode defaultMode = AwakeMode::System;
     BatterySettings battery;
@@ -166,7 +167,8 @@ public:
             return;
         }
         if (held == want)
-            return;
+            return; // never asks again for the lock it holds: each request may drop it for a moment
+        ++activations;
         held.reset(); // a backend drops what it holds before it tries for another lock
         if (failing) {
             error = true;
@@ -217,9 +219,13 @@ public:
     }
     void startDeadline(ReasonType type, qint64 endMs, AwakeMode mode)
     {
-        deadline.reset(); // timed and until-time sessions replace each other
-        changed();        // (the timed ones)
-        changed();        // (the until-time ones)
+        // Timed and until-time sessions replace each other: the timed ones go first, then the
+        // until-time ones, each removal a change of its own.
+        for (const ReasonType removed : {ReasonType::Timed, ReasonType::UntilTime}) {
+            if (deadline && deadline->type == removed)
+                deadline.reset();
+            changed();
+        }
         deadline = Deadline{type, endMs, mode};
         changed();
     }
@@ -418,8 +424,10 @@ public:
                 ++m_model.stats.displayHeldSteps;
             else if (m_model.held == AwakeMode::System)
                 ++m_model.stats.systemHeldSteps;
-            if (m_step % 1024 == 0)
+            if (m_step % 1024 == 0) {
+                m_earlierActivations += m_rig->lock->activateCount();
                 m_rig->clearLogs();
+            }
         }
         return {};
     }
@@ -709,6 +717,7 @@ private:
             note(u"backend took a %1 lock by itself, resync"_s.arg(rawValue(mode)));
             m_rig->lock->failActivations = false;
             m_rig->lock->activate(mode, u"late answer"_s);
+            ++m_outsideActivations;
             m_rig->lock->failActivations = m_model.failing;
             m_model.held = mode;
             app.assertions().resync();
@@ -860,6 +869,10 @@ private:
                 .arg(describe(manager.currentMode()))
                 .arg(manager.isAssertionActive())
                 .arg(describe(lock.activeMode()));
+        const qint64 asked = m_earlierActivations + lock.activateCount() - m_outsideActivations;
+        if (asked != m_model.activations)
+            return u"the backend was asked for a lock %1 times, the model expects %2"_s.arg(asked).arg(
+                m_model.activations);
         if (manager.effectiveMode() != m_model.wanted())
             return u"the manager wants %1, the model %2"_s.arg(describe(manager.effectiveMode()),
                                                                describe(m_model.wanted()));
@@ -977,6 +990,8 @@ private:
     int m_totalWeight = 0;
     std::optional<QUuid> m_fakeCommand;
     bool m_realCommandDue = false;
+    qint64 m_earlierActivations = 0; // counted before the fake's call log was last cleared
+    qint64 m_outsideActivations = 0; // the test's own, standing in for the backend
     std::array<QString, 24> m_recent;
 };
 
