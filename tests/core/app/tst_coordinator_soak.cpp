@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cstddef>
+
 #include <malloc.h>
 #include <unistd.h>
 
@@ -23,7 +25,8 @@
 #define VIGILA_ASAN 1
 #endif
 #ifdef VIGILA_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (GCC ships no header declaring it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace Qt::StringLiterals;
