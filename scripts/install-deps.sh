@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   # benchmarks
   libbenchmark-dev
+  # fuzzing: clang with libFuzzer and its sanitizer runtimes
+  clang libclang-rt-14-dev
   # tests: private D-Bus buses with mocked system services, real windows, time zones, /bin/ps
   dbus dbus-x11 python3-dbusmock python3-gi
   xvfb xauth trayer xdotool imagemagick

@@ -156,8 +156,9 @@ void CommandRunner::handleExit(int code, bool cancelled)
     if (QProcess *process = std::exchange(m_process, nullptr)) {
         // What the child wrote that has not been read yet belongs to the run: take it before
         // reporting the end, and settle a character the stream stopped in the middle of.
-        const bool changed = m_output.appendBytes(process->readAllStandardOutput()) | m_output.finish();
-        if (changed)
+        const bool appended = m_output.appendBytes(process->readAllStandardOutput());
+        const bool finished = m_output.finish(); // always, whether or not anything was appended
+        if (appended || finished)
             emit outputChanged();
         disconnect(process, nullptr, this, nullptr);
         process->deleteLater();

@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -53,6 +54,8 @@ long long decimalMagnitude(const QString &number)
         exponent = number.mid(e + 1).toLongLong(&ok);
         if (!ok) // more exponent digits than fit: only its sign matters
             exponent = number.at(e + 1) == u'-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+        // Far beyond any double either way; kept small enough that adding the position cannot overflow.
+        exponent = std::clamp<long long>(exponent, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     }
     const qsizetype point = mantissa.indexOf(u'.');
     const qsizetype integerEnd = point < 0 ? mantissa.size() : point;
@@ -251,13 +254,18 @@ std::optional<double> parseCustomMinutes(const QString &text)
     if (*begin == '+') // from_chars takes no leading plus
         ++begin;
     double minutes = 0;
-    const auto [end, error] = std::from_chars(begin, latin.constData() + latin.size(), minutes);
+    const char *stop = latin.constData() + latin.size();
+    const auto [end, error] = std::from_chars(begin, stop, minutes);
+    // Anything after the number (the pattern's "$" lets a final line feed through) rejects it,
+    // also when the number is out of range.
+    if (end != stop)
+        return std::nullopt;
     if (error == std::errc::result_out_of_range) {
         // Too large becomes infinity (saturated later); too small to represent is not positive.
         if (decimalMagnitude(trimmed) < 0)
             return std::nullopt;
         minutes = *begin == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    } else if (error != std::errc() || end != latin.constData() + latin.size()) {
+    } else if (error != std::errc()) {
         return std::nullopt;
     }
     if (!(minutes > 0))

@@ -80,7 +80,8 @@ void appendLowerCased(QByteArray &text, const QString &line)
         Units units;
         std::memcpy(&units, in + i, sizeof units);
         seen |= units;
-        units += Units((units >= u'A') & (units <= u'Z')) & 0x20;
+        // Scalars of the lane type: clang 14 crashes on a char16_t operand in a vector expression.
+        units += Units((units >= quint16('A')) & (units <= quint16('Z'))) & 0x20;
         const NarrowUnits narrow = __builtin_convertvector(units, NarrowUnits);
         std::memcpy(out + i, &narrow, sizeof narrow);
     }

@@ -208,6 +208,13 @@ private slots:
         QTest::newRow("underflow") << u"1e-400"_s << std::optional<double>();
         QTest::newRow("overflow saturates") << u"1e400"_s << std::optional<double>(std::numeric_limits<double>::infinity());
         QTest::newRow("huge but finite") << u"1e300"_s << std::optional<double>(6e301);
+        // Found by fuzzing: an out-of-range number slipped past the check for trailing text, and
+        // exponents near the 64-bit limits overflowed when weighing the number's magnitude.
+        QTest::newRow("overflow then newline") << u"1e400\n"_s << std::optional<double>();
+        QTest::newRow("largest exponent") << u"10e9223372036854775807"_s
+                                          << std::optional<double>(std::numeric_limits<double>::infinity());
+        QTest::newRow("smallest exponent") << u"0.01e-9223372036854775808"_s << std::optional<double>();
+        QTest::newRow("exponent past 64 bits") << u"5e-99999999999999999999"_s << std::optional<double>();
     }
 
     void customMinutes()
