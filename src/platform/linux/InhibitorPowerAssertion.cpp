@@ -1,10 +1,9 @@
 #include "InhibitorPowerAssertion.h"
 
+#include "CookieInhibitor.h"
 #include "GnomeSessionInhibitor.h"
 #include "LogindInhibitor.h"
 #include "PortalInhibitor.h"
-#include "PowerManagementInhibitor.h"
-#include "ScreenSaverInhibitor.h"
 #include "utilities/Log.h"
 
 #include <QDBusServiceWatcher>
@@ -17,8 +16,8 @@ InhibitorPowerAssertion::InhibitorPowerAssertion()
 {
     m_chain.push_back(std::make_unique<PortalInhibitor>());
     m_chain.push_back(std::make_unique<GnomeSessionInhibitor>());
-    m_chain.push_back(std::make_unique<PowerManagementInhibitor>());
-    m_chain.push_back(std::make_unique<ScreenSaverInhibitor>());
+    m_chain.push_back(makePowerManagementInhibitor());
+    m_chain.push_back(makeScreenSaverInhibitor());
     m_chain.push_back(std::make_unique<LogindInhibitor>());
 
     // One watcher per bus, over every provider's name: a held lock's service may leave, and a

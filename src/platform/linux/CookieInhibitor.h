@@ -1,0 +1,70 @@
+#pragma once
+
+#include "InhibitorProvider.h"
+#include "power_management_proxy.h"
+#include "screen_saver_proxy.h"
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+// A freedesktop inhibitor of the cookie kind: Inhibit(application, reason) hands back a cookie
+// that UnInhibit(cookie) gives back. Each one serves a single mode.
+template <typename Proxy> class CookieInhibitor final : public InhibitorProvider {
+public:
+    CookieInhibitor(QString name, const QString &service, const QString &path, AwakeMode mode)
+        : InhibitorProvider(QDBusConnection::sessionBus(), service)
+        , m_name(std::move(name))
+        , m_mode(mode)
+        , m_proxy(service, path, connection())
+    {
+        m_proxy.setTimeout(callTimeoutMs);
+    }
+
+    QString name() const override { return m_name; }
+    bool supports(AwakeMode mode) const override { return mode == m_mode; }
+
+    QString inhibit(AwakeMode, const QString &reason) override
+    {
+        QDBusPendingReply<uint> reply = m_proxy.Inhibit(applicationId(), reason);
+        QString owner = grantedBy(reply);
+        if (!owner.isEmpty())
+            m_cookie = reply.value();
+        return owner;
+    }
+
+    void uninhibit() override
+    {
+        if (!m_cookie)
+            return;
+        QDBusPendingReply<> reply = m_proxy.UnInhibit(*m_cookie);
+        finishRelease(reply);
+        m_cookie.reset();
+    }
+
+    void forget() override { m_cookie.reset(); }
+
+private:
+    QString m_name;
+    AwakeMode m_mode;
+    Proxy m_proxy;
+    std::optional<uint> m_cookie;
+};
+
+// The power-management inhibitor (KDE, Xfce) only keeps the system from suspending.
+inline std::unique_ptr<InhibitorProvider> makePowerManagementInhibitor()
+{
+    using namespace Qt::StringLiterals;
+    return std::make_unique<CookieInhibitor<PowerManagementProxy>>(
+        u"power-management"_s, u"org.freedesktop.PowerManagement"_s,
+        u"/org/freedesktop/PowerManagement/Inhibit"_s, AwakeMode::System);
+}
+
+// The screen-saver inhibitor keeps the display on.
+inline std::unique_ptr<InhibitorProvider> makeScreenSaverInhibitor()
+{
+    using namespace Qt::StringLiterals;
+    return std::make_unique<CookieInhibitor<ScreenSaverProxy>>(
+        u"screensaver"_s, u"org.freedesktop.ScreenSaver"_s, u"/org/freedesktop/ScreenSaver"_s,
+        AwakeMode::Display);
+}
