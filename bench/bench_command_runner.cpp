@@ -3,6 +3,7 @@
 //
 // Each rate is the best of three runs, so that other work on the machine disturbs it less.
 
+#include "NullPowerAssertion.h"
 #include "commands/CommandRunner.h"
 #include "power/AssertionManager.h"
 #include "utilities/Clock.h"
@@ -27,21 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class NoPowerAssertion final : public PowerAssertionControlling {
-public:
-    bool activate(AwakeMode mode, const QString &) override
-    {
-        m_mode = mode;
-        return true;
-    }
-    void release() override { m_mode.reset(); }
-    bool isActive() const override { return m_mode.has_value(); }
-    std::optional<AwakeMode> activeMode() const override { return m_mode; }
-
-private:
-    std::optional<AwakeMode> m_mode;
-};
 
 double peakMegabytes()
 {
@@ -117,7 +103,7 @@ int main(int argc, char **argv)
     shell(u"head -c %1 '%2' > '%3'"_s.arg(bytes / 10).arg(lines, small));
 
     SystemClock clock;
-    AssertionManager manager(std::make_shared<NoPowerAssertion>());
+    AssertionManager manager(std::make_shared<NullPowerAssertion>());
 
     std::printf("%lld MB per run, best of 3\n", static_cast<long long>(megabytes));
     const double before = peakMegabytes();

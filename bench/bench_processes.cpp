@@ -2,6 +2,8 @@
 // machine. Real runs also report the CPU time of the two ps children (ps_cpu_ms), which the
 // benchmark's own CPU time does not include. On a busy machine, run with
 // --benchmark_repetitions=10 and read the "min" rows.
+
+#include "NullPowerAssertion.h"
 #include "power/AssertionManager.h"
 #include "processes/PSProcessSnapshotProvider.h"
 #include "processes/ProcessMatching.h"
@@ -91,21 +93,6 @@ double childrenCpuSeconds()
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
-
-class NullPowerAssertion final : public PowerAssertionControlling {
-public:
-    bool activate(AwakeMode mode, const QString &) override
-    {
-        m_mode = mode;
-        return true;
-    }
-    void release() override { m_mode.reset(); }
-    bool isActive() const override { return m_mode.has_value(); }
-    std::optional<AwakeMode> activeMode() const override { return m_mode; }
-
-private:
-    std::optional<AwakeMode> m_mode;
-};
 
 void BM_ParseSynthetic(benchmark::State &state)
 {
