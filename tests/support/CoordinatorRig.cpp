@@ -7,11 +7,12 @@
 
 using namespace Qt::StringLiterals;
 
-CoordinatorRig::CoordinatorRig(const PreferencesStore::Stored &preferences,
+CoordinatorRig::CoordinatorRig(const std::optional<PreferencesStore::Stored> &preferences,
                                std::shared_ptr<ManualClock> clock)
     : clock(std::move(clock))
 {
-    defaults->values.insert(PreferencesStore::key(), QJsonDocument(preferences.toJson()).toJson());
+    if (preferences)
+        defaults->values.insert(PreferencesStore::key(), QJsonDocument(preferences->toJson()).toJson());
     power->descriptions = QList<QVariantMap>{}; // a desktop: no battery
     auto provider = std::make_unique<FakeProcessSnapshotProvider>();
     processes = provider.get();

@@ -11,13 +11,14 @@
 #include "preferences/PreferencesStore.h"
 
 #include <memory>
+#include <optional>
 
-// A coordinator on fakes for long randomised or simulated runs: a hand-driven clock, an in-memory
-// store holding the given preferences, a pretend lock, a power source and process list the test
-// sets, recorded notifications and clipboard.
-class CoordinatorRig final {
+// A coordinator on fakes: a hand-driven clock, an in-memory store holding the given preferences
+// (empty without them, so the coordinator starts from its defaults), a pretend lock, a power
+// source and process list the test sets, recorded notifications and clipboard.
+class CoordinatorRig {
 public:
-    explicit CoordinatorRig(const PreferencesStore::Stored &preferences,
+    explicit CoordinatorRig(const std::optional<PreferencesStore::Stored> &preferences = std::nullopt,
                             std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>());
 
     // Runs the refreshes the assertion manager's changes queued.

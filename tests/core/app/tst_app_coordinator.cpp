@@ -1,11 +1,4 @@
-#include "FakeClipboard.h"
-#include "FakePowerAssertion.h"
-#include "FakePowerSources.h"
-#include "FakeProcessSnapshotProvider.h"
-#include "InMemoryUserDefaults.h"
-#include "ManualClock.h"
-#include "RecordingNotificationSink.h"
-#include "app/AppCoordinator.h"
+#include "CoordinatorRig.h"
 #include "commands/CommandHistory.h"
 #include "commands/CommandRunner.h"
 #include "power/AssertionManager.h"
@@ -15,49 +8,32 @@
 #include "safety/HonestStatus.h"
 #include "timers/SessionTimerManager.h"
 
-#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using Post = RecordingNotificationSink::Post;
 
 namespace {
 
-// A coordinator on fakes: a hand-driven clock, an in-memory store, a pretend lock, a fixed power
-// source and process list, recorded notifications and clipboard.
-struct Rig {
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
-    std::shared_ptr<FakePowerAssertion> lock = std::make_shared<FakePowerAssertion>();
-    std::shared_ptr<FakePowerSources> power = std::make_shared<FakePowerSources>();
-    std::shared_ptr<RecordingNotificationSink> sink = std::make_shared<RecordingNotificationSink>();
-    std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
-    FakeProcessSnapshotProvider *processes = nullptr; // owned by the watcher
-    std::unique_ptr<AppCoordinator> app;
-
+// The coordinator rig, with the preferences edited from the default record.
+struct Rig : CoordinatorRig {
     explicit Rig(const std::function<void(PreferencesStore::Stored &)> &preferences = {})
+        : CoordinatorRig(edited(preferences))
     {
-        if (preferences) {
-            PreferencesStore::Stored stored = PreferencesStore::Stored::defaultRecord();
-            preferences(stored);
-            defaults->values.insert(PreferencesStore::key(), QJsonDocument(stored.toJson()).toJson());
-        }
-        power->descriptions = QList<QVariantMap>{}; // a desktop: no battery
-        auto provider = std::make_unique<FakeProcessSnapshotProvider>();
-        processes = provider.get();
-        app = std::make_unique<AppCoordinator>(AppCoordinator::Backends{
-            defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s, clipboard, clock});
     }
 
-    // Runs the refreshes the assertion manager's changes queued.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
-
-    void tick(double seconds = 1)
+    static std::optional<PreferencesStore::Stored> edited(
+        const std::function<void(PreferencesStore::Stored &)> &preferences)
     {
-        clock->advance(seconds);
-        app->timers().tick(clock->now());
-        settle();
+        if (!preferences)
+            return std::nullopt;
+        PreferencesStore::Stored stored = PreferencesStore::Stored::defaultRecord();
+        preferences(stored);
+        return stored;
     }
 
     void onBattery(int percent)
