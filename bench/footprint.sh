@@ -22,25 +22,7 @@ for tool in trayer xdotool dbus-send; do
   command -v "$tool" >/dev/null || { echo "footprint: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
-tmp=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
-mkdir -p "$XDG_CONFIG_HOME/Quillmere"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY
-
-wait_for() { # seconds, command…
-  local deadline=$((SECONDS + $1)); shift
-  until "$@"; do [ "$SECONDS" -lt "$deadline" ] || return 1; sleep 0.05; done
-}
+source "$here/../tests/ui/private-session.sh"
 
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 -m dbusmock --session --template notification_daemon >/dev/null 2>&1 & pids+=($!)

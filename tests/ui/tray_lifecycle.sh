@@ -13,37 +13,14 @@ done
 [ -n "${DISPLAY:-}" ] || { echo "tray_lifecycle: run me under xvfb-run" >&2; exit 1; }
 [ -n "${DBUS_SYSTEM_BUS_ADDRESS:-}" ] || { echo "tray_lifecycle: run me under tests/dbus/with-buses.sh" >&2; exit 1; }
 
-tmp=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/private-session.sh"
+export QT_FORCE_STDERR_LOGGING=1
 
 fail() {
   echo "FAIL: $*" >&2
   for log in "$tmp"/vigila*.log; do [ -f "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }; done
   exit 1
 }
-
-# Polls a command for up to $1 seconds.
-wait_for() {
-  local seconds=$1; shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-# A private home: settings, lock file and runtime directory of this run only.
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
-mkdir -p "$XDG_CONFIG_HOME/Quillmere"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb QT_FORCE_STDERR_LOGGING=1 LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY
 
 # A process to watch, under a name nothing else on the machine has.
 watched_name=vglw$$

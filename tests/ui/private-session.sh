@@ -1,0 +1,28 @@
+# Sourced by the scripts that run the real binary: a scratch directory removed on exit together
+# with every background process listed in $pids, a private home and runtime directory, and
+# wait_for. The caller has `set -euo pipefail` on.
+
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# Polls a command for up to $1 seconds.
+wait_for() {
+  local deadline=$((SECONDS + $1)); shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+# Settings, lock file and runtime directory of this run only, on X11.
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run
+mkdir -p "$XDG_CONFIG_HOME/Quillmere"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY
