@@ -15,7 +15,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   targets=(fuzz_preferences fuzz_command_lists fuzz_records fuzz_ps fuzz_process_matching fuzz_duration)
 fi
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIGILA_FUZZ=ON
 cmake --build "$build" -j "${JOBS:-2}" --target "${targets[@]}"
 

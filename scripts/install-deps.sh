@@ -1,21 +1,53 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vigila needs to build, test and run. Idempotent: when everything is
-# already installed it changes nothing and touches no network.
+# Installs the Debian packages Vigila needs.
+#
+#   scripts/install-deps.sh [--dry-run] run|test
+#
+# run:  what building and running the app needs (make run)
+# test: run's packages plus the test, benchmark and fuzzing tools (make test)
+#
+# Idempotent: when everything is already installed it changes nothing and touches no network.
+# As root it installs directly; otherwise through sudo, asking for the password when there is a
+# terminal to type it in. When that cannot work it stops and prints the command to run by hand.
+# --dry-run prints the package set and the command it would run, and changes nothing.
 set -euo pipefail
 
-packages=(
+usage() {
+  echo "usage: $0 [--dry-run] run|test" >&2
+  exit 2
+}
+
+dry_run=0
+set_name=
+for arg in "$@"; do
+  case "$arg" in
+    --dry-run) dry_run=1 ;;
+    run | test) [ -z "$set_name" ] || usage; set_name=$arg ;;
+    *) usage ;;
+  esac
+done
+[ -n "$set_name" ] || usage
+
+run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  # run: native Wayland sessions, and /bin/ps for the process listing
+  qt6-wayland procps
+)
+test_packages=(
   # benchmarks
   libbenchmark-dev
   # fuzzing: clang with libFuzzer and its sanitizer runtimes
   clang libclang-rt-14-dev
-  # tests: private D-Bus buses with mocked system services, real windows, time zones, /bin/ps
+  # tests: private D-Bus buses with mocked system services, real windows, time zones
   dbus dbus-x11 python3-dbusmock python3-gi
   xvfb xauth trayer xdotool imagemagick
-  tzdata procps
+  tzdata
 )
+
+packages=("${run_packages[@]}")
+[ "$set_name" = test ] && packages+=("${test_packages[@]}")
 
 missing=()
 for pkg in "${packages[@]}"; do
@@ -23,23 +55,58 @@ for pkg in "${packages[@]}"; do
     missing+=("$pkg")
   fi
 done
+# A dry run shows the command for a machine that has none of them, so it can be checked anywhere.
+[ "$dry_run" -eq 1 ] && install=("${packages[@]}") || install=("${missing[@]}")
 
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all ${#packages[@]} packages present"
+if [ "$dry_run" -eq 0 ] && [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#packages[@]} packages for '$set_name' present"
   exit 0
 fi
 
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-  if command -v sudo >/dev/null 2>&1; then
-    sudo=(sudo -n)
+by_hand="sudo apt-get install --no-install-recommends ${install[*]}"
+apt=(env DEBIAN_FRONTEND=noninteractive sh -c
+     'apt-get update -qq && apt-get install -y -qq --no-install-recommends "$@"' apt-get "${install[@]}")
+
+# Root installs directly. Otherwise sudo, interactive when a terminal can take the password (sudo
+# then asks once for both apt-get runs); without one only when sudo needs no password.
+if [ "$(id -u)" -eq 0 ]; then
+  command=("${apt[@]}")
+elif ! command -v sudo >/dev/null 2>&1; then
+  command=()
+  why="you are not root and sudo is not installed"
+elif [ -t 0 ] && [ -t 2 ]; then
+  command=(sudo "${apt[@]}")
+elif sudo -n true 2>/dev/null; then
+  command=(sudo -n "${apt[@]}")
+else
+  command=()
+  why="sudo needs a password and there is no terminal to ask for it"
+fi
+
+if [ "$dry_run" -eq 1 ]; then
+  echo "packages ($set_name): ${packages[*]}"
+  echo "missing here: ${missing[*]:-none}"
+  if [ ${#command[@]} -gt 0 ]; then
+    printf 'would run:'; printf ' %q' "${command[@]}"; echo
   else
-    echo "install-deps: missing ${missing[*]}, and not root without sudo; install them by hand" >&2
-    exit 1
+    echo "would stop: $why; by hand: $by_hand"
   fi
+  exit 0
+fi
+
+if [ ${#command[@]} -eq 0 ]; then
+  echo "install-deps: cannot install ${missing[*]}: $why." >&2
+  echo "install-deps: run this once, then try again:" >&2
+  echo "    $by_hand" >&2
+  exit 1
 fi
 
 echo "install-deps: installing ${missing[*]}"
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+[ "${command[0]}" = sudo ] && [ "${command[1]}" != -n ] &&
+  echo "install-deps: sudo may ask for your password"
+if ! "${command[@]}"; then
+  echo "install-deps: installing failed; to do it by hand:" >&2
+  echo "    $by_hand" >&2
+  exit 1
+fi
 echo "install-deps: done"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# install-deps.sh --dry-run: the two package sets, and the command it picks for root, for a sudo
+# user at a terminal, and for a sudo user without one (with and without a password).
+set -euo pipefail
+script=$1
+fakes=$(mktemp -d)
+trap 'rm -rf "$fakes"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The package set of one mode, one name a line.
+set_of() { bash "$script" --dry-run "$1" </dev/null | sed -n "s/^packages ($1): //p" | tr ' ' '\n' | sort; }
+run=$(set_of run)
+test=$(set_of test)
+for pkg in g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-wayland; do
+  grep -qx -- "$pkg" <<<"$run" || fail "'$pkg' is needed to build and run but not in the run set"
+done
+for pkg in clang libclang-rt-14-dev libbenchmark-dev python3-dbusmock dbus-x11 xvfb trayer xdotool imagemagick; do
+  grep -qx -- "$pkg" <<<"$run" && fail "test tool '$pkg' is in the run set"
+  grep -qx -- "$pkg" <<<"$test" || fail "test tool '$pkg' is not in the test set"
+done
+extra=$(comm -23 <(echo "$run") <(echo "$test"))
+[ -z "$extra" ] || fail "the test set lacks run packages: $extra"
+
+# Stand-ins for id and sudo decide who runs it and whether sudo needs a password.
+as_user() { # uid, sudo exit status for "sudo -n true"
+  printf '#!/bin/sh\n[ "$1" = -u ] && echo %s || exec /usr/bin/id "$@"\n' "$1" >"$fakes/id"
+  printf '#!/bin/sh\nexit %s\n' "$2" >"$fakes/sudo"
+  chmod +x "$fakes/id" "$fakes/sudo"
+}
+dry() { PATH="$fakes:$PATH" bash "$script" --dry-run run </dev/null 2>&1; }
+at_terminal() { PATH="$fakes:$PATH" script -qec "bash '$script' --dry-run run" /dev/null </dev/null 2>&1 | tr -d '\r'; }
+expect() { # name, output, pattern
+  grep -qE -- "$3" <<<"$2" || fail "$1: expected /$3/ in: $2"
+}
+
+as_user 0 1
+expect "root" "$(dry)" '^would run: env DEBIAN_FRONTEND=noninteractive sh -c .* apt-get g\+\+ cmake '
+as_user 1000 1
+expect "sudo user at a terminal" "$(at_terminal)" '^would run: sudo env DEBIAN_FRONTEND'
+as_user 1000 0
+expect "sudo user without a terminal, no password needed" "$(dry)" '^would run: sudo -n env DEBIAN_FRONTEND'
+as_user 1000 1
+expect "sudo user without a terminal, password needed" "$(dry)" \
+  '^would stop: sudo needs a password and there is no terminal to ask for it; by hand: sudo apt-get install --no-install-recommends g\+\+ cmake'
+echo "install-deps dry runs: all cases pass"
