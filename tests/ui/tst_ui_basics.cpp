@@ -36,6 +36,37 @@ private slots:
         QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0); // the corner stays transparent
     }
 
+    // The time left drawn into the eye: in the mark's own colour, below it, at every size.
+    void badgeIsDrawnBelowTheMark()
+    {
+        const QColor orange(255, 128, 0);
+        // Pixels mostly of the mark's colour (edges blend into the halo).
+        const auto inked = [](const QImage &image, const QRect &area, const QColor &color) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.alpha() > 128 && qAbs(c.red() - color.red()) < 48 &&
+                             qAbs(c.green() - color.green()) < 48 && qAbs(c.blue() - color.blue()) < 48;
+                }
+            }
+            return count;
+        };
+        for (const int pixels : {16, 22, 24, 32, 48}) {
+            const QSize size(pixels, pixels);
+            const QRect below(0, pixels * 6 / 10, pixels, pixels - pixels * 6 / 10);
+            const QImage plain = BrandAssets::openEye(orange)->pixmap(size).toImage();
+            const QImage fifteen = BrandAssets::openEye(orange, u"15"_s)->pixmap(size).toImage();
+            const QImage five = BrandAssets::openEye(orange, u"5"_s)->pixmap(size).toImage();
+            QCOMPARE(fifteen.size(), size);
+            QVERIFY2(inked(fifteen, below, orange) > pixels / 2, qPrintable(QString::number(pixels)));
+            QVERIFY(inked(fifteen, below, orange) > inked(five, below, orange));
+            QVERIFY(fifteen != plain);
+            // The eye is still there above it.
+            QVERIFY(inked(fifteen, QRect(0, 0, pixels, pixels / 2), orange) > pixels / 4);
+        }
+    }
+
     void missingMarksAreAbsentNotErrors()
     {
         QCOMPARE(BrandAssets::image(u"no-such-mark"_s), std::nullopt);
