@@ -40,14 +40,13 @@ private slots:
     void badgeIsDrawnBelowTheMark()
     {
         const QColor orange(255, 128, 0);
-        // Pixels mostly of the mark's colour (edges blend into the halo).
-        const auto inked = [](const QImage &image, const QRect &area, const QColor &color) {
+        const auto inked = [&](const QImage &image, const QRect &area) { // edges blend into the halo
             int count = 0;
             for (int y = area.top(); y <= area.bottom(); ++y) {
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor c = image.pixelColor(x, y);
-                    count += c.alpha() > 128 && qAbs(c.red() - color.red()) < 48 &&
-                             qAbs(c.green() - color.green()) < 48 && qAbs(c.blue() - color.blue()) < 48;
+                    count += c.alpha() > 128 && qAbs(c.red() - 255) < 48 && qAbs(c.green() - 128) < 48 &&
+                             c.blue() < 48;
                 }
             }
             return count;
@@ -55,15 +54,11 @@ private slots:
         for (const int pixels : {16, 22, 24, 32, 48}) {
             const QSize size(pixels, pixels);
             const QRect below(0, pixels * 6 / 10, pixels, pixels - pixels * 6 / 10);
-            const QImage plain = BrandAssets::openEye(orange)->pixmap(size).toImage();
             const QImage fifteen = BrandAssets::openEye(orange, u"15"_s)->pixmap(size).toImage();
-            const QImage five = BrandAssets::openEye(orange, u"5"_s)->pixmap(size).toImage();
-            QCOMPARE(fifteen.size(), size);
-            QVERIFY2(inked(fifteen, below, orange) > pixels / 2, qPrintable(QString::number(pixels)));
-            QVERIFY(inked(fifteen, below, orange) > inked(five, below, orange));
-            QVERIFY(fifteen != plain);
-            // The eye is still there above it.
-            QVERIFY(inked(fifteen, QRect(0, 0, pixels, pixels / 2), orange) > pixels / 4);
+            QVERIFY2(inked(fifteen, below) > pixels / 2, qPrintable(QString::number(pixels)));
+            QVERIFY(inked(fifteen, below) >
+                    inked(BrandAssets::openEye(orange, u"5"_s)->pixmap(size).toImage(), below));
+            QVERIFY(inked(fifteen, QRect(0, 0, pixels, pixels / 2)) > pixels / 4); // the eye, above
         }
     }
 

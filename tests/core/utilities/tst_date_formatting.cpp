@@ -58,15 +58,11 @@ private slots:
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("text");
         QTest::newRow("ended") << 0.0 << u"0"_s;
-        QTest::newRow("negative") << -5.0 << u"0"_s;
         QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << u"0"_s;
-        QTest::newRow("last second") << 0.4 << u"1"_s;
         QTest::newRow("last minute") << 60.0 << u"1"_s;
-        QTest::newRow("just over a minute") << 60.5 << u"2"_s;
         QTest::newRow("fresh 15 minutes") << 900.0 << u"15"_s;
         QTest::newRow("one second in") << 899.0 << u"15"_s;
         QTest::newRow("an hour") << 3600.0 << u"60"_s;
-        QTest::newRow("over an hour") << 3601.0 << u"1h"_s;
         QTest::newRow("under two hours") << 7199.0 << u"1h"_s;
         QTest::newRow("99 hours") << 99 * 3600.0 + 59 * 60 << u"99h"_s;
         QTest::newRow("100 hours") << 100 * 3600.0 + 60 << u"4d"_s;
@@ -91,8 +87,6 @@ private slots:
         QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << u"17:05"_s
                                << u"Dec 11, 08:00"_s;
         QTest::newRow("de_DE") << de << u"17:05"_s << u"Dez. 11, 08:00"_s;
-        QTest::newRow("fi_FI") << QLocale(QLocale::Finnish, QLocale::Finland) << u"17.05"_s
-                               << u"jouluk. 11, 8.00"_s;
     }
 
     void clockFollowsTheLocaleWithoutSeconds()
