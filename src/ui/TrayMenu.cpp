@@ -132,16 +132,23 @@ QString TrayMenu::elided(const QString &title)
     if (title.size() <= maxLength)
         return title;
     // Both ends stay: the start names the entry, the end holds the time left. Cuts fall between
-    // user-perceived characters, never inside one.
+    // words when one ends nearby, else between user-perceived characters, never inside one.
+    constexpr qsizetype nearby = 8;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, title);
     finder.setPosition((maxLength - 1) / 2);
     if (!finder.isAtBoundary())
         finder.toPreviousBoundary();
-    const qsizetype head = finder.position();
+    qsizetype head = finder.position();
+    if (const qsizetype space = head > 0 ? title.lastIndexOf(u' ', head - 1) : -1;
+        space >= 0 && head - space <= nearby)
+        head = space + 1;
     finder.setPosition(title.size() - (maxLength - 1 - head));
     if (!finder.isAtBoundary())
         finder.toNextBoundary();
-    return title.left(head) + u'\u2026' + title.mid(finder.position());
+    qsizetype tail = finder.position();
+    if (const qsizetype space = title.indexOf(u' ', tail); space >= 0 && space - tail <= nearby)
+        tail = space;
+    return title.left(head) + u'\u2026' + title.mid(tail);
 }
 
 bool TrayMenu::eventFilter(QObject *watched, QEvent *event)

@@ -242,7 +242,9 @@ private slots:
                  Qt::convertFromPlainText(u"   \u2022 Running: "_s + name +
                                           u"  \u2014  29m 0s left\nClick to stop this reason"_s));
 
-        // Cuts fall between characters.
+        // Cuts fall between words when one ends nearby, else between characters.
+        QCOMPARE(TrayMenu::elided(u"Stopped because Vigila is set to keep awake only while plugged in."_s),
+                 u"Stopped because Vigila is \u2026 awake only while plugged in."_s);
         const QString faces = QString(40, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(40);
         QVERIFY(QStringView(TrayMenu::elided(faces)).isValidUtf16());
         QCOMPARE(TrayMenu::elided(QString(60, u'a')), QString(60, u'a'));
