@@ -8,6 +8,7 @@
 
 #include "app/Clipboard.h"
 #include "app/LoginItemService.h"
+#include "menubar/MenuActions.h"
 #include "menubar/MenuDialogs.h"
 #include "notifications/NotificationSink.h"
 #include "power/PowerAssertion.h"
@@ -63,6 +64,17 @@ void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backend
         if (self && self->m_commandWindow)
             self->m_commandWindow->show();
     };
+    // The menu's Preferences and Quit keys work in Vigila's own windows too.
+    for (HostingWindowController *window : {m_preferencesWindow.get(), m_commandWindow.get()}) {
+        for (const auto &[keys, kind] :
+             {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Comma), MenuAction::Kind::OpenPreferences},
+              std::pair{QKeySequence(Qt::CTRL | Qt::Key_Q), MenuAction::Kind::Quit}}) {
+            window->addShortcut(keys, [self, kind] {
+                if (self && self->m_menuBar)
+                    self->m_menuBar->actions().perform({.kind = kind});
+            });
+        }
+    }
 
     m_coordinator->start();
     Log::info(u"Vigila launched."_s);

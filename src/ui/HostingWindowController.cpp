@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 HostingWindowController::HostingWindowController(QString title, std::function<QWidget *()> makeView,
@@ -23,6 +24,8 @@ void HostingWindowController::show()
         auto *layout = new QVBoxLayout(m_window.get());
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_makeView());
+        for (const auto &[keys, action] : std::as_const(m_shortcuts))
+            installShortcut(keys, action);
         // The view decides the size; centre only on first creation, then keep where the user left it.
         m_window->resize(m_window->sizeHint());
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -35,4 +38,17 @@ void HostingWindowController::show()
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
     m_window->activateWindow();
+}
+
+void HostingWindowController::addShortcut(const QKeySequence &keys, std::function<void()> action)
+{
+    m_shortcuts.append({keys, std::move(action)});
+    if (m_window)
+        installShortcut(keys, m_shortcuts.last().second);
+}
+
+void HostingWindowController::installShortcut(const QKeySequence &keys, const std::function<void()> &action)
+{
+    auto *shortcut = new QShortcut(keys, m_window.get());
+    connect(shortcut, &QShortcut::activated, this, action);
 }

@@ -178,12 +178,18 @@ void MenuBarController::updateButton()
         return;
     const StatusIconState state = m_coordinator->iconState();
     const bool sleeping = state == StatusIconState::Inactive;
+    MenuState timing;
+    timing.reasons = m_coordinator->assertions().reasons();
+    timing.showRemainingTime = m_coordinator->prefs().showRemainingTime();
     if (sleeping ? m_haveSleepingEye : m_haveOpenEye) {
         const QColor color = templateColor(state, QGuiApplication::palette());
-        const QString key = (sleeping ? u"sleeping "_s : u"open "_s) + color.name(QColor::HexArgb);
+        // The time left drawn into the eye changes once a minute at most: only then is it redrawn.
+        const QString badge = MenuModel::iconBadge(timing, m_coordinator->clock().now());
+        const QString key =
+            (sleeping ? u"sleeping "_s : u"open "_s) + color.name(QColor::HexArgb) + u' ' + badge;
         if (key != m_iconKey) {
-            m_icon =
-                (sleeping ? BrandAssets::sleepingEye(color) : BrandAssets::openEye(color)).value_or(QIcon());
+            m_icon = (sleeping ? BrandAssets::sleepingEye(color) : BrandAssets::openEye(color, badge))
+                         .value_or(QIcon());
             m_iconKey = key;
             m_tray->setIcon(m_icon);
         }
@@ -196,10 +202,7 @@ void MenuBarController::updateButton()
         }
     }
 
-    // Linux trays show no text beside the icon: the time left goes into the tooltip.
-    MenuState timing;
-    timing.reasons = m_coordinator->assertions().reasons();
-    timing.showRemainingTime = m_coordinator->prefs().showRemainingTime();
+    // Linux trays show no text beside the icon: the time left also goes into the tooltip.
     const QString left = MenuModel::buttonTitle(timing, m_coordinator->clock().now()).trimmed();
     QString tip = StatusIcon::accessibilityDescription(state);
     if (!left.isEmpty())

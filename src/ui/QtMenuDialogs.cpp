@@ -3,9 +3,9 @@
 #include "AlertDialog.h"
 
 #include "safety/SafetyCopy.h"
+#include "utilities/DateFormatting.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QStyle>
 #include <QTimeEdit>
 
@@ -14,7 +14,8 @@ using namespace Qt::StringLiterals;
 bool QtMenuDialogs::confirmIndefiniteSession()
 {
     AlertDialog alert(u"Start an indefinite keep-awake session?"_s,
-                      u"This keeps your Mac awake until you stop it. "_s + SafetyCopy::sleepLimitations());
+                      u"This keeps your computer awake until you stop it. "_s +
+                          SafetyCopy::sleepLimitations());
     alert.addButton(u"Start"_s);
     alert.addButton(u"Cancel"_s);
     return alert.run() == 0;
@@ -36,11 +37,11 @@ std::optional<QString> QtMenuDialogs::askCustomDuration()
 
 std::optional<QTime> QtMenuDialogs::askCustomTime(const QTime &initial)
 {
-    AlertDialog alert(u"Keep Awake Until\u2026"_s, u"Choose the time to stop keeping your Mac awake."_s);
+    AlertDialog alert(u"Keep Awake Until\u2026"_s, u"Choose the time to stop keeping your computer awake."_s);
     alert.addButton(u"Start"_s);
     alert.addButton(u"Cancel"_s);
     auto *field = new QTimeEdit(initial);
-    field->setDisplayFormat(timeFormat());
+    field->setDisplayFormat(DateFormatting::clockFormat()); // hour and minute only
     field->setFixedSize(200, 28);
     alert.setAccessory(field);
     if (alert.run() != 0)
@@ -51,7 +52,7 @@ std::optional<QTime> QtMenuDialogs::askCustomTime(const QTime &initial)
 std::optional<QString> QtMenuDialogs::askProcessName()
 {
     AlertDialog alert(u"Add Process Watch"_s,
-                      u"Keep the Mac awake while a process with this name is running."_s);
+                      u"Keep the computer awake while a process with this name is running."_s);
     alert.addButton(u"Add & Enable"_s);
     alert.addButton(u"Cancel"_s);
     auto *field = new QLineEdit;
@@ -70,10 +71,4 @@ void QtMenuDialogs::showBroadProcessWarning()
     alert.setIconPixmap(alert.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size));
     alert.addButton(u"OK"_s);
     alert.run();
-}
-
-QString QtMenuDialogs::timeFormat()
-{
-    const QString localeFormat = QLocale().timeFormat(QLocale::ShortFormat);
-    return localeFormat.contains(u'a', Qt::CaseInsensitive) ? u"h:mm AP"_s : u"HH:mm"_s;
 }

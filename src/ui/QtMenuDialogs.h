@@ -11,7 +11,4 @@ public:
     std::optional<QTime> askCustomTime(const QTime &initial) override;
     std::optional<QString> askProcessName() override;
     void showBroadProcessWarning() override;
-
-    // "h:mm AP" where the locale uses a 12-hour clock, else "HH:mm".
-    static QString timeFormat();
 };

@@ -20,17 +20,13 @@ QStringList themeNames(Symbol symbol)
 {
     switch (symbol) {
     case Symbol::Gear:
-        return {u"preferences-system"_s, u"emblem-system"_s};
     case Symbol::Battery:
-        return {u"battery-good"_s, u"battery-level-70"_s, u"battery"_s};
     case Symbol::Gears:
-        return {u"system-run"_s, u"application-x-executable"_s};
     case Symbol::Terminal:
-        return {u"utilities-terminal"_s};
     case Symbol::Shield:
-        return {u"security-high"_s};
     case Symbol::Info:
-        return {u"help-about"_s, u"dialog-information"_s};
+    case Symbol::NoEntry:
+        break; // the preference tabs' set and the menu's signs: always drawn, so that each stays one set
     case Symbol::Plus:
         return {u"list-add"_s};
     case Symbol::Trash:
@@ -143,6 +139,15 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         p.drawEllipse(QRectF(3, 3, 26, 26));
         p.drawPolyline(QPolygonF({QPointF(10, 16), QPointF(14.5, 20.5), QPointF(22, 11)}));
         break;
+    case Symbol::NoEntry: {
+        QPainterPath disc;
+        disc.addEllipse(QPointF(16, 16), 14, 14);
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(8, 13.5, 16, 5), 1.5, 1.5);
+        p.setPen(Qt::NoPen);
+        p.fillPath(disc.subtracted(bar), color);
+        break;
+    }
     case Symbol::Eye: {
         QPainterPath outline;
         outline.moveTo(2, 16);

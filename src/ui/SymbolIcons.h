@@ -3,9 +3,10 @@
 #include <QColor>
 #include <QIcon>
 
-// Small symbols for tabs and buttons. The desktop's icon theme is used when it has one; otherwise
-// (no theme, as on a bare X server) a plain drawing in the text colour stands in, so no button is
-// ever left blank.
+// Small symbols for tabs, buttons and menu entries. Buttons use the desktop's icon theme when it
+// has the symbol; otherwise (no theme, as on a bare X server) a plain drawing in the text colour
+// stands in, so no button is ever left blank. The preference tabs and the menu's signs are always
+// drawn.
 namespace SymbolIcons {
 
 enum class Symbol {
@@ -22,6 +23,7 @@ enum class Symbol {
     Warning,
     Checkmark,
     Eye,
+    NoEntry,
 };
 
 QIcon icon(Symbol symbol);

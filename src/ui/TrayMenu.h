@@ -9,6 +9,8 @@
 #include <memory>
 
 class QAction;
+class QEvent;
+class QKeyEvent;
 class QMenu;
 
 // The tray's QMenu, drawn from a menu model. A model that differs from the one shown only in its
@@ -39,9 +41,18 @@ public:
     // A model title as QAction text: "&" is literal, a tab is a space (it would start the
     // shortcut column).
     static QString actionText(const QString &title);
+    // A title of at most about 60 characters: a longer one loses its middle to an ellipsis.
+    static QString elided(const QString &title);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fill(QMenu *menu, const QList<MenuItem> &items);
+    // The entry's text and tooltip; an elided title's full text goes into the tooltip.
+    static void applyTitle(QAction *action, const MenuItem &item);
+    // Runs the entry whose shortcut was pressed while the menu was open.
+    bool triggerShortcut(const QKeyEvent &key);
     void retitle(const QList<MenuItem> &items, qsizetype &next);
 
     std::unique_ptr<QMenu> m_menu;

@@ -14,6 +14,7 @@
 #include "timers/SessionTimerManager.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +76,32 @@ private slots:
         QVERIFY(command && command != preferences);
         QCOMPARE(command->windowTitle(), u"Run Command With Vigila"_s);
         QVERIFY(command->findChild<CommandRunnerView *>());
+    }
+
+    // Ctrl+, and Ctrl+Q do in Vigila's windows what they do in its menu, also from a text field.
+    void windowKeysOpenPreferencesAndQuit()
+    {
+        FakeBackends fakes;
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching(fakes.backends(), std::make_shared<FakeLoginItemService>(),
+                                               std::make_unique<ScriptedMenuDialogs>());
+        int quits = 0;
+        delegate.menuBar()->actions().quit = [&] { ++quits; };
+        delegate.menuBar()->actions().perform({.kind = Kind::OpenCommandRunner});
+        QWidget *command = delegate.commandWindow()->window();
+        QApplication::setActiveWindow(command);
+        QVERIFY(QTest::qWaitForWindowActive(command));
+        auto *field = command->findChild<QLineEdit *>(u"command"_s);
+        field->setFocus();
+
+        QTest::keyClick(field, Qt::Key_Comma, Qt::ControlModifier);
+        QWidget *preferences = delegate.preferencesWindow()->window();
+        QVERIFY(preferences && preferences->isVisible());
+        QCOMPARE(quits, 0);
+        QApplication::setActiveWindow(preferences);
+        QVERIFY(QTest::qWaitForWindowActive(preferences));
+        QTest::keyClick(preferences, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quits, 1);
     }
 
     void terminationReleasesTheLockOnce()

@@ -15,6 +15,9 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTextDocument>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -150,7 +153,7 @@ private slots:
     {
         open();
         QCOMPARE(controller->menu()->actions().first()->text(),
-                 u"Inactive \u2014 your Mac can sleep normally"_s);
+                 u"Inactive \u2014 your computer can sleep normally"_s);
         coordinator->startTimed(1800); // the refresh that follows redraws the open menu
         QTRY_COMPARE(controller->menu()->actions().first()->text(),
                      u"Active \u2014 keeping system awake (1 reason)"_s);
@@ -175,6 +178,91 @@ private slots:
         QVERIFY(find(controller->menu(), u"Stop Keep Awake"_s)->isChecked());
     }
 
+    // The shortcuts shown beside the entries work while the menu (or one of its submenus) is open.
+    void shortcutsWorkWhileTheMenuIsOpen_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("inSubmenu");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << false << u"stopped"_s;
+        QTest::newRow("Ctrl+,") << int(Qt::Key_Comma) << false << u"preferences"_s;
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << false << u"quit"_s;
+        QTest::newRow("Ctrl+Q in a submenu") << int(Qt::Key_Q) << true << u"quit"_s;
+    }
+
+    void shortcutsWorkWhileTheMenuIsOpen()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, inSubmenu);
+        QFETCH(QString, effect);
+        QStringList effects;
+        controller->openPreferences = [&] { effects << u"preferences"_s; };
+        controller->actions().quit = [&] { effects << u"quit"_s; };
+        const auto happened = [&] {
+            return reasons().isEmpty() ? effects + QStringList{u"stopped"_s} : effects;
+        };
+        coordinator->startTimed(1800);
+        open();
+        QMenu *target = controller->menu();
+        if (inSubmenu) {
+            target = find(controller->menu(), u"Keep Awake For\u2026"_s)->menu();
+            target->popup(QPoint(40, 40));
+            QVERIFY(QTest::qWaitForWindowExposed(target));
+        }
+        QTest::keyClick(target, Qt::Key(key), Qt::ControlModifier);
+        QTRY_COMPARE(happened(), QStringList{effect});
+        QVERIFY(!controller->menu()->isVisible() && !target->isVisible());
+    }
+
+    // A 230-character name must not stretch the menu across the screen.
+    void longEntriesAreElidedWithTheFullTextAsTooltip()
+    {
+        const QString name = u"<b>uild-"_s + QString(224, u'x');
+        coordinator->prefs().setProcessRules({{QUuid::createUuid(), name, false, ProcessMatchMode::Exact}});
+        const QDateTime now = fakes.clock->now();
+        coordinator->assertions().addReason({QUuid::createUuid(), ReasonType::Command, u"Running: "_s + name,
+                                             now, now.addSecs(1800), AwakeMode::System});
+        open();
+        const QAction *rule =
+            find(controller->menu(), u"Keep Awake While Process Runs\u2026"_s)->menu()->actions().first();
+        QVERIFY(rule->text().size() <= 60 && rule->text().startsWith(u"<b>uild-x"_s));
+        // User data shows literally, also where it looks like markup.
+        QCOMPARE(rule->toolTip(), Qt::convertFromPlainText(name));
+
+        // The end, with the time left, stays in sight and follows the clock, as does the tooltip.
+        const QList<QAction *> top = controller->menu()->actions();
+        QAction *reason = *std::find_if(top.begin(), top.end(), [](const QAction *action) {
+            return action->text().startsWith(u"   \u2022 Running: "_s);
+        });
+        QVERIFY(reason->text().endsWith(u"30m 0s left"_s));
+        fakes.clock->advance(60);
+        coordinator->refreshState();
+        QVERIFY(reason->text().endsWith(u"29m 0s left"_s));
+        QCOMPARE(reason->toolTip(),
+                 Qt::convertFromPlainText(u"   \u2022 Running: "_s + name +
+                                          u"  \u2014  29m 0s left\nClick to stop this reason"_s));
+
+        // Cuts fall between words when one ends nearby, else between characters.
+        QCOMPARE(TrayMenu::elided(u"Stopped because Vigila is set to keep awake only while plugged in."_s),
+                 u"Stopped because Vigila is \u2026 awake only while plugged in."_s);
+        const QString faces = QString(40, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80").repeated(40);
+        QVERIFY(QStringView(TrayMenu::elided(faces)).isValidUtf16());
+        QCOMPARE(TrayMenu::elided(QString(60, u'a')), QString(60, u'a'));
+    }
+
+    // No default Linux font has the no-entry or the circled-i sign: they are drawn as icons.
+    void statusSignsAreDrawnIcons()
+    {
+        fakes.assertion->failActivations = true;
+        coordinator->startManual(AwakeMode::System);
+        open();
+        QTRY_COMPARE(controller->menu()->actions().at(1)->text(),
+                     u"Could not create keep-awake assertion."_s);
+        const QAction *error = controller->menu()->actions().at(1);
+        QVERIFY(!error->icon().isNull());
+        QVERIFY(controller->menu()->actions().first()->icon().isNull()); // the headline has none
+    }
+
     void iconAndToolTipFollowTheState()
     {
         const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
@@ -182,12 +270,24 @@ private slots:
         QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::sleepingEye(text)));
         QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: inactive"_s);
 
+        // The time left is also drawn into the eye, and the icon is redrawn only when it changes.
         coordinator->startTimed(5400);
         QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active \u2014 1h 30m left"_s);
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text)));
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"1h"_s)));
+        const qint64 oneHour = controller->trayIcon()->icon().cacheKey();
+        fakes.clock->advance(1799);
+        coordinator->refreshState();
+        QCOMPARE(controller->trayIcon()->icon().cacheKey(), oneHour); // 1h 0m 1s left: still "1h"
+        fakes.clock->advance(1);
+        coordinator->refreshState();
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"60"_s)));
+        fakes.clock->advance(3599);
+        coordinator->refreshState();
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"1"_s)));
         coordinator->prefs().setShowRemainingTime(false);
         coordinator->refreshState();
         QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active"_s);
+        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text)));
 
         // A lock the system refuses turns the eye red.
         coordinator->assertions().stopAll();

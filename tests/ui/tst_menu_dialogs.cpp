@@ -79,10 +79,11 @@ private slots:
         QCOMPARE(QtMenuDialogs().confirmIndefiniteSession(), result);
         QVERIFY(m_acted);
         QCOMPARE(message, u"Start an indefinite keep-awake session?"_s);
-        QCOMPARE(informative,
-                 u"This keeps your Mac awake until you stop it. Vigila prevents idle sleep. Your Mac may "
-                 u"still sleep because of lid close, low battery, explicit Sleep, or administrator "
-                 u"policies."_s);
+        QCOMPARE(
+            informative,
+            u"This keeps your computer awake until you stop it. Vigila prevents idle sleep. Your computer "
+            u"may still sleep because of lid close, low battery, explicit Sleep, or administrator "
+            u"policies."_s);
         QCOMPARE(buttons, (QStringList{u"Start"_s, u"Cancel"_s}));
         QVERIFY(startIsDefault);
     }
@@ -120,7 +121,7 @@ private slots:
             auto *field = qobject_cast<QTimeEdit *>(alert.accessory());
             initial = field->time();
             QCOMPARE(alert.message(), u"Keep Awake Until\u2026"_s);
-            QCOMPARE(alert.informativeText(), u"Choose the time to stop keeping your Mac awake."_s);
+            QCOMPARE(alert.informativeText(), u"Choose the time to stop keeping your computer awake."_s);
             QCOMPARE(field->size(), QSize(200, 28));
             QVERIFY(!field->displayFormat().contains(u's')); // hour and minute only
             field->setTime(QTime(7, 45));
@@ -144,7 +145,7 @@ private slots:
             buttons = buttonTexts(alert);
             QCOMPARE(alert.message(), u"Add Process Watch"_s);
             QCOMPARE(alert.informativeText(),
-                     u"Keep the Mac awake while a process with this name is running."_s);
+                     u"Keep the computer awake while a process with this name is running."_s);
             QCOMPARE(field->text(), QString());
             QCOMPARE(field->size(), QSize(220, 24));
             QCOMPARE(alert.focusWidget(), field);

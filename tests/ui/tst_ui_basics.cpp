@@ -36,6 +36,32 @@ private slots:
         QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0); // the corner stays transparent
     }
 
+    // The time left drawn into the eye: in the mark's own colour, below it, at every size.
+    void badgeIsDrawnBelowTheMark()
+    {
+        const QColor orange(255, 128, 0);
+        const auto inked = [&](const QImage &image, const QRect &area) { // edges blend into the halo
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.alpha() > 128 && qAbs(c.red() - 255) < 48 && qAbs(c.green() - 128) < 48 &&
+                             c.blue() < 48;
+                }
+            }
+            return count;
+        };
+        for (const int pixels : {16, 22, 24, 32, 48}) {
+            const QSize size(pixels, pixels);
+            const QRect below(0, pixels * 6 / 10, pixels, pixels - pixels * 6 / 10);
+            const QImage fifteen = BrandAssets::openEye(orange, u"15"_s)->pixmap(size).toImage();
+            QVERIFY2(inked(fifteen, below) > pixels / 2, qPrintable(QString::number(pixels)));
+            QVERIFY(inked(fifteen, below) >
+                    inked(BrandAssets::openEye(orange, u"5"_s)->pixmap(size).toImage(), below));
+            QVERIFY(inked(fifteen, QRect(0, 0, pixels, pixels / 2)) > pixels / 4); // the eye, above
+        }
+    }
+
     void missingMarksAreAbsentNotErrors()
     {
         QCOMPARE(BrandAssets::image(u"no-such-mark"_s), std::nullopt);

@@ -78,7 +78,12 @@ void AppCoordinator::wire()
         if (!self)
             return;
         self->m_history->record(command);
-        self->m_notifications->commandFinished(command.command, exitCode);
+        // A run that never started is not a cancelled one, though neither has an exit code.
+        const CommandRunner::State &state = self->m_runner->state();
+        if (state.kind == CommandRunner::State::Kind::FailedToStart)
+            self->m_notifications->commandFailedToStart(command.command, state.message);
+        else
+            self->m_notifications->commandFinished(command.command, exitCode);
         self->refreshState();
     };
     applyPreferences();

@@ -1,5 +1,6 @@
 #include "CommandRunner.h"
 
+#include "commands/LaunchCheck.h"
 #include "power/AssertionManager.h"
 #include "utilities/Clock.h"
 #include "utilities/Log.h"
@@ -92,7 +93,13 @@ void CommandRunner::run(const SavedCommand &command)
     process->start();
     // Returns as soon as the shell has been executed or could not be: there is no reading here.
     if (!process->waitForStarted(-1)) {
-        const QString message = process->errorString();
+        // Qt's own text names the failing system call ("execvp: No such file or directory"); say
+        // what the user has to fix instead. The directory comes first: the child changes into it
+        // before it runs the shell.
+        auto problem = LaunchCheck::directoryProblem(launched.workingDirectory.value_or(QString()));
+        if (!problem)
+            problem = LaunchCheck::shellProblem(launched.shell);
+        const QString message = problem.value_or(process->errorString());
         delete process;
         releaseReason();
         setRunningCommand(std::nullopt);

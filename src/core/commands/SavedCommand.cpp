@@ -2,7 +2,11 @@
 
 #include "utilities/Json.h"
 
-#include <QProcessEnvironment>
+#include <QFile>
+#include <QFileInfo>
+
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +32,16 @@ QString SavedCommand::displayTitle() const
 
 QString SavedCommand::defaultShell()
 {
-    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    return env.contains(u"SHELL"_s) ? env.value(u"SHELL"_s) : u"/bin/zsh"_s;
+    const QString shell = qEnvironmentVariable("SHELL");
+    if (!shell.isEmpty())
+        return shell;
+    // Sessions started without SHELL still have the user's login shell in the user database.
+    if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_shell) {
+        const QString login = QFile::decodeName(user->pw_shell);
+        if (!login.isEmpty() && QFileInfo(login).isExecutable())
+            return login;
+    }
+    return u"/bin/sh"_s;
 }
 
 QJsonObject SavedCommand::toJson() const

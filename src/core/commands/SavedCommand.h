@@ -23,7 +23,8 @@ struct SavedCommand {
     // The name trimmed of spaces and tabs, or the command text when that leaves nothing.
     QString displayTitle() const;
 
-    // $SHELL verbatim when set (even if empty), else "/bin/zsh".
+    // $SHELL verbatim when set and not empty; otherwise the login shell from the user database when
+    // it can be run, else "/bin/sh".
     static QString defaultShell();
 
     // Optional members are left out when absent and read null as absent; lastRunAt is seconds

@@ -17,11 +17,12 @@ namespace {
 
 using Kind = MenuAction::Kind;
 
-MenuItem label(const QString &title)
+MenuItem label(const QString &title, MenuItem::Symbol symbol = MenuItem::Symbol::None)
 {
     MenuItem item;
     item.title = title;
     item.enabled = false;
+    item.symbol = symbol;
     return item;
 }
 
@@ -80,12 +81,13 @@ QString leftText(const AwakeReason &reason, const QDateTime &now)
 QList<MenuItem> statusSection(const MenuState &state)
 {
     QList<MenuItem> items{label(statusHeadline(state))};
+    // The warning, information and no-entry signs that lead these lines are drawn as their icons.
     if (state.batteryMessage)
-        items << label(u"\u26A0\uFE0E "_s + *state.batteryMessage);
+        items << label(*state.batteryMessage, MenuItem::Symbol::Warning);
     if (state.lastStopReason)
-        items << label(u"\u24D8 "_s + *state.lastStopReason);
+        items << label(*state.lastStopReason, MenuItem::Symbol::Info);
     if (state.lastError)
-        items << label(u"\u26D4\uFE0E "_s + *state.lastError);
+        items << label(*state.lastError, MenuItem::Symbol::NoEntry);
     return items;
 }
 
@@ -203,7 +205,7 @@ QList<MenuItem> build(const MenuState &state, const QDateTime &now)
 QString statusHeadline(const MenuState &state)
 {
     if (state.reasons.isEmpty())
-        return u"Inactive \u2014 your Mac can sleep normally"_s;
+        return u"Inactive \u2014 your computer can sleep normally"_s;
     const qsizetype count = state.reasons.size();
     const QString mode = state.effectiveMode == AwakeMode::Display ? u"display"_s : u"system"_s;
     return u"Active \u2014 keeping "_s + mode + u" awake ("_s + QString::number(count) + u" reason"_s
@@ -229,6 +231,16 @@ QString buttonTitle(const MenuState &state, const QDateTime &now)
     if (!timed || !timed->endsAt)
         return {};
     return u" "_s + leftText(*timed, now);
+}
+
+QString iconBadge(const MenuState &state, const QDateTime &now)
+{
+    if (!state.showRemainingTime)
+        return {};
+    const auto timed = activeTimedReason(state.reasons);
+    if (!timed || !timed->endsAt)
+        return {};
+    return DateFormatting::remainingBadge(timed->remaining(now).value_or(0));
 }
 
 QString trimmedSpacesAndTabs(const QString &text)

@@ -45,6 +45,10 @@ struct MenuAction {
 };
 
 struct MenuItem {
+    // Drawn as the entry's icon: the characters that stand for them are missing from the fonts of
+    // a default Linux desktop, which would show an empty box instead.
+    enum class Symbol { None, Warning, Info, NoEntry };
+
     bool separator = false;
     QString title;
     QString keyEquivalent; // one letter, used with the platform's command modifier
@@ -53,9 +57,10 @@ struct MenuItem {
     QString toolTip;
     MenuAction action;
     QList<MenuItem> submenu;
+    Symbol symbol = Symbol::None;
 
     bool operator==(const MenuItem &) const = default;
-    static MenuItem makeSeparator() { return MenuItem{true, {}, {}, false, false, {}, {}, {}}; }
+    static MenuItem makeSeparator() { return MenuItem{true, {}, {}, false, false, {}, {}, {}, Symbol::None}; }
 };
 
 // Everything the menu and the tray button are drawn from, copied out of the services.
@@ -81,6 +86,8 @@ QString statusHeadline(const MenuState &state);
 std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons);
 // " 1h 30m" beside the icon while a deadline session runs (when enabled); empty otherwise.
 QString buttonTitle(const MenuState &state, const QDateTime &now);
+// The same time left, short enough to be drawn into the tray icon ("15", "1h"); empty otherwise.
+QString iconBadge(const MenuState &state, const QDateTime &now);
 
 // Spaces and tabs removed from both ends; line breaks stay (they make the text invalid).
 QString trimmedSpacesAndTabs(const QString &text);

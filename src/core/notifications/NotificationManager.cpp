@@ -93,6 +93,11 @@ void NotificationManager::commandFinished(const QString &text, std::optional<int
     post(*exitCode == 0 ? u"Command finished"_s : u"Command failed"_s, body);
 }
 
+void NotificationManager::commandFailedToStart(const QString &text, const QString &reason)
+{
+    post(u"Command failed to start"_s, text + u'\n' + reason);
+}
+
 void NotificationManager::post(const QString &title, const QString &body)
 {
     if (!ask(isEnabled))

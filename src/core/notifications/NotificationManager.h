@@ -37,8 +37,10 @@ public:
     void assertionFailed();
     void processWatchActivated(const QString &ruleName);
     void processWatchReleased(const QString &ruleName);
-    // No exit code: the run was cancelled or never started.
+    // No exit code: the run was cancelled.
     void commandFinished(const QString &text, std::optional<int> exitCode);
+    // The command could not be started at all; the reason says why.
+    void commandFailedToStart(const QString &text, const QString &reason);
 
 private:
     void post(const QString &title, const QString &body);

@@ -10,7 +10,7 @@ const QStringList &messages()
 {
     static const QStringList texts{
         u"Running a background Claude/build task. I may be away from the keyboard, but the job is still active."_s,
-        u"Running a long local task. My Mac is kept awake, but I may not respond immediately."_s,
+        u"Running a long local task. My computer is kept awake, but I may not respond immediately."_s,
         u"Claude Code is working through a repo task. I\u2019ll check the results when it finishes."_s,
     };
     return texts;

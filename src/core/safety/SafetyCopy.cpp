@@ -11,7 +11,7 @@ QString appName()
 
 QString tagline()
 {
-    return u"Keep your Mac awake while real work runs."_s;
+    return u"Keep your computer awake while real work runs."_s;
 }
 
 QString version()
@@ -26,8 +26,8 @@ QString publisher()
 
 QString promise()
 {
-    return u"Vigila keeps your Mac awake so real work can continue. It does not fake activity, bypass lock "
-           u"screens, or change your presence in communication apps."_s;
+    return u"Vigila keeps your computer awake so real work can continue. It does not fake activity, "
+           u"bypass lock screens, or change your presence in communication apps."_s;
 }
 
 QString displayAwakeWarning()
@@ -37,8 +37,8 @@ QString displayAwakeWarning()
 
 QString sleepLimitations()
 {
-    return u"Vigila prevents idle sleep. Your Mac may still sleep because of lid close, low battery, explicit "
-           u"Sleep, or administrator policies."_s;
+    return u"Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, "
+           u"explicit Sleep, or administrator policies."_s;
 }
 
 QString privacy()
@@ -53,15 +53,15 @@ const QStringList &safetyBullets()
         u"Vigila does not prevent screen lock."_s,
         u"Vigila does not interact with Slack or Teams."_s,
         u"Vigila does not move the mouse or press keys."_s,
-        u"Vigila only uses macOS-supported power assertions."_s,
+        u"Vigila only uses the standard keep-awake locks of your desktop and systemd-logind."_s,
     };
     return bullets;
 }
 
 QString broadProcessWarning()
 {
-    return u"Broad names like \u201Cnode\u201D or \u201Cpython\u201D can match many unrelated processes, which "
-           u"may keep your Mac awake longer than you expect."_s;
+    return u"Broad names like \u201Cnode\u201D or \u201Cpython\u201D can match many unrelated processes, "
+           u"which may keep your computer awake longer than you expect."_s;
 }
 
 } // namespace SafetyCopy

@@ -1,5 +1,6 @@
 #include "DateFormatting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -26,9 +27,42 @@ QString remaining(double seconds)
     return QStringLiteral("%1m %2s").arg(m).arg(s);
 }
 
+QString remainingBadge(double seconds)
+{
+    if (!(seconds > 0)) // also catches NaN
+        seconds = 0;
+    const double minutes = std::ceil(seconds / 60);
+    if (minutes <= 60)
+        return QString::number(static_cast<int>(minutes));
+    const double hours = std::floor(seconds / 3600); // as in the menu: 1h 59m is "1h"
+    if (hours < 100)
+        return QString::number(static_cast<int>(hours)) + u'h';
+    return QString::number(static_cast<int>(std::min(std::floor(hours / 24), 99.0))) + u'd';
+}
+
+QString clockFormat(const QLocale &locale)
+{
+    // Qt's short format keeps the seconds in some locales, among them C, Debian's default.
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || (c != u's' && c != u'z')) {
+            result += c;
+            continue;
+        }
+        // A seconds (or fraction) field goes with the separator written before it.
+        while (!result.isEmpty() && !result.back().isLetter() && result.back() != u'\'')
+            result.chop(1);
+    }
+    return result;
+}
+
 QString clock(const QDateTime &date, const QTimeZone &zone, const QLocale &locale)
 {
-    return locale.toString(date.toTimeZone(zone).time(), QLocale::ShortFormat);
+    return locale.toString(date.toTimeZone(zone).time(), clockFormat(locale));
 }
 
 QString endTime(const QDateTime &date, const QDateTime &now, const QTimeZone &zone, const QLocale &locale)

@@ -13,7 +13,15 @@ namespace DateFormatting {
 // a 64-bit number of seconds saturate at its maximum.
 QString remaining(double seconds);
 
-// The local short clock time: "5:00 PM" (en_US), "17:00" (de_DE).
+// Time left in at most three characters, for the tray icon: minutes rounded up ("15", "1" in the
+// last minute), whole hours above an hour ("1h" up to 1h 59m), whole days from 100 hours ("4d",
+// at most "99d").
+QString remainingBadge(double seconds);
+
+// The locale's short time format without seconds ("HH:mm" where the C locale's is "HH:mm:ss").
+QString clockFormat(const QLocale &locale = QLocale());
+
+// The local short clock time, never with seconds: "5:00 PM" (en_US), "17:00" (de_DE, C).
 QString clock(const QDateTime &date, const QTimeZone &zone = QTimeZone::systemTimeZone(),
               const QLocale &locale = QLocale());
 

@@ -86,6 +86,7 @@ CommandRunnerView::CommandRunnerView(AppCoordinator &coordinator, QWidget *paren
 
     connect(m_command, &QLineEdit::textChanged, this, &CommandRunnerView::updateControls);
     connect(m_run, &QPushButton::clicked, this, &CommandRunnerView::run);
+    connect(m_command, &QLineEdit::returnPressed, this, &CommandRunnerView::run);
     connect(m_cancel, &QPushButton::clicked, &m_runner, &CommandRunner::cancel);
     connect(m_choose, &QPushButton::clicked, this, &CommandRunnerView::chooseDirectory);
     connect(m_saveFavorite, &QPushButton::clicked, this, &CommandRunnerView::saveFavorite);

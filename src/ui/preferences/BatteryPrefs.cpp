@@ -9,13 +9,70 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// A spin box whose values stay on its step grid. A plain QSpinBox stores a typed 12 as it is, and
+// refuses the last digit of 100 (over the maximum), storing the 10 left in the field: here a typed
+// value is brought into the range and to the nearest step when it is committed.
+class GridSpinBox final : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString &input, int &) const override
+    {
+        const QString text = numberText(input);
+        if (text.isEmpty() || text == u"-"_s)
+            return QValidator::Intermediate;
+        bool ok = false;
+        const int value = locale().toInt(text, &ok);
+        if (!ok)
+            return QValidator::Invalid;
+        return value == onGrid(value) ? QValidator::Acceptable : QValidator::Intermediate;
+    }
+
+    void fixup(QString &input) const override
+    {
+        bool ok = false;
+        const int value = locale().toInt(numberText(input), &ok);
+        if (ok)
+            input = prefix() + textFromValue(onGrid(value)) + suffix();
+    }
+
+    void stepBy(int steps) override
+    {
+        const int offset = value() % singleStep();
+        if (offset == 0)
+            return QSpinBox::stepBy(steps);
+        // Stored off the grid (earlier versions kept typed values): the first step lands on it.
+        setValue(value() - offset + singleStep() * (steps > 0 ? steps : steps + 1));
+    }
+
+private:
+    QString numberText(QString text) const
+    {
+        if (text.startsWith(prefix()))
+            text.remove(0, prefix().size());
+        if (text.endsWith(suffix()))
+            text.chop(suffix().size());
+        return text.trimmed();
+    }
+
+    int onGrid(int value) const
+    {
+        const int step = singleStep();
+        const int nearest = (std::clamp(value, minimum(), maximum()) + step / 2) / step * step;
+        return std::clamp(nearest, minimum(), maximum());
+    }
+};
+
 QSpinBox *stepper(int minimum, int maximum, QWidget *parent)
 {
-    auto *box = new QSpinBox(parent);
+    auto *box = new GridSpinBox(parent);
     box->setRange(minimum, maximum);
     box->setSingleStep(5);
     box->setSuffix(u"%"_s);

@@ -5,6 +5,7 @@
 #include "ViewStyle.h"
 #include "app/AppCoordinator.h"
 #include "commands/CommandHistory.h"
+#include "commands/LaunchCheck.h"
 #include "preferences/PrefsBinding.h"
 
 #include <QFormLayout>
@@ -53,6 +54,17 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     QLineEdit *shell =
         boundField(m_prefs, &PS::defaultShell, &PS::setDefaultShell, &PS::defaultShellChanged, this);
     shell->setObjectName(u"defaultShell"_s);
+    // Not validated, but a shell that is not there fails every run: say so where it is set.
+    auto *shellProblem = ViewStyle::label(QString(), ViewStyle::Text::Caption, false, this);
+    shellProblem->setObjectName(u"defaultShellProblem"_s);
+    ViewStyle::setTextColor(shellProblem, ViewStyle::red());
+    const auto checkShell = [this, shellProblem] {
+        const auto problem = LaunchCheck::shellProblem(m_prefs.defaultShell());
+        shellProblem->setText(problem.value_or(QString()));
+        shellProblem->setVisible(problem.has_value());
+    };
+    checkShell();
+    connect(&m_prefs, &PS::defaultShellChanged, shellProblem, checkShell);
     QLineEdit *directory = boundField(m_prefs, &PS::defaultWorkingDirectory, &PS::setDefaultWorkingDirectory,
                                       &PS::defaultWorkingDirectoryChanged, this);
     directory->setObjectName(u"defaultWorkingDirectory"_s);
@@ -63,7 +75,11 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
 
     auto *form = new QFormLayout;
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(u"Default shell"_s, shell);
+    auto *shellColumn = new QVBoxLayout;
+    shellColumn->setSpacing(2);
+    shellColumn->addWidget(shell);
+    shellColumn->addWidget(shellProblem);
+    form->addRow(u"Default shell"_s, shellColumn);
     form->addRow(u"Default working directory"_s, directory);
     form->addRow(keepHistory);
 

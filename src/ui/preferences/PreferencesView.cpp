@@ -10,6 +10,7 @@
 #include "SymbolIcons.h"
 #include "app/AppCoordinator.h"
 
+#include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,19 +20,37 @@ PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &
     : QWidget(parent)
     , m_tabs(new PreferencesTabWidget(this))
 {
-    using SymbolIcons::Symbol;
     m_tabs->setObjectName(u"tabs"_s);
-    m_tabs->addTab(new GeneralPrefs(coordinator.prefs(), loginItems), SymbolIcons::icon(Symbol::Gear),
-                   u"General"_s);
-    m_tabs->addTab(new BatteryPrefs(coordinator.prefs()), SymbolIcons::icon(Symbol::Battery), u"Battery"_s);
-    m_tabs->addTab(new ProcessPrefs(coordinator), SymbolIcons::icon(Symbol::Gears), u"Process Watch"_s);
-    m_tabs->addTab(new CommandPrefs(coordinator), SymbolIcons::icon(Symbol::Terminal), u"Commands"_s);
-    m_tabs->addTab(new SafetyPrefs, SymbolIcons::icon(Symbol::Shield), u"Safety"_s);
-    m_tabs->addTab(new AboutPrefs, SymbolIcons::icon(Symbol::Info), u"About"_s);
+    m_tabs->addTab(new GeneralPrefs(coordinator.prefs(), loginItems), u"General"_s);
+    m_tabs->addTab(new BatteryPrefs(coordinator.prefs()), u"Battery"_s);
+    m_tabs->addTab(new ProcessPrefs(coordinator), u"Process Watch"_s);
+    m_tabs->addTab(new CommandPrefs(coordinator), u"Commands"_s);
+    m_tabs->addTab(new SafetyPrefs, u"Safety"_s);
+    m_tabs->addTab(new AboutPrefs, u"About"_s);
+    drawTabSymbols();
     m_tabs->setFixedSize(520, 440);
 
     // The window takes its size from the tabs and the padding around them.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 0, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PreferencesView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        drawTabSymbols();
+}
+
+// Always Vigila's own drawings, in the text colour: the icon theme has some of these symbols and
+// not others, and mixing its coloured icons with the monochrome drawings looks broken.
+void PreferencesView::drawTabSymbols()
+{
+    using SymbolIcons::Symbol;
+    static constexpr Symbol symbols[] = {Symbol::Gear,     Symbol::Battery, Symbol::Gears,
+                                         Symbol::Terminal, Symbol::Shield,  Symbol::Info};
+    const QColor color = palette().color(QPalette::WindowText);
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->setTabIcon(i, SymbolIcons::drawn(symbols[i], color));
 }

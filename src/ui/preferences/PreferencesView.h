@@ -16,6 +16,11 @@ public:
 
     QTabWidget *tabs() const { return m_tabs; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void drawTabSymbols();
+
     QTabWidget *m_tabs;
 };

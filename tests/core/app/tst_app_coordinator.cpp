@@ -160,14 +160,26 @@ private slots:
     void commandRunIsRecordedThenNotifiedThenRefreshed_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<QString>>("directory");
         QTest::addColumn<Post>("post");
-        QTest::newRow("success") << u"exit 0"_s << Post{u"Command finished"_s, u"exit 0\nExit code 0"_s};
-        QTest::newRow("failure") << u"exit 3"_s << Post{u"Command failed"_s, u"exit 3\nExit code 3"_s};
+        const std::optional<QString> none;
+        QTest::newRow("success") << u"exit 0"_s << none
+                                 << Post{u"Command finished"_s, u"exit 0\nExit code 0"_s};
+        QTest::newRow("failure") << u"exit 3"_s << none
+                                 << Post{u"Command failed"_s, u"exit 3\nExit code 3"_s};
+        QTest::newRow("ended by a signal")
+            << u"kill -TERM $$"_s << none << Post{u"Command cancelled"_s, u"kill -TERM $$"_s};
+        // Once reported as "Command cancelled", as if the user had stopped it.
+        QTest::newRow("never started")
+            << u"exit 0"_s << std::optional<QString>(u"/nonexistent-vigila"_s)
+            << Post{u"Command failed to start"_s,
+                    u"exit 0\nWorking directory does not exist: /nonexistent-vigila"_s};
     }
 
     void commandRunIsRecordedThenNotifiedThenRefreshed()
     {
         QFETCH(QString, text);
+        QFETCH(std::optional<QString>, directory);
         QFETCH(Post, post);
         Rig rig;
         QStringList order;
@@ -178,8 +190,9 @@ private slots:
             if (!rig.app->history().recent().isEmpty() && !order.isEmpty() && order.size() < 3)
                 order << u"refreshed, posted %1"_s.arg(posted());
         };
-        rig.app->runCommand(shellCommand(text));
-        QCOMPARE(rig.app->assertions().reasons().first().label, u"Running: "_s + text);
+        rig.app->runCommand(shellCommand(text, directory));
+        if (!directory)
+            QCOMPARE(rig.app->assertions().reasons().first().label, u"Running: "_s + text);
         QTRY_VERIFY(!rig.app->runner().isRunning());
         Rig::settle();
 

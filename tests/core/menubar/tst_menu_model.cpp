@@ -42,7 +42,7 @@ private slots:
     {
         const QList<MenuItem> menu = MenuModel::build({}, now);
         QCOMPARE(titles(menu), (QStringList{
-                                   u"Inactive \u2014 your Mac can sleep normally"_s,
+                                   u"Inactive \u2014 your computer can sleep normally"_s,
                                    u"---"_s,
                                    u"Start Keep Awake"_s,
                                    u"Keep Display Awake"_s,
@@ -85,10 +85,17 @@ private slots:
         state.batteryMessage = u"Running on battery power."_s;
         state.lastStopReason = u"Stopped because battery dropped to 12% (limit 15%)."_s;
         state.lastError = u"Could not create keep-awake assertion."_s;
-        const QStringList t = titles(MenuModel::build(state, now));
-        QCOMPARE(t.mid(1, 3), (QStringList{u"\u26A0\uFE0E Running on battery power."_s,
-                                           u"\u24D8 Stopped because battery dropped to 12% (limit 15%)."_s,
-                                           u"\u26D4\uFE0E Could not create keep-awake assertion."_s}));
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        QCOMPARE(titles(menu).mid(1, 3),
+                 (QStringList{u"Running on battery power."_s,
+                              u"Stopped because battery dropped to 12% (limit 15%)."_s,
+                              u"Could not create keep-awake assertion."_s}));
+        // Their signs are drawn as icons (no default Linux font has them); the headline has none.
+        using Symbol = MenuItem::Symbol;
+        QList<Symbol> symbols;
+        for (const MenuItem &item : menu.mid(0, 4))
+            symbols << item.symbol;
+        QCOMPARE(symbols, (QList<Symbol>{Symbol::None, Symbol::Warning, Symbol::Info, Symbol::NoEntry}));
     }
 
     void displayManualSession()
@@ -130,8 +137,10 @@ private slots:
         state.reasons = {reason(ReasonType::UntilTime, u"Until Today 6:00 PM"_s, AwakeMode::System, 4 * 3600),
                          reason(ReasonType::Timed, u"Timed: 30m 0s"_s, AwakeMode::System, 1799.6)};
         QCOMPARE(MenuModel::buttonTitle(state, now), u" 30m 0s"_s);
+        QCOMPARE(MenuModel::iconBadge(state, now), u"30"_s);
         state.showRemainingTime = false;
         QCOMPARE(MenuModel::buttonTitle(state, now), QString());
+        QCOMPARE(MenuModel::iconBadge(state, now), QString());
 
         const QList<MenuItem> menu = MenuModel::build(state, now);
         QCOMPARE(find(menu, u"   \u21BB Extend session by 30 min"_s).action,
@@ -149,6 +158,7 @@ private slots:
         MenuState state;
         state.reasons = {reason(ReasonType::Manual, u"Manual keep-awake"_s)};
         QCOMPARE(MenuModel::buttonTitle(state, now), QString());
+        QCOMPARE(MenuModel::iconBadge(state, now), QString());
     }
 
     void submenus()

@@ -66,10 +66,26 @@ private slots:
     void safetyCopyIsVerbatim()
     {
         QCOMPARE(SafetyCopy::safetyBullets().size(), 5);
-        QCOMPARE(SafetyCopy::safetyBullets().last(), u"Vigila only uses macOS-supported power assertions."_s);
+        QCOMPARE(SafetyCopy::safetyBullets().last(),
+                 u"Vigila only uses the standard keep-awake locks of your desktop and systemd-logind."_s);
         QVERIFY(SafetyCopy::broadProcessWarning().startsWith(u"Broad names like \u201Cnode\u201D or \u201Cpython\u201D"_s));
-        QVERIFY(SafetyCopy::sleepLimitations().endsWith(u"explicit Sleep, or administrator policies."_s));
+        QCOMPARE(
+            SafetyCopy::sleepLimitations(),
+            u"Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, "
+            u"explicit Sleep, or administrator policies."_s);
         QCOMPARE(SafetyCopy::version(), u"1.0"_s);
+    }
+
+    // Written for another platform first: on Linux every text names the computer.
+    void noTextNamesAnotherPlatform()
+    {
+        QStringList texts{SafetyCopy::tagline(), SafetyCopy::promise(), SafetyCopy::sleepLimitations(),
+                          SafetyCopy::broadProcessWarning()};
+        texts << SafetyCopy::safetyBullets() << HonestStatus::messages();
+        for (const QString &text : std::as_const(texts)) {
+            QVERIFY2(!text.contains(u"Mac"_s), qPrintable(text));
+        }
+        QCOMPARE(texts.filter(u"computer"_s).size(), 5);
     }
 };
 

@@ -30,6 +30,7 @@ class TestNotificationManager : public QObject {
             [](NotificationManager &m) { m.commandFinished(u"make"_s, 0); },
             [](NotificationManager &m) { m.commandFinished(u"make"_s, 1); },
             [](NotificationManager &m) { m.commandFinished(u"make"_s, std::nullopt); },
+            [](NotificationManager &m) { m.commandFailedToStart(u"make"_s, u"Shell not found: /bin/zsh"_s); },
         };
     }
 
@@ -85,6 +86,12 @@ private slots:
         row(
             "multi-line command", [](NotificationManager &m) { m.commandFinished(u"a\nb"_s, std::nullopt); },
             u"Command cancelled"_s, u"a\nb"_s);
+        row(
+            "command failed to start",
+            [](NotificationManager &m) {
+                m.commandFailedToStart(u"make build"_s, u"Shell not found: /bin/zsh"_s);
+            },
+            u"Command failed to start"_s, u"make build\nShell not found: /bin/zsh"_s);
     }
 
     void eventTexts()

@@ -1,6 +1,7 @@
 #include "InMemoryUserDefaults.h"
 #include "preferences/PreferencesStore.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -96,9 +97,11 @@ private slots:
     {
         QTest::addColumn<std::optional<QByteArray>>("shell");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("unset") << std::optional<QByteArray>() << u"/bin/zsh"_s;
+        // No expected text: a shell this system has (once /bin/zsh, which Debian does not ship, and
+        // every run failed with it stored as the default).
+        QTest::newRow("unset") << std::optional<QByteArray>() << QString();
+        QTest::newRow("empty") << std::optional<QByteArray>("") << QString();
         QTest::newRow("verbatim") << std::optional<QByteArray>(" /usr/bin/fish ") << u" /usr/bin/fish "_s;
-        QTest::newRow("empty stays empty") << std::optional<QByteArray>("") << QString();
     }
 
     void defaultShellFromEnvironment()
@@ -111,7 +114,10 @@ private slots:
             qunsetenv("SHELL");
         const PreferencesStore store(std::make_shared<InMemoryUserDefaults>());
         qputenv("SHELL", "/bin/sh");
-        QCOMPARE(store.defaultShell(), expected);
+        if (expected.isEmpty())
+            QVERIFY2(QFileInfo(store.defaultShell()).isExecutable(), qPrintable(store.defaultShell()));
+        else
+            QCOMPARE(store.defaultShell(), expected);
     }
 
     void defaultRuleIdIsNewUntilFirstAssignment()

@@ -2,10 +2,11 @@
 #include "power/BatterySettings.h"
 #include "processes/ProcessRule.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
-#include <QTimeZone>
 #include <QJsonDocument>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace Qt::StringLiterals;
 
@@ -137,12 +138,14 @@ private slots:
         QCOMPARE(c.displayTitle(), u"\nx\n"_s);
 
         const QByteArray saved = qgetenv("SHELL");
-        qunsetenv("SHELL");
-        QCOMPARE(SavedCommand::defaultShell(), u"/bin/zsh"_s);
         qputenv("SHELL", "/usr/bin/fish");
         QCOMPARE(SavedCommand::defaultShell(), u"/usr/bin/fish"_s);
+        // Without SHELL a shell that exists (the login shell, or /bin/sh), never a made-up one.
+        qunsetenv("SHELL");
+        const QString fallback = SavedCommand::defaultShell();
+        QVERIFY2(fallback.startsWith(u'/') && QFileInfo(fallback).isExecutable(), qPrintable(fallback));
         qputenv("SHELL", "");
-        QCOMPARE(SavedCommand::defaultShell(), QString()); // set but empty stays empty
+        QCOMPARE(SavedCommand::defaultShell(), fallback); // empty names no shell either
         qputenv("SHELL", saved);
     }
 };

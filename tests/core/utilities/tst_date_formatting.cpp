@@ -52,13 +52,56 @@ private slots:
         QCOMPARE(DateFormatting::remaining(seconds), text);
     }
 
-    void clockFollowsTheLocale()
+    // What the tray icon can hold: minutes rounded up, so a fresh 15-minute timer reads 15.
+    void remainingBadge_data()
     {
-        const QDateTime fivePm = local(QDate(2026, 12, 8), QTime(17, 0));
-        QCOMPARE(DateFormatting::clock(fivePm, zone, us), u"5:00 PM"_s);
-        QCOMPARE(DateFormatting::clock(fivePm, zone, de), u"17:00"_s);
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ended") << 0.0 << u"0"_s;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << u"0"_s;
+        QTest::newRow("last minute") << 60.0 << u"1"_s;
+        QTest::newRow("fresh 15 minutes") << 900.0 << u"15"_s;
+        QTest::newRow("one second in") << 899.0 << u"15"_s;
+        QTest::newRow("an hour") << 3600.0 << u"60"_s;
+        QTest::newRow("under two hours") << 7199.0 << u"1h"_s;
+        QTest::newRow("99 hours") << 99 * 3600.0 + 59 * 60 << u"99h"_s;
+        QTest::newRow("100 hours") << 100 * 3600.0 + 60 << u"4d"_s;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << u"99d"_s;
+    }
+
+    void remainingBadge()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(DateFormatting::remainingBadge(seconds), text);
+    }
+
+    void clockFollowsTheLocaleWithoutSeconds_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<QString>("later");
+        // C is Debian's default locale, and Qt's short format there has seconds.
+        QTest::newRow("C") << QLocale::c() << u"17:05"_s << u"Dec 11, 08:00"_s;
+        QTest::newRow("en_US") << us << u"5:05 PM"_s << u"Dec 11, 8:00 AM"_s;
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << u"17:05"_s
+                               << u"Dec 11, 08:00"_s;
+        QTest::newRow("de_DE") << de << u"17:05"_s << u"Dez. 11, 08:00"_s;
+    }
+
+    void clockFollowsTheLocaleWithoutSeconds()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, clock);
+        QFETCH(QString, later);
+        const QDateTime now = local(QDate(2026, 12, 8), QTime(9, 15));
+        const QDateTime fivePast = local(QDate(2026, 12, 8), QTime(17, 5, 42));
+        QCOMPARE(DateFormatting::clock(fivePast, zone, locale), clock);
         // The zone decides the clock time, not the instant's own zone.
-        QCOMPARE(DateFormatting::clock(fivePm.toUTC(), zone, de), u"17:00"_s);
+        QCOMPARE(DateFormatting::clock(fivePast.toUTC(), zone, locale), clock);
+        QCOMPARE(DateFormatting::endTime(fivePast, now, zone, locale), u"Today "_s + clock);
+        QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 11), QTime(8, 0, 30)), now, zone, locale),
+                 later);
     }
 
     void endTimeSaysTodayTomorrowOrTheDate()

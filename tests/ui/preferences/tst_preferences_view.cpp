@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "ElidedLabel.h"
+#include "SymbolIcons.h"
 #include "preferences/AboutPrefs.h"
 #include "preferences/ProcessRuleRow.h"
 
@@ -69,10 +70,22 @@ private slots:
         const QStringList titles{u"General"_s,  u"Battery"_s, u"Process Watch"_s,
                                  u"Commands"_s, u"Safety"_s,  u"About"_s};
         QCOMPARE(view.tabs()->count(), titles.size());
+        // One set of symbols: Vigila's own drawings in the text colour, whatever the icon theme has,
+        // following a change of palette.
+        using SymbolIcons::Symbol;
+        const QList<Symbol> symbols{Symbol::Gear,     Symbol::Battery, Symbol::Gears,
+                                    Symbol::Terminal, Symbol::Shield,  Symbol::Info};
+        const auto image = [](const QIcon &icon) { return icon.pixmap(QSize(20, 20)).toImage(); };
         for (int i = 0; i < titles.size(); ++i) {
             QCOMPARE(view.tabs()->tabText(i), titles.at(i));
-            QVERIFY(!view.tabs()->tabIcon(i).isNull());
+            QCOMPARE(image(view.tabs()->tabIcon(i)),
+                     image(SymbolIcons::drawn(symbols.at(i), view.palette().color(QPalette::WindowText))));
         }
+        QPalette dark = view.palette();
+        dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+        view.setPalette(dark);
+        QCOMPARE(image(view.tabs()->tabIcon(1)),
+                 image(SymbolIcons::drawn(Symbol::Battery, QColor(0xEE, 0xEE, 0xEE))));
         view.show();
         QCOMPARE(view.tabs()->size(), QSize(520, 440));
         QCOMPARE(view.tabs()->minimumSize(), view.tabs()->maximumSize());
@@ -230,6 +243,50 @@ private slots:
         QCOMPARE(h.prefs().battery().autoStopEnabled, true);
     }
 
+    // Typed values once went in as typed (12), or lost a digit over the maximum (100 became 10).
+    void typedThresholdsStayOnTheGrid_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("12 rounds down") << u"warningThreshold"_s << u"12"_s << 10;
+        QTest::newRow("13 rounds up") << u"warningThreshold"_s << u"13"_s << 15;
+        QTest::newRow("100 is the maximum") << u"warningThreshold"_s << u"100"_s << 95;
+        QTest::newRow("3 is the minimum") << u"warningThreshold"_s << u"3"_s << 5;
+        QTest::newRow("on the grid") << u"autoStopThreshold"_s << u"35"_s << 35;
+        QTest::newRow("93 is the auto-stop maximum") << u"autoStopThreshold"_s << u"93"_s << 90;
+    }
+
+    void typedThresholdsStayOnTheGrid()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        ViewHarness h;
+        h.prefs().setBattery({true, false, true, 15, 25});
+        PreferencesView view(*h.coordinator, h.loginItems);
+        auto *stepper = child<QSpinBox>(view, name);
+        const auto value = [&] {
+            return name == u"warningThreshold"_s ? h.prefs().battery().warningThreshold
+                                                 : h.prefs().battery().autoStopThreshold;
+        };
+        QTest::keyClick(stepper, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(stepper, typed);
+        QTest::keyClick(stepper, Qt::Key_Return);
+        QCOMPARE(value(), stored);
+        QCOMPARE(stepper->value(), stored);
+
+        // A value stored off the grid by an earlier version joins it on the first step.
+        BatterySettings battery = h.prefs().battery();
+        (name == u"warningThreshold"_s ? battery.warningThreshold : battery.autoStopThreshold) = 12;
+        h.prefs().setBattery(battery);
+        stepper->stepUp();
+        QCOMPARE(value(), 15);
+        h.prefs().setBattery(battery);
+        stepper->stepDown();
+        QCOMPARE(value(), 10);
+    }
+
     void autoStopStepperIsDisabledWhileOffAndKeepsItsValue()
     {
         ViewHarness h;
@@ -372,6 +429,16 @@ private slots:
         QCOMPARE(h.prefs().defaultWorkingDirectory(), u"~/src"_s);
         h.prefs().setDefaultWorkingDirectory(u"/tmp"_s);
         QCOMPARE(directory->text(), u"/tmp"_s);
+
+        // A default shell the system does not have is marked, as it is typed or stored.
+        auto *problem = child<QLabel>(view, u"defaultShellProblem"_s);
+        QVERIFY(problem->isHidden());
+        h.prefs().setDefaultShell(u"/nonexistent/zsh"_s);
+        QVERIFY(!problem->isHidden());
+        QCOMPARE(problem->text(), u"Shell not found: /nonexistent/zsh"_s);
+        shell->clear();
+        QTest::keyClicks(shell, u"/bin/sh"_s);
+        QVERIFY(problem->isHidden());
     }
 
     void savedCommandsRunDeleteAndClear()
