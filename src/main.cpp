@@ -1,6 +1,8 @@
 // The composition root: the only place that knows the Linux backends, the logic and the tray.
 
 #include "AppDelegate.h"
+#include "CommandLine.h"
+#include "ControlService.h"
 #include "SingleInstance.h"
 #include "SystemClipboard.h"
 #include "UnixSignalWatcher.h"
@@ -18,6 +20,7 @@
 #include "utilities/Log.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QPointer>
 
 #include <csignal>
@@ -43,6 +46,10 @@ bool hasGraphicalSession()
 
 int main(int argc, char *argv[])
 {
+    // `vigila <command>` controls the running Vigila from a terminal; it needs no display.
+    if (CommandLine::isCommand(argc, argv))
+        return CommandLine::run(argc, argv);
+
     if (!hasGraphicalSession()) {
         std::fprintf(stderr,
                      "vigila: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -95,6 +102,10 @@ int main(int argc, char *argv[])
         if (assertions)
             assertions->resync();
     };
+
+    // Scripts and `vigila <command>` reach the coordinator through com.quillmere.Vigila.
+    ControlService control(*delegate.coordinator());
+    control.registerOn(QDBusConnection::sessionBus());
 
     return QApplication::exec();
 }
