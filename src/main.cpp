@@ -1,7 +1,7 @@
 // The composition root: the only place that knows the Linux backends, the logic and the tray.
+// Built as the module the vigila executable loads when it starts without a command (entry.cpp).
 
 #include "AppDelegate.h"
-#include "CommandLine.h"
 #include "ControlService.h"
 #include "SingleInstance.h"
 #include "SystemClipboard.h"
@@ -44,12 +44,8 @@ bool hasGraphicalSession()
 
 } // namespace
 
-int main(int argc, char *argv[])
+extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
 {
-    // `vigila <command>` controls the running Vigila from a terminal; it needs no display.
-    if (CommandLine::isCommand(argc, argv))
-        return CommandLine::run(argc, argv);
-
     if (!hasGraphicalSession()) {
         std::fprintf(stderr,
                      "vigila: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"

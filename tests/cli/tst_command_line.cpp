@@ -235,6 +235,8 @@ private slots:
         const Result quick = vigila({u"run"_s, u"--"_s, u"sh"_s, u"-c"_s, u"exit 3"_s});
         QCOMPARE(quick.code, 3);
         QVERIFY(labels().isEmpty());
+        // The "--" may be left out; the command's own options stay its own.
+        QCOMPARE(vigila({u"run"_s, u"--display"_s, u"sh"_s, u"-c"_s, u"exit 4"_s}).code, 4);
 
         QProcess run;
         startRun(run,

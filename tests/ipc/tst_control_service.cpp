@@ -7,6 +7,7 @@
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -239,6 +240,19 @@ private slots:
         QVERIFY(!reply.errorMessage().isEmpty());
         QVERIFY(reasons().isEmpty());
         QVERIFY(rig->sink->posts.isEmpty());
+    }
+
+    // No D-Bus library sends such text; a client writing it by hand is dropped by the bus before
+    // anything reaches the service.
+    void invalidUtf8NeverArrives()
+    {
+        QProcess client;
+        client.start(u"/usr/bin/python3"_s,
+                     {QStringLiteral(VIGILA_DBUS_TEMPLATE_DIR "/send_invalid_utf8.py")});
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(client.readAllStandardOutput().trimmed(), QByteArray("disconnected"));
+        QVERIFY(reasons().isEmpty());
+        QCOMPARE(Client::wait(this->client->proxy.Status()).value().value(u"reasonCount"_s), 0);
     }
 
     void holdsEndWithTheirOwner()
