@@ -4,16 +4,32 @@
 // `vigila status` round trip may.
 #include "CommandLine.h"
 
+#include <climits>
 #include <cstdio>
 #include <dlfcn.h>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
+// The module's path: in <libdir>/vigila once installed, beside the executable in the build tree.
+// Spelled out from the executable's own location rather than left to the run path, which a
+// dlopen() wrapped by a sanitizer does not consult.
+std::string trayModulePath()
+{
+    std::string executable(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", executable.data(), executable.size());
+    if (length <= 0)
+        return VIGILA_TRAY_MODULE;
+    executable.resize(size_t(length));
+    const std::string directory = executable.substr(0, executable.rfind('/') + 1);
+    const std::string installed = directory + VIGILA_TRAY_DIRECTORY "/" VIGILA_TRAY_MODULE;
+    return ::access(installed.c_str(), R_OK) == 0 ? installed : directory + VIGILA_TRAY_MODULE;
+}
+
 int runTray(int argc, char *argv[])
 {
-    // Found through the executable's run path: beside it in the build tree, in the library
-    // directory once installed.
-    void *module = ::dlopen(VIGILA_TRAY_MODULE, RTLD_NOW | RTLD_LOCAL);
+    void *module = ::dlopen(trayModulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
         std::fprintf(stderr, "vigila: cannot load the tray: %s\n", ::dlerror());
         return 1;

@@ -14,8 +14,9 @@ HoldRegistry::HoldRegistry(AssertionManager &assertions, const Clock &clock,
     , m_assertions(assertions)
     , m_clock(clock)
     , m_connection(connection)
-    , m_watcher(QString(), connection, QDBusServiceWatcher::WatchForUnregistration)
 {
+    m_watcher.setConnection(connection);
+    m_watcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &HoldRegistry::ownerLeft);
 }
 
