@@ -24,6 +24,7 @@
 #include <functional>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char **environ;
@@ -151,18 +152,37 @@ int main(int argc, char *argv[])
     std::vector<qint64> hold;
     for (int i = 0; i < runs; ++i) {
         const QString label = u"bench %1"_s.arg(i);
-        QProcess run;
+        // `vigila run -- cat`, reading from a pipe we hold: closing it ends cat, and the hold.
+        int input[2];
+        if (::pipe2(input, O_CLOEXEC) != 0)
+            return 1;
+        const QByteArray labelBytes = label.toUtf8();
+        const QByteArray binary = VIGILA_BINARY;
+        char *argv[] = {const_cast<char *>(binary.constData()),
+                        const_cast<char *>("run"),
+                        const_cast<char *>("--label"),
+                        const_cast<char *>(labelBytes.constData()),
+                        const_cast<char *>("--"),
+                        const_cast<char *>("cat"),
+                        nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, input[0], 0);
         QCoreApplication::processEvents(); // nothing earlier counts
         timer.start();
-        run.start(QStringLiteral(VIGILA_BINARY), {u"run"_s, u"--label"_s, label, u"--"_s, u"cat"_s});
-        const qint64 at = published(u"Terminal: "_s + label);
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(input[0]);
+        const qint64 at = spawned == 0 ? published(u"Terminal: "_s + label) : -1;
+        ::close(input[1]);
+        if (spawned == 0)
+            waitpid(pid, nullptr, 0);
         if (at < 0) {
             out << "vigila run: the hold did not appear" << Qt::endl;
             return 1;
         }
         hold.push_back(at);
-        run.closeWriteChannel(); // cat ends, and with it the hold
-        run.waitForFinished();
         if (!waitUntil([&] { return !listed(u"Terminal: "_s + label); })) {
             out << "vigila run: the hold outlived its command" << Qt::endl;
             return 1;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QUuid>
 #include <QVariantMap>
 
 #include <memory>
