@@ -12,7 +12,8 @@ shift || true
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_preferences fuzz_command_lists fuzz_records fuzz_ps fuzz_process_matching fuzz_duration)
+  targets=(fuzz_preferences fuzz_command_lists fuzz_records fuzz_ps fuzz_process_matching fuzz_duration
+             fuzz_duration_text)
 fi
 
 bash scripts/install-deps.sh test
@@ -33,6 +34,7 @@ for target in "${targets[@]}"; do
     fuzz_ps) options+=(-dict=fuzz/dict/ps.dict) ;;
     fuzz_process_matching) options+=(-dict=fuzz/dict/matching.dict) ;;
     fuzz_duration) options+=(-dict=fuzz/dict/duration.dict) ;;
+    fuzz_duration_text) options+=(-dict=fuzz/dict/duration_text.dict) ;;
   esac
   log=$(mktemp)
   echo "fuzz: $target for $seconds s"

@@ -1,6 +1,8 @@
 // The composition root: the only place that knows the Linux backends, the logic and the tray.
+// Built as the module the vigila executable loads when it starts without a command (entry.cpp).
 
 #include "AppDelegate.h"
+#include "ControlService.h"
 #include "SingleInstance.h"
 #include "SystemClipboard.h"
 #include "UnixSignalWatcher.h"
@@ -18,6 +20,7 @@
 #include "utilities/Log.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QPointer>
 
 #include <csignal>
@@ -41,7 +44,7 @@ bool hasGraphicalSession()
 
 } // namespace
 
-int main(int argc, char *argv[])
+extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
 {
     if (!hasGraphicalSession()) {
         std::fprintf(stderr,
@@ -95,6 +98,10 @@ int main(int argc, char *argv[])
         if (assertions)
             assertions->resync();
     };
+
+    // Scripts and `vigila <command>` reach the coordinator through com.quillmere.Vigila.
+    ControlService control(*delegate.coordinator());
+    control.registerOn(QDBusConnection::sessionBus());
 
     return QApplication::exec();
 }

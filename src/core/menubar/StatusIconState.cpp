@@ -4,6 +4,30 @@
 
 using namespace Qt::StringLiterals;
 
+QString rawValue(StatusIconState state)
+{
+    switch (state) {
+    case StatusIconState::Inactive:
+        return u"inactive"_s;
+    case StatusIconState::System:
+        return u"system"_s;
+    case StatusIconState::Display:
+        return u"display"_s;
+    case StatusIconState::Timed:
+        return u"timed"_s;
+    case StatusIconState::Process:
+        return u"process"_s;
+    case StatusIconState::Command:
+        return u"command"_s;
+    case StatusIconState::BatteryWarning:
+        return u"batteryWarning"_s;
+    case StatusIconState::Error:
+        return u"error"_s;
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
 namespace StatusIcon {
 
 QString symbolName(StatusIconState state)

@@ -10,6 +10,10 @@
 // The one-word summary of what keeps the machine awake, drawn by the tray.
 enum class StatusIconState { Inactive, System, Display, Timed, Process, Command, BatteryWarning, Error };
 
+// The state's name outside the program (the D-Bus interface, the command line): "inactive",
+// "system", "display", "timed", "process", "command", "batteryWarning", "error".
+QString rawValue(StatusIconState state);
+
 namespace StatusIcon {
 
 enum class Tint { None, Orange, Red };

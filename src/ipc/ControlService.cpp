@@ -1,0 +1,273 @@
+#include "ControlService.h"
+
+#include "ControlBus.h"
+#include "HoldRegistry.h"
+#include "control_adaptor.h"
+
+#include "app/AppCoordinator.h"
+#include "menubar/MenuModel.h"
+#include "menubar/StatusIconState.h"
+#include "power/AssertionManager.h"
+#include "preferences/PreferencesStore.h"
+#include "utilities/Clock.h"
+#include "utilities/DurationText.h"
+#include "utilities/Log.h"
+
+#include <QDBusMetaType>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_s;
+const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
+const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
+const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
+
+QString idText(const QUuid &id)
+{
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+bool isLineBreakOrControl(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ControlService::ControlService(AppCoordinator &coordinator, QObject *parent)
+    : QObject(parent)
+    , m_coordinator(coordinator)
+    , m_published(coordinator.assertions().reasons())
+{
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    new ControlAdaptor(this);
+    // Queued like the coordinator's own refresh, and after it: a client that reacts to the signal
+    // finds the tray's state already updated.
+    connect(&coordinator.assertions(), &AssertionManager::reasonsChanged, this,
+            &ControlService::schedulePublish);
+}
+
+ControlService::~ControlService() = default;
+
+bool ControlService::registerOn(const QDBusConnection &connection)
+{
+    m_holds = std::make_unique<HoldRegistry>(m_coordinator.assertions(), m_coordinator.clock(), connection);
+    QDBusConnection bus = connection;
+    if (!bus.registerObject(ControlBus::objectPath(), this)) {
+        Log::error(u"Terminal control unavailable: could not export %1"_s.arg(ControlBus::objectPath()));
+        return false;
+    }
+    if (!bus.registerService(ControlBus::serviceName())) {
+        Log::error(u"Terminal control unavailable: %1 is already taken on the session bus (%2)"_s.arg(
+            ControlBus::serviceName(), bus.lastError().message()));
+        bus.unregisterObject(ControlBus::objectPath());
+        return false;
+    }
+    return true;
+}
+
+// --- Reading ---
+
+QVariantMap ControlService::Status() const
+{
+    const AssertionManager &assertions = m_coordinator.assertions();
+    MenuState state;
+    state.reasons = assertions.reasons();
+    state.effectiveMode = assertions.effectiveMode();
+    QVariantMap status{
+        {u"iconState"_s, rawValue(m_coordinator.iconState())},
+        {u"headline"_s, MenuModel::statusHeadline(state)},
+        {u"reasonCount"_s, int(state.reasons.size())},
+    };
+    if (state.effectiveMode)
+        status.insert(u"effectiveMode"_s, rawValue(*state.effectiveMode));
+    if (assertions.lastError())
+        status.insert(u"lastError"_s, *assertions.lastError());
+    if (m_coordinator.batteryMessage())
+        status.insert(u"batteryMessage"_s, *m_coordinator.batteryMessage());
+    if (m_coordinator.lastStopReason())
+        status.insert(u"lastStopReason"_s, *m_coordinator.lastStopReason());
+    return status;
+}
+
+QList<QVariantMap> ControlService::ListReasons() const
+{
+    QList<QVariantMap> list;
+    for (const AwakeReason &reason : m_coordinator.assertions().reasons()) {
+        QVariantMap entry{
+            {u"id"_s, idText(reason.id)},       {u"type"_s, rawValue(reason.type)},
+            {u"label"_s, reason.label},         {u"startedAt"_s, reason.startedAt.toSecsSinceEpoch()},
+            {u"mode"_s, rawValue(reason.mode)},
+        };
+        if (reason.endsAt)
+            entry.insert(u"endsAt"_s, reason.endsAt->toSecsSinceEpoch());
+        list << entry;
+    }
+    return list;
+}
+
+// --- Sessions, exactly as the menu starts and stops them ---
+
+void ControlService::StartManual(const QString &mode)
+{
+    std::optional<AwakeMode> chosen;
+    if (acceptMode(mode, chosen))
+        m_coordinator.startManual(chosen.value_or(m_coordinator.prefs().defaultMode()));
+}
+
+void ControlService::StartTimed(double seconds, const QString &mode)
+{
+    std::optional<AwakeMode> chosen;
+    if (acceptSeconds(seconds) && acceptMode(mode, chosen))
+        m_coordinator.startTimed(seconds, chosen);
+}
+
+void ControlService::StartUntil(qlonglong unixSeconds, const QString &mode)
+{
+    const qint64 now = m_coordinator.clock().now().toSecsSinceEpoch();
+    if (unixSeconds <= now) {
+        reject(invalidArgs, u"The end time %1 is not in the future."_s.arg(unixSeconds));
+        return;
+    }
+    if (double(unixSeconds - now) > DurationText::maximumSeconds) {
+        reject(invalidArgs, u"The end time %1 is more than 366 days away."_s.arg(unixSeconds));
+        return;
+    }
+    std::optional<AwakeMode> chosen;
+    if (acceptMode(mode, chosen))
+        m_coordinator.startUntil(QDateTime::fromSecsSinceEpoch(unixSeconds, QTimeZone::utc()), chosen);
+}
+
+void ControlService::Extend(double seconds)
+{
+    if (!acceptSeconds(seconds))
+        return;
+    const auto target = MenuModel::activeTimedReason(m_coordinator.assertions().reasons());
+    if (!target || !target->endsAt) {
+        reject(nothingToExtend,
+               u"No timed or until-time session is running, so there is nothing to extend."_s);
+        return;
+    }
+    m_coordinator.extendActiveSession(seconds);
+}
+
+void ControlService::StopReason(const QString &id)
+{
+    QUuid uuid;
+    if (!acceptId(id, uuid))
+        return;
+    const QList<AwakeReason> &reasons = m_coordinator.assertions().reasons();
+    if (std::none_of(reasons.cbegin(), reasons.cend(), [&](const AwakeReason &r) { return r.id == uuid; })) {
+        reject(unknownReason, u"No active reason has the id %1."_s.arg(id));
+        return;
+    }
+    m_coordinator.stopReason(uuid);
+}
+
+void ControlService::StopAll()
+{
+    m_coordinator.stopAll();
+}
+
+// --- Holds ---
+
+QString ControlService::Hold(const QString &label, const QString &mode)
+{
+    std::optional<AwakeMode> chosen;
+    if (!acceptLabel(label) || !acceptMode(mode, chosen))
+        return {};
+    return idText(m_holds->hold(message().service(), u"Terminal: "_s + label,
+                                chosen.value_or(m_coordinator.prefs().defaultMode())));
+}
+
+void ControlService::Release(const QString &id)
+{
+    QUuid uuid;
+    if (acceptId(id, uuid) && !m_holds->release(message().service(), uuid))
+        reject(unknownHold, u"This connection holds no hold with the id %1."_s.arg(id));
+}
+
+// --- Checks ---
+
+bool ControlService::reject(const QString &errorName, const QString &message) const
+{
+    sendErrorReply(errorName, message);
+    return false;
+}
+
+bool ControlService::acceptMode(const QString &text, std::optional<AwakeMode> &mode) const
+{
+    if (text.isEmpty())
+        return true;
+    mode = fromRawValue<AwakeMode>(text);
+    return mode ||
+           reject(invalidArgs, u"Unknown mode \u201C%1\u201D: use system, display, or an empty string "
+                               u"for the preferences' default."_s.arg(text));
+}
+
+bool ControlService::acceptSeconds(double seconds) const
+{
+    // Written so that NaN fails too.
+    if (seconds > 0 && seconds <= DurationText::maximumSeconds)
+        return true;
+    return reject(invalidArgs,
+                  u"The duration must be more than 0 seconds and at most 366 days; %1 is not."_s.arg(
+                      std::isnan(seconds) ? u"NaN"_s : QString::number(seconds)));
+}
+
+bool ControlService::acceptLabel(const QString &label) const
+{
+    if (label.trimmed().isEmpty())
+        return reject(invalidArgs, u"The label is empty."_s);
+    const QList<uint> characters = label.toUcs4();
+    if (characters.size() > maximumLabelLength)
+        return reject(
+            invalidArgs,
+            u"The label has %1 characters; at most %2 fit."_s.arg(characters.size()).arg(maximumLabelLength));
+    if (std::any_of(characters.cbegin(), characters.cend(), isLineBreakOrControl))
+        return reject(invalidArgs, u"The label contains a line break or another control character."_s);
+    return true;
+}
+
+bool ControlService::acceptId(const QString &text, QUuid &id) const
+{
+    id = QUuid::fromString(text);
+    return !id.isNull() ||
+           reject(invalidArgs, u"\u201C%1\u201D is not a reason id; ListReasons shows them."_s.arg(text));
+}
+
+// --- Signals ---
+
+void ControlService::schedulePublish()
+{
+    if (m_publishPending)
+        return;
+    m_publishPending = true;
+    QMetaObject::invokeMethod(this, &ControlService::publish, Qt::QueuedConnection);
+}
+
+void ControlService::publish()
+{
+    m_publishPending = false;
+    if (m_holds) {
+        for (const QUuid &id : m_holds->takeStopped())
+            emit HoldEnded(idText(id));
+    }
+    const QList<AwakeReason> &reasons = m_coordinator.assertions().reasons();
+    if (reasons != m_published) {
+        m_published = reasons;
+        emit ReasonsChanged();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "power/AwakeReason.h"
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <QVariantMap>
+
+#include <memory>
+#include <optional>
+
+class AppCoordinator;
+class HoldRegistry;
+
+// The object behind com.quillmere.Vigila1 (see its XML): reads the coordinator's state and turns
+// calls into the same coordinator commands the menu uses. It checks every argument first and
+// answers bad ones with a D-Bus error; it never runs a program. Lives on the main thread and must
+// not outlive the coordinator.
+class ControlService final : public QObject, protected QDBusContext {
+    Q_OBJECT
+public:
+    explicit ControlService(AppCoordinator &coordinator, QObject *parent = nullptr);
+    ~ControlService() override;
+
+    // Exports the object and takes the bus name. False (logged) when either fails, for instance
+    // when another Vigila already answers on this bus.
+    bool registerOn(const QDBusConnection &connection);
+
+    static constexpr int maximumLabelLength = 200;
+
+    // The interface's methods, named as on the bus; the generated adaptor calls them.
+    QVariantMap Status() const;
+    QList<QVariantMap> ListReasons() const;
+    void StartManual(const QString &mode);
+    void StartTimed(double seconds, const QString &mode);
+    void StartUntil(qlonglong unixSeconds, const QString &mode);
+    void Extend(double seconds);
+    void StopReason(const QString &id);
+    void StopAll();
+    QString Hold(const QString &label, const QString &mode);
+    void Release(const QString &id);
+
+signals:
+    void ReasonsChanged();
+    void HoldEnded(const QString &id);
+
+private:
+    // Each answers false after sending the error reply.
+    bool reject(const QString &errorName, const QString &message) const;
+    bool acceptMode(const QString &text, std::optional<AwakeMode> &mode) const;
+    bool acceptSeconds(double seconds) const;
+    bool acceptLabel(const QString &label) const;
+    bool acceptId(const QString &text, QUuid &id) const;
+
+    void schedulePublish();
+    void publish();
+
+    AppCoordinator &m_coordinator;
+    std::unique_ptr<HoldRegistry> m_holds;
+    QList<AwakeReason> m_published;
+    bool m_publishPending = false;
+};

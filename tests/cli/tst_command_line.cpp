@@ -1,0 +1,278 @@
+#include "ControlBus.h"
+#include "DBusMockService.h"
+#include "control_proxy.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// The real binary, as a terminal runs it.
+Result vigila(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VIGILA_BINARY), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// `vigila run …` left running; the command prints a line once it runs.
+void startRun(QProcess &process, const QStringList &arguments)
+{
+    process.start(QStringLiteral(VIGILA_BINARY), QStringList{u"run"_s} + arguments);
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(process.canReadLine() || process.state() == QProcess::NotRunning, 10000);
+}
+
+} // namespace
+
+// `vigila <command>` end to end: the real binary against the real tray app (offscreen) on private
+// buses, with a mocked logind holding the lock.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch;
+    std::unique_ptr<DBusMockService> logind;
+    QProcess tray;
+    std::unique_ptr<ControlProxy> proxy;
+
+    QStringList inhibitors() const
+    {
+        const QDBusMessage reply = logind->connection().call(
+            QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
+                                           u"org.freedesktop.login1.Manager"_s, u"ListInhibitors"_s),
+            QDBus::Block, 5000);
+        QStringList whys;
+        const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
+        list.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
+        while (!list.atEnd()) {
+            QString what, who, why, mode;
+            uint uid = 0, pid = 0;
+            list.beginStructure();
+            list >> what >> who >> why >> mode >> uid >> pid;
+            list.endStructure();
+            whys << why;
+        }
+        list.endArray();
+        return whys;
+    }
+
+    QStringList labels() const
+    {
+        QDBusPendingReply<QList<QVariantMap>> reply = proxy->ListReasons();
+        reply.waitForFinished();
+        QStringList out;
+        for (const QVariantMap &reason : reply.value())
+            out << reason.value(u"label"_s).toString();
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+        QVERIFY(scratch.isValid());
+        // A home and runtime directory of our own: settings and the one-instance lock stay here.
+        const QString home = scratch.filePath(u"home"_s);
+        const QString runtime = scratch.filePath(u"run"_s);
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(runtime));
+        QFile::setPermissions(runtime,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("HOME", home.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home + u"/.config"_s).toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+        QString error;
+        logind = DBusMockService::start(u"logind"_s, DBusMockService::Bus::System,
+                                        u"org.freedesktop.login1"_s, {}, &error);
+        QVERIFY2(logind, qPrintable(error));
+        proxy = std::make_unique<ControlProxy>(ControlBus::serviceName(), ControlBus::objectPath(),
+                                               QDBusConnection::sessionBus());
+    }
+
+    void cleanupTestCase()
+    {
+        if (tray.state() != QProcess::NotRunning) {
+            tray.terminate();
+            tray.waitForFinished(10000);
+        }
+    }
+
+    void usageHelpAndVersion_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says"); // on stdout for 0, else on stderr
+
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"vigila 1.0"_s;
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"run [--display] [--label TEXT]"_s;
+        QTest::newRow("command help")
+            << QStringList{u"for"_s, u"--help"_s} << 0 << u"Usage: vigila for DURATION [--display]"_s;
+        QTest::newRow("run help") << QStringList{u"run"_s, u"-h"_s} << 0 << u"--label <TEXT>"_s;
+        QTest::newRow("unknown command") << QStringList{u"sleep"_s} << 2 << u"no command \"sleep\""_s;
+        QTest::newRow("unknown option") << QStringList{u"status"_s, u"--yaml"_s} << 2 << u"yaml"_s;
+        QTest::newRow("no duration") << QStringList{u"for"_s} << 2 << u"for how long"_s;
+        QTest::newRow("bad duration") << QStringList{u"for"_s, u"1.5h"_s} << 2 << u"not a duration"_s;
+        QTest::newRow("absurd duration") << QStringList{u"extend"_s, u"9000h"_s} << 2 << u"not a duration"_s;
+        QTest::newRow("bad time") << QStringList{u"until"_s, u"24:00"_s} << 2 << u"not a time of day"_s;
+        QTest::newRow("extra argument") << QStringList{u"start"_s, u"now"_s} << 2 << u"unexpected"_s;
+        QTest::newRow("stop what") << QStringList{u"stop"_s} << 2 << u"--all"_s;
+        QTest::newRow("stop both") << QStringList{u"stop"_s, u"--all"_s, u"x"_s} << 2 << u"--all"_s;
+        QTest::newRow("run nothing") << QStringList{u"run"_s, u"--"_s} << 2 << u"name the command"_s;
+    }
+
+    void usageHelpAndVersion()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const Result result = vigila(arguments);
+        QCOMPARE(result.code, code);
+        QVERIFY2((code == 0 ? result.out : result.err).contains(says), qPrintable(result.out + result.err));
+    }
+
+    void labelMustBeUtf8()
+    {
+        QProcess process;
+        process.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" run --label \"$(printf '\\377')\" -- true"_s,
+                                     QStringLiteral(VIGILA_BINARY)});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(process.readAllStandardError().contains("UTF-8"));
+    }
+
+    // Before the tray starts.
+    void withoutVigilaRunTakesTheLockItself()
+    {
+        const Result status = vigila({u"status"_s});
+        QCOMPARE(status.code, 3);
+        QVERIFY(status.err.contains(u"Vigila is not running"_s));
+        QCOMPARE(status.err.count(u'\n'), 1);
+
+        QProcess run;
+        startRun(run, {u"--"_s, u"sh"_s, u"-c"_s, u"echo ready; exec sleep 30"_s});
+        QCOMPARE(run.readLine(), QByteArray("ready\n"));
+        QVERIFY(inhibitors().contains(u"Vigila: keep system awake"_s));
+        QVERIFY(run.readAllStandardError().contains("keeping the computer awake itself (logind)"));
+
+        // SIGTERM from another process is passed on; the command's death is the exit status.
+        ::kill(pid_t(run.processId()), SIGTERM);
+        QVERIFY(run.waitForFinished(10000));
+        QCOMPARE(run.exitCode(), 128 + SIGTERM);
+        QTRY_VERIFY(!inhibitors().contains(u"Vigila: keep system awake"_s));
+    }
+
+    void startTheTray()
+    {
+        tray.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        tray.start(QStringLiteral(VIGILA_BINARY), QStringList{});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDBusConnection::sessionBus().interface()->isServiceRegistered(ControlBus::serviceName()), 20000);
+    }
+
+    void commandsDriveTheTray()
+    {
+        QCOMPARE(vigila({u"for"_s, u"45m"_s}).out, u"Keeping the computer awake for 45m 0s.\n"_s);
+        QCOMPARE(labels(), QStringList{u"Timed: 45m 0s"_s});
+        QCOMPARE(vigila({u"extend"_s}).code, 0);
+        QCOMPARE(labels(), QStringList{u"Timed: 1h 15m"_s});
+        QCOMPARE(vigila({u"start"_s, u"--display"_s}).code, 0);
+
+        const Result status = vigila({u"status"_s, u"--json"_s});
+        QCOMPARE(status.code, 0);
+        const QJsonObject object = QJsonDocument::fromJson(status.out.toUtf8()).object();
+        QCOMPARE(object.value(u"effectiveMode"_s).toString(), u"display"_s);
+        QCOMPARE(object.value(u"reasonCount"_s).toInt(), 2);
+        QVERIFY(vigila({u"status"_s}).out.startsWith(u"Active \u2014 keeping display awake (2 reasons)"_s));
+
+        const Result list = vigila({u"list"_s, u"--json"_s});
+        const QJsonArray reasons = QJsonDocument::fromJson(list.out.toUtf8()).array();
+        QCOMPARE(reasons.size(), 2);
+        const QJsonObject manual = reasons.at(1).toObject();
+        QCOMPARE(manual.value(u"label"_s).toString(), u"Manual (display awake)"_s);
+        QVERIFY(!manual.contains(u"endsAt"_s));
+        const QString id = manual.value(u"id"_s).toString();
+        QVERIFY(vigila({u"list"_s}).out.contains(id));
+
+        QCOMPARE(vigila({u"stop"_s, id}).code, 0);
+        QCOMPARE(vigila({u"stop"_s, id}).code, 1); // gone already
+        QCOMPARE(vigila({u"until"_s, u"6:30"_s}).code, 0);
+        QVERIFY(labels().constFirst().startsWith(u"Until "_s));
+        QCOMPARE(vigila({u"stop"_s, u"--all"_s}).code, 0);
+        QVERIFY(labels().isEmpty());
+        const Result extend = vigila({u"extend"_s, u"10m"_s});
+        QCOMPARE(extend.code, 1);
+        QVERIFY(extend.err.contains(u"nothing to extend"_s));
+    }
+
+    void runHoldsForExactlyAsLongAsItsCommand()
+    {
+        const Result quick = vigila({u"run"_s, u"--"_s, u"sh"_s, u"-c"_s, u"exit 3"_s});
+        QCOMPARE(quick.code, 3);
+        QVERIFY(labels().isEmpty());
+        // The "--" may be left out; the command's own options stay its own.
+        QCOMPARE(vigila({u"run"_s, u"--display"_s, u"sh"_s, u"-c"_s, u"exit 4"_s}).code, 4);
+
+        QProcess run;
+        startRun(run,
+                 {u"--label"_s, u"build"_s, u"--"_s, u"sh"_s, u"-c"_s, u"echo ready; read line; exit 3"_s});
+        QCOMPARE(labels(), QStringList{u"Terminal: build"_s});
+        QVERIFY(vigila({u"list"_s}).out.contains(u"Terminal: build"_s));
+        QVERIFY(inhibitors().contains(u"Vigila: keep system awake"_s));
+        run.write("go\n");
+        QVERIFY(run.waitForFinished(10000));
+        QCOMPARE(run.exitCode(), 3);
+        QVERIFY(labels().isEmpty());
+        QVERIFY(run.readAllStandardError().isEmpty());
+
+        const Result missing = vigila({u"run"_s, u"--"_s, u"vigila-no-such-program"_s});
+        QCOMPARE(missing.code, 127);
+        QVERIFY(missing.err.contains(u"cannot run"_s));
+        QVERIFY(labels().isEmpty());
+    }
+
+    void killedClientReleasesItsHoldWithinASecond()
+    {
+        QProcess run;
+        startRun(run, {u"--"_s, u"sh"_s, u"-c"_s, u"echo $$; exec sleep 60"_s});
+        const qint64 sleeper = run.readLine().trimmed().toLongLong();
+        QVERIFY(sleeper > 0);
+        QCOMPARE(labels().size(), 1);
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        ::kill(pid_t(run.processId()), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(labels().isEmpty(), 1000);
+        qInfo("hold released %lld ms after SIGKILL", elapsed.elapsed());
+        ::kill(pid_t(sleeper), SIGKILL);
+        run.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"

@@ -1,0 +1,303 @@
+#include "ControlBus.h"
+#include "ControlService.h"
+#include "CoordinatorRig.h"
+#include "control_proxy.h"
+#include "power/AssertionManager.h"
+#include "power/PowerSourceMonitor.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+using Post = RecordingNotificationSink::Post;
+
+namespace {
+
+const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_s;
+const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
+const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
+const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
+
+// A client with its own connection to the session bus (its own unique name, so it can leave).
+struct Client {
+    explicit Client(const QString &name)
+        : connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, name))
+        , proxy(ControlBus::serviceName(), ControlBus::objectPath(), connection)
+    {
+    }
+    ~Client() { QDBusConnection::disconnectFromBus(connection.name()); }
+
+    // The service runs on this thread, so a call is awaited with the event loop turning.
+    template <typename Reply> static Reply wait(Reply reply)
+    {
+        if (!QTest::qWaitFor([&] { return reply.isFinished(); }, 5000))
+            QTest::qFail("no answer", __FILE__, __LINE__);
+        return reply;
+    }
+    QDBusMessage call(const QString &method, const QVariantList &arguments) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            ControlBus::serviceName(), ControlBus::objectPath(), u"com.quillmere.Vigila1"_s, method);
+        message.setArguments(arguments);
+        QDBusPendingCall pending = connection.asyncCall(message);
+        if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 5000))
+            QTest::qFail("no answer", __FILE__, __LINE__);
+        return pending.reply();
+    }
+
+    QDBusConnection connection;
+    ControlProxy proxy;
+};
+
+QString idText(const QUuid &id)
+{
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+} // namespace
+
+// The interface of the running app, on a private session bus, over a coordinator on fakes.
+class TestControlService : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CoordinatorRig> rig;
+    std::unique_ptr<ControlService> service;
+    std::unique_ptr<Client> client;
+
+    qint64 now() const { return rig->clock->now().toSecsSinceEpoch(); }
+    const QList<AwakeReason> &reasons() const { return rig->app->assertions().reasons(); }
+
+private slots:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void init()
+    {
+        PreferencesStore::Stored preferences = PreferencesStore::Stored::defaultRecord();
+        preferences.defaultMode = AwakeMode::Display; // so "" visibly picks the preferences' mode
+        rig = std::make_unique<CoordinatorRig>(preferences);
+        service = std::make_unique<ControlService>(*rig->app);
+        QVERIFY(service->registerOn(QDBusConnection::sessionBus()));
+        client = std::make_unique<Client>(u"client"_s);
+    }
+
+    void cleanup()
+    {
+        client.reset();
+        service.reset();
+        QDBusConnection::sessionBus().unregisterService(ControlBus::serviceName());
+        rig.reset();
+    }
+
+    void statusAndListReadTheCoordinator()
+    {
+        QVariantMap status = Client::wait(client->proxy.Status()).value();
+        QCOMPARE(status, (QVariantMap{{u"iconState"_s, u"inactive"_s},
+                                      {u"headline"_s, u"Inactive \u2014 your Mac can sleep normally"_s},
+                                      {u"reasonCount"_s, 0}}));
+        QVERIFY(Client::wait(client->proxy.ListReasons()).value().isEmpty());
+
+        // The lock fails: the error shows, next to the session and its mode.
+        rig->lock->failActivations = true;
+        rig->app->startTimed(1800, AwakeMode::System);
+        CoordinatorRig::settle();
+        status = Client::wait(client->proxy.Status()).value();
+        QCOMPARE(status.value(u"iconState"_s), u"error"_s);
+        QCOMPARE(status.value(u"effectiveMode"_s), u"system"_s);
+        QCOMPARE(status.value(u"reasonCount"_s), 1);
+        QCOMPARE(status.value(u"lastError"_s), u"Could not create keep-awake assertion."_s);
+        QCOMPARE(status.value(u"headline"_s), u"Active \u2014 keeping system awake (1 reason)"_s);
+
+        const QList<QVariantMap> list = Client::wait(client->proxy.ListReasons()).value();
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.constFirst(), (QVariantMap{{u"id"_s, idText(reasons().constFirst().id)},
+                                                 {u"type"_s, u"timed"_s},
+                                                 {u"label"_s, u"Timed: 30m 0s"_s},
+                                                 {u"startedAt"_s, now()},
+                                                 {u"endsAt"_s, now() + 1800},
+                                                 {u"mode"_s, u"system"_s}}));
+
+        // The battery guard stops everything: its message and the stop reason show.
+        BatterySettings battery = rig->app->prefs().battery();
+        battery.onlyWhilePluggedIn = true;
+        rig->app->prefs().setBattery(battery);
+        rig->power->descriptions = QList<QVariantMap>{FakePowerSources::source(50, 100, u"Battery Power"_s)};
+        rig->app->power().refresh();
+        rig->tick();
+        status = Client::wait(client->proxy.Status()).value();
+        const QString stopped = u"Stopped because Vigila is set to keep awake only while plugged in."_s;
+        QCOMPARE(status.value(u"lastStopReason"_s), stopped);
+        QCOMPARE(status.value(u"batteryMessage"_s), stopped);
+        QVERIFY(!status.contains(u"effectiveMode"_s));
+    }
+
+    void sessionsGoThroughTheCoordinatorLikeTheMenu()
+    {
+        QSignalSpy changed(&client->proxy, &ControlProxy::ReasonsChanged);
+
+        // "" is the preferences' mode (display here).
+        QVERIFY(!Client::wait(client->proxy.StartManual(QString())).isError());
+        QCOMPARE(reasons().constFirst().label, u"Manual (display awake)"_s);
+        QVERIFY(!Client::wait(client->proxy.StartManual(u"system"_s)).isError());
+        QCOMPARE(reasons().size(), 1);
+        QCOMPARE(reasons().constFirst().label, u"Manual keep-awake"_s);
+
+        QVERIFY(!Client::wait(client->proxy.StartTimed(1800, QString())).isError());
+        QCOMPARE(reasons().constLast().label, u"Timed: 30m 0s"_s);
+        QCOMPARE(reasons().constLast().mode, AwakeMode::Display);
+        // One change, one signal: the coordinator's several steps are sent as one.
+        QTRY_COMPARE(changed.count(), 3);
+
+        QVERIFY(!Client::wait(client->proxy.Extend(600)).isError());
+        QCOMPARE(reasons().constLast().endsAt, rig->clock->now().addSecs(2400));
+        QCOMPARE(reasons().constLast().label, u"Timed: 40m 0s"_s);
+
+        // Until replaces the timed session.
+        QVERIFY(!Client::wait(client->proxy.StartUntil(now() + 3600, u"system"_s)).isError());
+        QCOMPARE(reasons().size(), 2);
+        QCOMPARE(reasons().constLast().type, ReasonType::UntilTime);
+        QCOMPARE(reasons().constLast().endsAt, rig->clock->now().addSecs(3600));
+
+        const QUuid manual = reasons().constFirst().id;
+        QVERIFY(!Client::wait(client->proxy.StopReason(idText(manual).toLower())).isError());
+        QCOMPARE(reasons().size(), 1);
+        QVERIFY(!Client::wait(client->proxy.StopAll()).isError());
+        QVERIFY(reasons().isEmpty());
+
+        QCOMPARE(rig->sink->posts, (QList<Post>{{u"Keep-awake started"_s, u"Manual (display awake)"_s},
+                                                {u"Keep-awake started"_s, u"Manual keep-awake"_s},
+                                                {u"Keep-awake started"_s, u"Timed: 30m 0s"_s},
+                                                {u"Keep-awake started"_s, u"Until Today 1:00 PM"_s},
+                                                {u"Keep-awake ended"_s, u"All sessions"_s}}));
+    }
+
+    void badInputIsAnErrorAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("arguments");
+        QTest::addColumn<QString>("error");
+
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double infinity = std::numeric_limits<double>::infinity();
+        const QString none;
+        const qint64 at = QDateTime(QDate(2026, 3, 10), QTime(12, 0), QTimeZone::utc()).toSecsSinceEpoch();
+        const QString someId = idText(QUuid::createUuid());
+
+        QTest::newRow("NaN seconds") << u"StartTimed"_s << QVariantList{nan, none} << invalidArgs;
+        QTest::newRow("infinite seconds") << u"StartTimed"_s << QVariantList{infinity, none} << invalidArgs;
+        QTest::newRow("negative seconds") << u"StartTimed"_s << QVariantList{-60.0, none} << invalidArgs;
+        QTest::newRow("zero seconds") << u"StartTimed"_s << QVariantList{0.0, none} << invalidArgs;
+        QTest::newRow("absurd seconds") << u"StartTimed"_s << QVariantList{1e300, none} << invalidArgs;
+        QTest::newRow("a day over the limit")
+            << u"StartTimed"_s << QVariantList{367.0 * 86400, none} << invalidArgs;
+        QTest::newRow("unknown mode") << u"StartTimed"_s << QVariantList{60.0, u"sideways"_s} << invalidArgs;
+        QTest::newRow("mode in capitals") << u"StartManual"_s << QVariantList{u"Display"_s} << invalidArgs;
+        QTest::newRow("end in the past") << u"StartUntil"_s << QVariantList{at - 60, none} << invalidArgs;
+        QTest::newRow("end now") << u"StartUntil"_s << QVariantList{at, none} << invalidArgs;
+        QTest::newRow("end too far") << u"StartUntil"_s << QVariantList{at + 400 * 86400LL, none}
+                                     << invalidArgs;
+        QTest::newRow("smallest end")
+            << u"StartUntil"_s << QVariantList{std::numeric_limits<qlonglong>::min(), none} << invalidArgs;
+        QTest::newRow("largest end") << u"StartUntil"_s
+                                     << QVariantList{std::numeric_limits<qlonglong>::max(), none}
+                                     << invalidArgs;
+        QTest::newRow("until, unknown mode")
+            << u"StartUntil"_s << QVariantList{at + 60, u"x"_s} << invalidArgs;
+        QTest::newRow("extend by NaN") << u"Extend"_s << QVariantList{nan} << invalidArgs;
+        QTest::newRow("nothing to extend") << u"Extend"_s << QVariantList{60.0} << nothingToExtend;
+        QTest::newRow("malformed id") << u"StopReason"_s << QVariantList{u"last"_s} << invalidArgs;
+        QTest::newRow("unknown id") << u"StopReason"_s << QVariantList{someId} << unknownReason;
+        QTest::newRow("empty label") << u"Hold"_s << QVariantList{u" "_s, none} << invalidArgs;
+        QTest::newRow("201 characters") << u"Hold"_s << QVariantList{QString(201, u'x'), none} << invalidArgs;
+        QTest::newRow("line break") << u"Hold"_s << QVariantList{u"make\nrm -rf"_s, none} << invalidArgs;
+        QTest::newRow("escape sequence") << u"Hold"_s << QVariantList{u"\x1b[2J"_s, none} << invalidArgs;
+        QTest::newRow("hold, unknown mode") << u"Hold"_s << QVariantList{u"make"_s, u"both"_s} << invalidArgs;
+        QTest::newRow("release a stranger") << u"Release"_s << QVariantList{someId} << unknownHold;
+        QTest::newRow("release malformed") << u"Release"_s << QVariantList{u"{}"_s} << invalidArgs;
+        QTest::newRow("wrong argument types") << u"StartTimed"_s << QVariantList{u"60"_s, none}
+                                              << u"org.freedesktop.DBus.Error.UnknownMethod"_s;
+    }
+
+    void badInputIsAnErrorAndChangesNothing()
+    {
+        QFETCH(QString, method);
+        QFETCH(QVariantList, arguments);
+        QFETCH(QString, error);
+
+        const QDBusMessage reply = client->call(method, arguments);
+        QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
+        QCOMPARE(reply.errorName(), error);
+        QVERIFY(!reply.errorMessage().isEmpty());
+        QVERIFY(reasons().isEmpty());
+        QVERIFY(rig->sink->posts.isEmpty());
+    }
+
+    // No D-Bus library sends such text; a client writing it by hand is dropped by the bus before
+    // anything reaches the service.
+    void invalidUtf8NeverArrives()
+    {
+        QProcess client;
+        client.start(u"/usr/bin/python3"_s,
+                     {QStringLiteral(VIGILA_DBUS_TEMPLATE_DIR "/send_invalid_utf8.py")});
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(client.readAllStandardOutput().trimmed(), QByteArray("disconnected"));
+        QVERIFY(reasons().isEmpty());
+        QCOMPARE(Client::wait(this->client->proxy.Status()).value().value(u"reasonCount"_s), 0);
+    }
+
+    void holdsEndWithTheirOwner()
+    {
+        auto other = std::make_unique<Client>(u"other"_s);
+        QSignalSpy ended(&client->proxy, &ControlProxy::HoldEnded);
+
+        // A 200-character label fits, counted in characters (these take two UTF-16 units each).
+        const QString longest = QString(199, u'x') + u"\U0001F600"_s;
+        const QString id = Client::wait(client->proxy.Hold(longest, QString())).value();
+        QCOMPARE(reasons().size(), 1);
+        const AwakeReason held = reasons().constFirst();
+        QCOMPARE(idText(held.id), id);
+        QCOMPARE(held.type, ReasonType::Command);
+        QCOMPARE(held.label, u"Terminal: "_s + longest);
+        QCOMPARE(held.mode, AwakeMode::Display);
+        QVERIFY(!held.endsAt);
+        QVERIFY(rig->sink->posts.isEmpty());
+
+        // Only its owner releases it; then it is gone and nobody is told it ended.
+        QCOMPARE(Client::wait(other->proxy.Release(id)).error().name(), unknownHold);
+        QVERIFY(!Client::wait(client->proxy.Release(id)).isError());
+        QVERIFY(reasons().isEmpty());
+        QCOMPARE(Client::wait(client->proxy.Release(id)).error().name(), unknownHold);
+
+        // Stopped from the menu (or by another client): the owner hears of it.
+        const QString stopped = Client::wait(client->proxy.Hold(u"make"_s, u"system"_s)).value();
+        const QString alsoStopped = Client::wait(client->proxy.Hold(u"tar"_s, u"system"_s)).value();
+        rig->app->assertions().removeReason(QUuid::fromString(stopped));
+        QTRY_COMPARE(ended.count(), 1);
+        QCOMPARE(ended.constFirst().constFirst(), stopped);
+        QVERIFY(!Client::wait(other->proxy.StopAll()).isError());
+        QTRY_COMPARE(ended.count(), 2);
+        QCOMPARE(ended.constLast().constFirst(), alsoStopped);
+        QCOMPARE(Client::wait(client->proxy.Release(stopped)).error().name(), unknownHold);
+
+        // Its owner leaves the bus (exit, crash, kill): every hold it had ends.
+        Client::wait(other->proxy.Hold(u"one"_s, QString()));
+        Client::wait(other->proxy.Hold(u"two"_s, QString()));
+        Client::wait(client->proxy.Hold(u"mine"_s, QString()));
+        QCOMPARE(reasons().size(), 3);
+        other.reset();
+        QTRY_COMPARE(reasons().size(), 1);
+        QCOMPARE(reasons().constFirst().label, u"Terminal: mine"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestControlService)
+#include "tst_control_service.moc"
