@@ -102,7 +102,7 @@ private slots:
     {
         QVariantMap status = Client::wait(client->proxy.Status()).value();
         QCOMPARE(status, (QVariantMap{{u"iconState"_s, u"inactive"_s},
-                                      {u"headline"_s, u"Inactive \u2014 your Mac can sleep normally"_s},
+                                      {u"headline"_s, u"Inactive \u2014 your computer can sleep normally"_s},
                                       {u"reasonCount"_s, 0}}));
         QVERIFY(Client::wait(client->proxy.ListReasons()).value().isEmpty());
 
