@@ -467,6 +467,24 @@ private slots:
         QTRY_COMPARE(rig.app->runner().state(), CommandRunner::State::cancelled());
     }
 
+    // Quitting: shutdown, then everything is destroyed. The command's reason ends only then, and
+    // must not take the lock again after it was released.
+    void quitNeverTakesTheLockAgain()
+    {
+        Rig rig;
+        rig.app->start();
+        rig.app->startManual(AwakeMode::System);
+        rig.app->runCommand(shellCommand(u"sleep 30"_s));
+        QVERIFY(rig.app->runner().isRunning());
+        rig.app->shutdown();
+        const qsizetype callsAtShutdown = rig.lock->calls.size();
+        QCOMPARE(rig.lock->calls.last().kind, FakePowerAssertion::Call::Release);
+
+        rig.app.reset();
+        QCOMPARE(rig.lock->calls.size(), callsAtShutdown);
+        QVERIFY(!rig.lock->isActive());
+    }
+
     void pollIntervalAppliesAtOnceOnlyWhilePolling()
     {
         Rig rig;
