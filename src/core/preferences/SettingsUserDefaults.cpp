@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QVariant>
 #include <QVariantMap>
@@ -74,9 +75,11 @@ void removeStaleStagingFiles(const QString &fileName)
 
 } // namespace
 
+// Where QSettings keeps organisation "Quillmere", application "Vigila" on Linux, named without
+// making a QSettings for it: that would read the whole file, however large.
 SettingsUserDefaults::SettingsUserDefaults()
-    : SettingsUserDefaults(
-          QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Quillmere"_s, u"Vigila"_s).fileName())
+    : SettingsUserDefaults(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           u"/Quillmere/Vigila.conf"_s)
 {
 }
 
@@ -88,6 +91,11 @@ SettingsUserDefaults::SettingsUserDefaults(QString fileName)
 
 std::optional<QByteArray> SettingsUserDefaults::data(const QString &key) const
 {
+    if (const qint64 size = QFileInfo(m_fileName).size(); size > maxFileBytes) {
+        Log::error(u"Settings file %1 is not read: %2 bytes is more than settings ever take"_s.arg(m_fileName)
+                       .arg(size));
+        return std::nullopt;
+    }
     const QSettings settings(m_fileName, QSettings::NativeFormat);
     const QVariant value = settings.value(key);
     if (!value.isValid())
@@ -115,6 +123,9 @@ bool SettingsUserDefaults::setData(const QString &key, const QByteArray &bytes)
         QFile current(m_fileName);
         if (!current.open(QIODevice::ReadOnly))
             return fail(u"the file cannot be read: %1"_s.arg(current.errorString()));
+        if (current.size() > maxFileBytes)
+            return fail(
+                u"%1 bytes is more than settings ever take; the file is left as it is"_s.arg(current.size()));
         contents = current.readAll();
     }
 

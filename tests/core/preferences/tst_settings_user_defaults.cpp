@@ -211,6 +211,25 @@ private slots:
                  (QStringList{u"Vigila.conf"_s, u"Vigila.conf.backup"_s}));
     }
 
+    // A file far larger than settings ever are is not parsed (that alone took Qt minutes), and
+    // not replaced either.
+    void hugeFileIsLeftUnread()
+    {
+        const QString key = PreferencesStore::key();
+        const QByteArray huge = "[General]\nvigila.preferences.v1=\"" +
+                                QByteArray(SettingsUserDefaults::maxFileBytes, 'x') + "\"\n";
+        QVERIFY(TestFiles::write(m_path, huge));
+        const LogCapture log;
+        QCOMPARE(SettingsUserDefaults(m_path).data(key), std::nullopt);
+        QVERIFY(!SettingsUserDefaults(m_path).setData(key, "{}"));
+        QCOMPARE(QFileInfo(m_path).size(), huge.size());
+        const QStringList errors = log.texts(QtCriticalMsg);
+        QCOMPARE(errors.size(), 2);
+        QVERIFY2(errors.at(0).contains(u"is more than settings ever take"_s), qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).startsWith(u"Could not save settings to "_s + m_path),
+                 qPrintable(errors.at(1)));
+    }
+
     void unreadableFile()
     {
         // A folder where the file should be: unreadable and unwritable, even for root.
