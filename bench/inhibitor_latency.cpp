@@ -1,5 +1,7 @@
-// How long activate() takes to hold a lock from each provider, against the mocked services.
-// Run it on private buses: tests/dbus/with-buses.sh build/bench/inhibitor_latency [cycles]
+// How long activate() takes to hold a lock from each provider, against the mocked services, and
+// how long the UI thread stays blocked per reconciliation while the service holding the lock hangs
+// (frozen with SIGSTOP; logind is the fallback): that is how long the tray menu stops answering.
+// Run it on private buses: tests/dbus/with-buses.sh build/bench/inhibitor_latency [cycles] [hung cycles]
 #include "DBusMockService.h"
 #include "linux/InhibitorPowerAssertion.h"
 
@@ -35,6 +37,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int cycles = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 200;
+    const int hungCycles = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 10;
     const QString dir = DBusMockService::templateDirectory() + u'/';
     const std::vector<Mocked> mocked{
         {u"portal"_s, dir + u"portal_inhibit.py"_s, Bus::Session, u"org.freedesktop.portal.Desktop"_s,
@@ -76,5 +79,47 @@ int main(int argc, char *argv[])
             << QString::number(percentile(samples, 0.9), 'f', 2) << "  max "
             << QString::number(percentile(samples, 1.0), 'f', 2) << Qt::endl;
     }
+
+    // A reconciliation that gives up the lock and takes one again, as a watched process that ends
+    // and starts does, with the holder frozen.
+    QString error;
+    const auto hung = DBusMockService::start(dir + u"power_management.py"_s, Bus::Session,
+                                             u"org.freedesktop.PowerManagement"_s, {}, &error);
+    const auto logind =
+        hung ? DBusMockService::start(u"logind"_s, Bus::System, u"org.freedesktop.login1"_s, {}, &error)
+             : nullptr;
+    if (!hung || !logind) {
+        out << "hung service: " << error << Qt::endl;
+        return 1;
+    }
+    InhibitorPowerAssertion held;
+    if (!held.activate(AwakeMode::System, u"Vigila: keep system awake"_s) ||
+        held.providerName() != "power-management"_L1) {
+        out << "hung service: the lock is not held by power-management" << Qt::endl;
+        return 1;
+    }
+    hung->pause();
+    std::vector<qint64> blocked;
+    for (int i = 0; i < hungCycles; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        held.release();
+        const bool ok = held.activate(AwakeMode::System, u"Vigila: keep system awake"_s);
+        blocked.push_back(timer.nsecsElapsed() / 1000);
+        if (!ok) {
+            out << "hung service: no lock taken" << Qt::endl;
+            return 1;
+        }
+        QCoreApplication::processEvents();
+    }
+    out << "\nholder frozen, " << hungCycles << " release+activate reconciliations, UI thread blocked (ms)\n"
+        << qSetFieldWidth(18) << Qt::left << "first" << qSetFieldWidth(0)
+        << QString::number(blocked.front() / 1000.0, 'f', 2) << Qt::endl;
+    blocked.erase(blocked.begin());
+    if (!blocked.empty())
+        out << qSetFieldWidth(18) << Qt::left << "the others" << qSetFieldWidth(0) << "median "
+            << QString::number(percentile(blocked, 0.5), 'f', 2) << "  max "
+            << QString::number(percentile(blocked, 1.0), 'f', 2) << Qt::endl;
+    hung->resume();
     return 0;
 }

@@ -59,11 +59,20 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
     QApplication::setDesktopFileName(NotificationManager::productionApplicationId());
 
     SingleInstance instance;
-    if (!instance.tryAcquire()) {
+    switch (instance.acquire()) {
+    case SingleInstance::Outcome::Primary:
+        break;
+    case SingleInstance::Outcome::AnotherInstance: {
         const qint64 owner = instance.ownerPid();
         std::fprintf(stderr, "vigila: Vigila is already running%s; leaving it as it is.\n",
                      owner > 0 ? qPrintable(u" (process %1)"_s.arg(owner)) : "");
         return 0;
+    }
+    case SingleInstance::Outcome::NoLock:
+        // Not knowing is no reason to stay away (at login nobody would notice Vigila missing).
+        Log::error(u"Cannot make sure only one Vigila runs, starting anyway: no lock file (%1)"_s.arg(
+            instance.failure()));
+        break;
     }
 
     // Logout (SIGTERM), Ctrl+C (SIGINT) and a closed terminal (SIGHUP) end Vigila like "Quit Vigila". A

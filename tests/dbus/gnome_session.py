@@ -1,6 +1,6 @@
 '''GNOME session manager mock: Inhibit/Uninhibit with cookies, IsInhibited.
 
-Parameters: "Refuse" (Inhibit raises AccessDenied).
+Parameters: "Refuse" (Inhibit raises AccessDenied), "Delay" (Inhibit answers after so many seconds).
 '''
 
 import os
@@ -24,6 +24,7 @@ def load(mock, parameters):
 
 @dbus.service.method(MAIN_IFACE, in_signature='susu', out_signature='u')
 def Inhibit(self, app_id, toplevel_xid, reason, flags):
+    inhibitions.delay_if_asked(self)
     inhibitions.refuse_if_asked(self)
     return inhibitions.add(self, {'app_id': app_id, 'toplevel_xid': dbus.UInt32(toplevel_xid),
                                   'reason': reason, 'flags': dbus.UInt32(flags)})

@@ -1,8 +1,11 @@
 '''Shared by our inhibitor mock templates: the inhibitions a mock holds right now, listed over
-D-Bus so a test sees a release take effect, and the "Refuse" parameter that makes Inhibit fail.
+D-Bus so a test sees a release take effect, the "Refuse" parameter that makes Inhibit fail and
+the "Delay" parameter (seconds) that makes it answer late, as a service slow to start does.
 
 Templates import it from their own directory; dbusmock picks up the mock method below.
 '''
+
+import time
 
 import dbus
 
@@ -13,6 +16,13 @@ def setup(mock, parameters):
     mock.inhibitions = {}
     mock.next_cookie = 1
     mock.refuse = bool(parameters.get('Refuse', False))
+    mock.delay = float(parameters.get('Delay', 0))
+
+
+def delay_if_asked(mock):
+    '''Blocks the whole mock, as a busy single-threaded service would.'''
+    if mock.delay:
+        time.sleep(mock.delay)
 
 
 def refuse_if_asked(mock):

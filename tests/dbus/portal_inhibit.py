@@ -1,8 +1,9 @@
 '''Desktop portal mock: org.freedesktop.portal.Inhibit on org.freedesktop.portal.Desktop.
 
 Inhibit returns a request handle; Close on it ends the inhibition and removes the object.
-Parameters: "Refuse" (Inhibit raises AccessDenied), "NoBackend" (the portal runs but nothing
-implements Inhibit: no version property, Inhibit fails).
+Parameters: "Refuse" (Inhibit raises AccessDenied), "Delay" (Inhibit answers after so many
+seconds), "NoBackend" (the portal runs but nothing implements Inhibit: no version property,
+Inhibit fails).
 '''
 
 import os
@@ -33,6 +34,7 @@ def Inhibit(self, window, flags, options):
     if not self.has_backend:
         raise dbus.exceptions.DBusException('no backend implements Inhibit',
                                             name='org.freedesktop.DBus.Error.UnknownMethod')
+    inhibitions.delay_if_asked(self)
     inhibitions.refuse_if_asked(self)
     cookie = inhibitions.add(self, {'window': window, 'flags': dbus.UInt32(flags),
                                     'reason': options.get('reason', '')})

@@ -1,6 +1,6 @@
 '''The freedesktop power-management inhibitor mock (KDE, Xfce): Inhibit(application, reason) returns a cookie for UnInhibit.
 
-Parameters: "Refuse" (Inhibit raises AccessDenied).
+Parameters: "Refuse" (Inhibit raises AccessDenied), "Delay" (Inhibit answers after so many seconds).
 '''
 
 import os
@@ -24,6 +24,7 @@ def load(mock, parameters):
 
 @dbus.service.method(MAIN_IFACE, in_signature='ss', out_signature='u')
 def Inhibit(self, application, reason):
+    inhibitions.delay_if_asked(self)
     inhibitions.refuse_if_asked(self)
     return inhibitions.add(self, {'application': application, 'reason': reason})
 

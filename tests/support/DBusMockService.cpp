@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <signal.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -124,8 +126,21 @@ void DBusMockService::clearCalls(const QString &path) const
     connection().call(call, QDBus::Block, 5000);
 }
 
+void DBusMockService::pause()
+{
+    if (m_process.processId() > 0)
+        ::kill(static_cast<pid_t>(m_process.processId()), SIGSTOP);
+}
+
+void DBusMockService::resume()
+{
+    if (m_process.processId() > 0)
+        ::kill(static_cast<pid_t>(m_process.processId()), SIGCONT);
+}
+
 void DBusMockService::stop()
 {
+    resume(); // a frozen process would hold SIGTERM until continued
     m_process.terminate();
     if (!m_process.waitForFinished(3000))
         m_process.kill();

@@ -35,6 +35,10 @@ public:
     void clearCalls(const QString &path) const;
     // Stops the service and waits until its bus name is gone (simulates a crash or restart).
     void stop();
+    // Freezes the service (SIGSTOP): it keeps its bus name and answers nothing until resumed, as
+    // a hung service does. Calls sent meanwhile are answered after resume().
+    void pause();
+    void resume();
 
     // The directory holding our own templates (tests/dbus).
     static QString templateDirectory();

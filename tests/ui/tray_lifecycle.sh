@@ -2,6 +2,7 @@
 # The real binary in a real (virtual) X session with a tray host, on private buses with a mocked
 # logind: it finds the tray that starts after it, keeps the machine awake while a watched process
 # runs, refuses a second instance, and on SIGTERM, SIGINT or SIGHUP releases the lock and logs it.
+# Without its usual lock file it still starts, and still runs once.
 #
 # Usage: with-buses.sh xvfb-run -a tray_lifecycle.sh <path to vigila>
 set -euo pipefail
@@ -117,5 +118,20 @@ for signal in INT HUP; do
   log_has "vigila-$signal.log" "Vigila terminating — assertions released." || fail "no termination line after SIG$signal"
   wait_for 10 not_held || fail "the inhibitor outlived Vigila after SIG$signal"
 done
+
+# 6. Something in the lock file's place (here a folder, as a read-only runtime directory would make
+#    it unusable too) is not another instance: Vigila starts with its lock elsewhere, and a second
+#    one still finds it running.
+mkdir "$XDG_RUNTIME_DIR/com.quillmere.vigila.lock"
+"$vigila" >"$tmp/vigila-nolock.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+wait_for 20 log_has vigila-nolock.log "Vigila launched." || fail "did not start without its usual lock file"
+second_status=0
+timeout 20 "$vigila" >"$tmp/vigila-nolock-second.log" 2>&1 || second_status=$?
+[ "$second_status" -eq 0 ] || fail "the second instance exited with $second_status"
+log_has vigila-nolock-second.log "Vigila is already running (process $pid)" || fail "the second instance did not find the first"
+kill -TERM "$pid"
+wait "$pid" || fail "exit status $? after SIGTERM"
 
 echo "tray_lifecycle: all checks passed"

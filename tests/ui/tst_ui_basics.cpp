@@ -4,6 +4,8 @@
 #include "UnixSignalWatcher.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -109,11 +111,45 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"vigila.lock"_s);
-        SingleInstance first(path);
-        QVERIFY(first.tryAcquire());
-        SingleInstance second(path);
-        QVERIFY(!second.tryAcquire());
+        SingleInstance first({path});
+        QCOMPARE(first.acquire(), SingleInstance::Outcome::Primary);
+        SingleInstance second({path});
+        QCOMPARE(second.acquire(), SingleInstance::Outcome::AnotherInstance);
         QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
+    }
+
+    // A lock file that cannot be made is not another instance: the next place is tried, and with
+    // none left the caller is told so.
+    void lockThatCannotBeMadeIsNoOtherInstance_data()
+    {
+        QTest::addColumn<QString>("folder");   // made a file, so nothing can be created in it
+        QTest::addColumn<QString>("occupied"); // made a folder where the lock file belongs
+        QTest::newRow("folder unusable") << u"run"_s << QString();
+        QTest::newRow("lock file's place taken") << QString() << u"run/vigila.lock"_s;
+    }
+
+    void lockThatCannotBeMadeIsNoOtherInstance()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, occupied);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(folder));
+        QVERIFY(folder.isEmpty() || file.open(QIODevice::WriteOnly));
+        QVERIFY(occupied.isEmpty() || QDir().mkpath(dir.filePath(occupied)));
+        const QString blocked = dir.filePath(u"run/vigila.lock"_s);
+        const QString fallback = dir.filePath(u"cache/vigila.lock"_s);
+
+        SingleInstance first({blocked, fallback});
+        QCOMPARE(first.acquire(), SingleInstance::Outcome::Primary);
+        QCOMPARE(first.lockPath(), fallback);
+        SingleInstance second({blocked, fallback});
+        QCOMPARE(second.acquire(), SingleInstance::Outcome::AnotherInstance);
+        QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
+
+        SingleInstance nowhere({blocked});
+        QCOMPARE(nowhere.acquire(), SingleInstance::Outcome::NoLock);
+        QVERIFY2(nowhere.failure().startsWith(blocked), qPrintable(nowhere.failure()));
+        QCOMPARE(nowhere.ownerPid(), 0);
     }
 };
 

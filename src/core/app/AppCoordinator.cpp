@@ -232,8 +232,11 @@ void AppCoordinator::refreshState()
                             m_assertions->lastError().has_value());
     if (state != m_iconState)
         setIconState(state);
-    if (m_assertions->lastError())
+    // Once per error episode: when the error appears or its text changes, not on every refresh.
+    const std::optional<QString> &error = m_assertions->lastError();
+    if (error && error != m_notifiedError)
         m_notifications->assertionFailed();
+    m_notifiedError = error;
     if (onStateChanged)
         onStateChanged();
 }

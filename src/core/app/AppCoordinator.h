@@ -116,4 +116,6 @@ private:
     std::optional<QString> m_lastStopReason;
     bool m_batteryWarningActive = false;
     bool m_notifiedBatteryWarning = false;
+    // The assertion error last notified; absent once the error is over.
+    std::optional<QString> m_notifiedError;
 };

@@ -6,6 +6,7 @@
 #include "utilities/Log.h"
 
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -29,6 +30,13 @@ void signalGroup(qint64 group, int signal)
 bool groupIsGone(qint64 group)
 {
     return group > 0 && ::kill(-static_cast<pid_t>(group), 0) == -1 && errno == ESRCH;
+}
+
+// The shell that led the group has been reaped, so no process has its pid while the group has
+// members. A process that has it means the number was handed out again: the group is not ours.
+bool leaderIsGone(qint64 group)
+{
+    return group > 0 && ::kill(static_cast<pid_t>(group), 0) == -1 && errno == ESRCH;
 }
 
 } // namespace
@@ -115,6 +123,7 @@ void CommandRunner::run(const SavedCommand &command)
     // A number in use as a process group is never given to a new process: an old group that had
     // it is gone and needs no SIGKILL from us any more.
     m_stopping.removeIf([&](const StoppingGroup &stopping) { return stopping.id == m_group; });
+    m_leftovers.removeIf([&](qint64 group) { return group == m_group || groupIsGone(group); });
     setState(State::running());
     Log::info(u"Command started: "_s + launched.command);
 }
@@ -170,9 +179,12 @@ void CommandRunner::handleExit(int code, bool cancelled)
         disconnect(process, nullptr, this, nullptr);
         process->deleteLater();
     }
-    // An empty group needs no SIGKILL later, and its number may be handed out again.
+    // An empty group needs no SIGKILL later, and its number may be handed out again. What a
+    // finished command left running in it (its background jobs) is ended when we are.
     if (groupIsGone(m_group))
         m_stopping.removeIf([&](const StoppingGroup &stopping) { return stopping.id == m_group; });
+    else if (!stoppingDeadline(m_group))
+        m_leftovers.append(m_group);
 
     releaseReason();
     setState(cancelled ? State::cancelled() : State::finished(code));
@@ -208,8 +220,22 @@ void CommandRunner::endRunningCommandNow()
     if (m_process) {
         disconnect(m_process, nullptr, this, nullptr);
         terminateGroup(m_group);
+    }
+    // Background jobs a finished command left behind are asked to stop alongside.
+    QList<StoppingGroup> leftovers;
+    for (const qint64 group : std::as_const(m_leftovers)) {
+        if (leaderIsGone(group) && !groupIsGone(group) && terminateGroup(group))
+            leftovers.append(m_stopping.constLast());
+    }
+    m_leftovers.clear();
+    if (m_process) {
         const qint64 remaining = stoppingDeadline(m_group)->remainingTime();
         m_process->waitForFinished(static_cast<int>(std::clamp<qint64>(remaining, 0, INT_MAX)));
+    } else {
+        for (const StoppingGroup &stopping : std::as_const(leftovers)) {
+            while (!groupIsGone(stopping.id) && !stopping.deadline.hasExpired())
+                QThread::msleep(10);
+        }
     }
     // Whatever is left of the groups we asked to stop goes now: nothing we started outlives us.
     for (const StoppingGroup &stopping : std::as_const(m_stopping))

@@ -25,8 +25,8 @@ class QProcess;
 //
 // The command runs in a session (and process group) of its own, so cancelling stops everything it
 // started, not only the shell: the group gets SIGTERM, and SIGKILL once the grace period has passed
-// if anything in it is left. Destroying the runner ends a running command the same way, waiting at
-// most the rest of the grace period.
+// if anything in it is left. Destroying the runner ends a running command the same way, and what
+// finished commands left running in their groups, waiting at most the rest of the grace period.
 class CommandRunner final : public QObject {
     Q_OBJECT
 public:
@@ -102,5 +102,6 @@ private:
     qint64 m_group = 0; // the shell's pid, which is also its process group's id
     std::optional<QUuid> m_reasonId;
     QList<StoppingGroup> m_stopping; // groups sent SIGTERM that get SIGKILL at their deadline
+    QList<qint64> m_leftovers;       // groups of finished commands that still had members
     std::chrono::milliseconds m_gracePeriod{5000};
 };

@@ -114,7 +114,9 @@ QList<MenuItem> untilSubmenu()
 QList<MenuItem> processSubmenu(const MenuState &state)
 {
     QList<MenuItem> items;
-    for (const ProcessRule &rule : state.processRules) {
+    // A long list is managed in the preferences; the menu stays short and quick to build.
+    for (const ProcessRule &rule :
+         state.processRules.first(std::min(state.processRules.size(), maxMenuRules))) {
         QString title = rule.name;
         const auto count = state.matchCounts.constFind(rule.id);
         if (count != state.matchCounts.constEnd() && rule.enabled && *count > 0)
@@ -125,6 +127,8 @@ QList<MenuItem> processSubmenu(const MenuState &state)
     }
     if (state.processRules.isEmpty())
         items << label(u"No process rules yet"_s);
+    else if (state.processRules.size() > maxMenuRules)
+        items << label(u"%1 more in Preferences"_s.arg(state.processRules.size() - maxMenuRules));
     items << MenuItem::makeSeparator() << action(u"Add Process\u2026"_s, {.kind = Kind::PromptAddProcess})
           << action(u"Manage in Preferences\u2026"_s, {.kind = Kind::OpenPreferences});
     return items;

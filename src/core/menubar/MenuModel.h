@@ -79,6 +79,9 @@ struct MenuState {
 // the actions onto the coordinator.
 namespace MenuModel {
 
+// The process submenu lists at most this many rules.
+constexpr qsizetype maxMenuRules = 30;
+
 QList<MenuItem> build(const MenuState &state, const QDateTime &now);
 
 QString statusHeadline(const MenuState &state);

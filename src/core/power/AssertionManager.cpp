@@ -91,6 +91,7 @@ void AssertionManager::stopAll()
 
 void AssertionManager::shutdown()
 {
+    m_shutDown = true;
     m_assertion->release();
     setIsAssertionActive(false);
     setCurrentMode(std::nullopt);
@@ -130,6 +131,11 @@ void AssertionManager::setLastError(std::optional<QString> error)
 
 void AssertionManager::reconcile()
 {
+    if (m_shutDown) {
+        // Shut down at exit: what still ends then (a command's reason) must not take the lock again.
+        m_onChange();
+        return;
+    }
     if (const auto mode = effectiveMode()) {
         if (!(m_assertion->isActive() && m_assertion->activeMode() == mode)) {
             const QString name = u"Vigila: "_s + displayName(*mode).toLower();

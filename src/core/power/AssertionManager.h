@@ -38,7 +38,8 @@ public:
     void removeReasons(ReasonType type);
     void updateReason(const QUuid &id, const std::function<void(AwakeReason &)> &mutate);
     void stopAll();
-    // Releases the lock at exit; keeps the reasons and lastError, does not call onChange.
+    // Releases the lock at exit; keeps the reasons and lastError, does not call onChange. Later
+    // changes to the reasons no longer touch the lock.
     void shutdown();
     // The backend's lock changed on its own (its service went away, or it took a lock later):
     // mirror what it holds now and reconcile, asking for a lock again if one is missing.
@@ -64,4 +65,5 @@ private:
     std::optional<QString> m_lastError;
     std::shared_ptr<PowerAssertionControlling> m_assertion;
     std::function<void()> m_onChange;
+    bool m_shutDown = false;
 };

@@ -2,11 +2,13 @@
 
 #include "commands/SavedCommand.h"
 #include "utilities/Json.h"
+#include "utilities/Log.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -67,8 +69,9 @@ std::optional<PreferencesStore::Stored> PreferencesStore::Stored::fromJson(const
     if (!rulesValue.isArray())
         return std::nullopt;
     QList<ProcessRule> processRules;
-    for (const QJsonValue &ruleValue : rulesValue.toArray()) {
-        const auto rule = ProcessRule::fromJson(ruleValue);
+    const QJsonArray rules = rulesValue.toArray();
+    for (qsizetype i = 0; i < std::min(rules.size(), maxProcessRules); ++i) {
+        const auto rule = ProcessRule::fromJson(rules.at(i));
         if (!rule)
             return std::nullopt;
         processRules.append(*rule);
@@ -122,8 +125,13 @@ PreferencesStore::Stored PreferencesStore::loadStored(const UserDefaults &defaul
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
     if (error.error == QJsonParseError::NoError && document.isObject()) {
-        if (auto stored = Stored::fromJson(document.object()))
+        if (auto stored = Stored::fromJson(document.object())) {
+            const qsizetype rules = document.object().value("processRules"_L1).toArray().size();
+            if (rules > maxProcessRules)
+                Log::error(u"Preferences hold %1 process rules; only the first %2 are used."_s.arg(rules).arg(
+                    maxProcessRules));
             return *stored;
+        }
     }
     return Stored::defaultRecord();
 }

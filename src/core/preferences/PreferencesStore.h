@@ -45,12 +45,17 @@ public:
         // Exactly the fourteen members.
         QJsonObject toJson() const;
         // Every member is required, including the five of battery; a missing or mistyped member
-        // or a malformed rule rejects the whole record. Unknown members are ignored.
+        // or a malformed rule rejects the whole record. Unknown members are ignored, and so are the
+        // rules past maxProcessRules.
         static std::optional<Stored> fromJson(const QJsonValue &value);
     };
 
     // Reads the record (or the defaults) from the store. Never writes.
     explicit PreferencesStore(std::shared_ptr<UserDefaults> defaults, QObject *parent = nullptr);
+
+    // More rules than anyone watches: a list beyond it (a damaged or hostile file) would make
+    // every poll, menu and save slow to a halt.
+    static constexpr qsizetype maxProcessRules = 500;
 
     static QString key();
     // The choices the preferences window offers for pollInterval, in seconds.

@@ -7,8 +7,13 @@
 // The production store: one QSettings file in native format, each key holding the JSON bytes of
 // one record. On Linux the file is $XDG_CONFIG_HOME/Quillmere/Vigila.conf (~/.config by default).
 // Every write is synced to disk at once and checked; the file is kept readable by its owner only.
+//
+// A file larger than maxFileBytes (damaged, or made to hurt) is neither read nor written: reading
+// it would take Qt long enough to freeze the launch. Its values count as absent; the log says why.
 class SettingsUserDefaults final : public UserDefaults {
 public:
+    static constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+
     // The per-user file of organisation "Quillmere", application "Vigila".
     SettingsUserDefaults();
     // A file at an explicit path (tests).

@@ -4,6 +4,8 @@
 #include "power_management_proxy.h"
 #include "screen_saver_proxy.h"
 
+#include <QVariant>
+
 #include <memory>
 #include <optional>
 #include <utility>
@@ -18,31 +20,34 @@ public:
         , m_mode(mode)
         , m_proxy(service, path, connection())
     {
-        m_proxy.setTimeout(callTimeoutMs);
+        m_proxy.setTimeout(noCallTimeout);
     }
 
     QString name() const override { return m_name; }
     bool supports(AwakeMode mode) const override { return mode == m_mode; }
 
-    QString inhibit(AwakeMode, const QString &reason) override
-    {
-        QDBusPendingReply<uint> reply = m_proxy.Inhibit(applicationId(), reason);
-        QString owner = grantedBy(reply);
-        if (!owner.isEmpty())
-            m_cookie = reply.value();
-        return owner;
-    }
-
     void uninhibit() override
     {
-        if (!m_cookie)
-            return;
-        QDBusPendingReply<> reply = m_proxy.UnInhibit(*m_cookie);
-        finishRelease(reply);
-        m_cookie.reset();
+        if (m_cookie)
+            watchRelease(m_proxy.UnInhibit(*std::exchange(m_cookie, std::nullopt)));
     }
 
     void forget() override { m_cookie.reset(); }
+
+protected:
+    QDBusPendingCall requestInhibit(AwakeMode, const QString &reason) override
+    {
+        return m_proxy.Inhibit(applicationId(), reason);
+    }
+
+    bool take(const QDBusMessage &reply) override
+    {
+        const QVariant cookie = reply.arguments().value(0);
+        if (cookie.typeId() != QMetaType::UInt)
+            return false;
+        m_cookie = cookie.toUInt();
+        return true;
+    }
 
 private:
     QString m_name;

@@ -1,5 +1,9 @@
 #include "GnomeSessionInhibitor.h"
 
+#include <QVariant>
+
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -12,7 +16,7 @@ GnomeSessionInhibitor::GnomeSessionInhibitor()
     : InhibitorProvider(QDBusConnection::sessionBus(), u"org.gnome.SessionManager"_s)
     , m_proxy(service(), u"/org/gnome/SessionManager"_s, connection())
 {
-    m_proxy.setTimeout(callTimeoutMs);
+    m_proxy.setTimeout(noCallTimeout);
 }
 
 QString GnomeSessionInhibitor::name() const
@@ -20,23 +24,25 @@ QString GnomeSessionInhibitor::name() const
     return u"gnome-session"_s;
 }
 
-QString GnomeSessionInhibitor::inhibit(AwakeMode mode, const QString &reason)
+QDBusPendingCall GnomeSessionInhibitor::requestInhibit(AwakeMode mode, const QString &reason)
 {
     const uint flags = mode == AwakeMode::System ? suspendFlag : idleFlag;
-    QDBusPendingReply<uint> reply = m_proxy.Inhibit(applicationId(), 0, reason, flags);
-    QString owner = grantedBy(reply);
-    if (!owner.isEmpty())
-        m_cookie = reply.value();
-    return owner;
+    return m_proxy.Inhibit(applicationId(), 0, reason, flags);
+}
+
+bool GnomeSessionInhibitor::take(const QDBusMessage &reply)
+{
+    const QVariant cookie = reply.arguments().value(0);
+    if (cookie.typeId() != QMetaType::UInt)
+        return false;
+    m_cookie = cookie.toUInt();
+    return true;
 }
 
 void GnomeSessionInhibitor::uninhibit()
 {
-    if (!m_cookie)
-        return;
-    QDBusPendingReply<> reply = m_proxy.Uninhibit(*m_cookie);
-    finishRelease(reply);
-    m_cookie.reset();
+    if (m_cookie)
+        watchRelease(m_proxy.Uninhibit(*std::exchange(m_cookie, std::nullopt)));
 }
 
 void GnomeSessionInhibitor::forget()

@@ -11,9 +11,12 @@ public:
     GnomeSessionInhibitor();
 
     QString name() const override;
-    QString inhibit(AwakeMode mode, const QString &reason) override;
     void uninhibit() override;
     void forget() override;
+
+protected:
+    QDBusPendingCall requestInhibit(AwakeMode mode, const QString &reason) override;
+    bool take(const QDBusMessage &reply) override;
 
 private:
     GnomeSessionProxy m_proxy;

@@ -12,13 +12,18 @@
 
 using namespace Qt::StringLiterals;
 
-InhibitorPowerAssertion::InhibitorPowerAssertion()
+InhibitorPowerAssertion::InhibitorPowerAssertion(std::chrono::milliseconds replyWait)
 {
     m_chain.push_back(std::make_unique<PortalInhibitor>());
     m_chain.push_back(std::make_unique<GnomeSessionInhibitor>());
     m_chain.push_back(makePowerManagementInhibitor());
     m_chain.push_back(makeScreenSaverInhibitor());
     m_chain.push_back(std::make_unique<LogindInhibitor>());
+    for (const auto &provider : m_chain) {
+        provider->setReplyWait(replyWait);
+        provider->onLateAnswer = [this](InhibitorProvider &from, std::optional<AwakeMode> granted,
+                                        const QString &grantedBy) { lateAnswer(from, granted, grantedBy); };
+    }
 
     // One watcher per bus, over every provider's name: a held lock's service may leave, and a
     // lost lock may be taken again from any provider that appears.
@@ -96,6 +101,30 @@ bool InhibitorPowerAssertion::acquire()
     }
     Log::debug(u"Keep-awake lock: no provider accepted"_s);
     return false;
+}
+
+void InhibitorPowerAssertion::lateAnswer(InhibitorProvider &provider, std::optional<AwakeMode> granted,
+                                         const QString &grantedBy)
+{
+    if (granted) {
+        if (m_mode == granted && !m_holder) {
+            m_holder = &provider;
+            m_grantedBy = grantedBy;
+            Log::info(u"Keep-awake lock now held (%1)"_s.arg(provider.name()));
+            if (onLockChanged)
+                onLockChanged();
+            return;
+        }
+        // Given up on: no longer wanted, or another provider holds ours meanwhile.
+        provider.uninhibit();
+        Log::info(u"Keep-awake lock: handed back a late grant of %1"_s.arg(provider.name()));
+    }
+    // The service answers again; a lock still missing may come from it now.
+    if (m_mode && !m_holder && acquire()) {
+        Log::info(u"Keep-awake lock now held (%1)"_s.arg(m_holder->name()));
+        if (onLockChanged)
+            onLockChanged();
+    }
 }
 
 void InhibitorPowerAssertion::serviceOwnerChanged(const QString &service, const QString &oldOwner,

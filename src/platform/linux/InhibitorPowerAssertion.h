@@ -1,15 +1,16 @@
 #pragma once
 
+#include "InhibitorProvider.h"
 #include "power/PowerAssertion.h"
 
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class InhibitorProvider;
 class QDBusServiceWatcher;
 
 // The keep-awake lock on Linux. Desktops disagree on one API, so it holds one lock from the first
@@ -21,9 +22,15 @@ class QDBusServiceWatcher;
 // lock is gone with it: the backend takes a new one from the chain at once or, when no provider
 // accepts, reports no lock and asks again whenever a provider appears. A failed activate() is
 // followed up the same way.
+//
+// A service that does not answer in time (hung, or slow to start) is passed over and not asked
+// again until it answers. A lock it grants after that is kept when we still want one and hold
+// none, and handed back at once otherwise: we never keep two.
 class InhibitorPowerAssertion final : public PowerAssertionControlling {
 public:
-    InhibitorPowerAssertion();
+    // replyWait: how long one service may keep the caller waiting.
+    explicit InhibitorPowerAssertion(
+        std::chrono::milliseconds replyWait = InhibitorProvider::defaultReplyWait);
     ~InhibitorPowerAssertion() override;
     InhibitorPowerAssertion(const InhibitorPowerAssertion &) = delete;
     InhibitorPowerAssertion &operator=(const InhibitorPowerAssertion &) = delete;
@@ -38,12 +45,13 @@ public:
     QString providerName() const;
 
     // Called when the lock changed on its own, not through activate() or release(): lost with
-    // its service, or taken later (after a loss or a failed activate). Read isActive() and
-    // activeMode() for the new state.
+    // its service, or taken later (after a loss, a failed activate or a late answer). Read
+    // isActive() and activeMode() for the new state.
     std::function<void()> onLockChanged;
 
 private:
     bool acquire();
+    void lateAnswer(InhibitorProvider &provider, std::optional<AwakeMode> granted, const QString &grantedBy);
     void serviceOwnerChanged(const QString &service, const QString &oldOwner, const QString &newOwner);
 
     std::vector<std::unique_ptr<InhibitorProvider>> m_chain;

@@ -2,6 +2,8 @@
 
 #include "utilities/Log.h"
 
+#include <QDBusUnixFileDescriptor>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -11,7 +13,7 @@ LogindInhibitor::LogindInhibitor()
     : InhibitorProvider(QDBusConnection::systemBus(), u"org.freedesktop.login1"_s)
     , m_proxy(service(), u"/org/freedesktop/login1"_s, connection())
 {
-    m_proxy.setTimeout(callTimeoutMs);
+    m_proxy.setTimeout(noCallTimeout);
 }
 
 LogindInhibitor::~LogindInhibitor()
@@ -24,25 +26,21 @@ QString LogindInhibitor::name() const
     return u"logind"_s;
 }
 
-QString LogindInhibitor::inhibit(AwakeMode, const QString &reason)
+QDBusPendingCall LogindInhibitor::requestInhibit(AwakeMode, const QString &reason)
 {
-    QString owner;
-    {
-        QDBusPendingReply<QDBusUnixFileDescriptor> reply =
-            m_proxy.Inhibit(u"idle"_s, u"Vigila"_s, reason, u"block"_s);
-        owner = grantedBy(reply);
-        if (owner.isEmpty())
-            return {};
-        // Our own close-on-exec copy: a child we start (a watched command) must never inherit the
-        // lock and keep the machine awake after we released it or died. Qt's copies close when
-        // the reply goes out of scope.
-        m_fd = fcntl(reply.value().fileDescriptor(), F_DUPFD_CLOEXEC, 3);
-    }
-    if (m_fd < 0) {
+    return m_proxy.Inhibit(u"idle"_s, u"Vigila"_s, reason, u"block"_s);
+}
+
+bool LogindInhibitor::take(const QDBusMessage &reply)
+{
+    // Our own close-on-exec copy: a child we start (a watched command) must never inherit the
+    // lock and keep the machine awake after we released it or died. Qt's copies close with the
+    // reply.
+    const auto fd = qdbus_cast<QDBusUnixFileDescriptor>(reply.arguments().value(0));
+    m_fd = fd.isValid() ? fcntl(fd.fileDescriptor(), F_DUPFD_CLOEXEC, 3) : -1;
+    if (m_fd < 0)
         Log::error(u"Keep-awake lock: logind sent no usable descriptor"_s);
-        return {};
-    }
-    return owner;
+    return m_fd >= 0;
 }
 
 void LogindInhibitor::uninhibit()

@@ -2,6 +2,10 @@
 
 #include "portal_request_proxy.h"
 
+#include <QDBusObjectPath>
+
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -16,8 +20,8 @@ PortalInhibitor::PortalInhibitor()
     , m_proxy(service(), objectPath, connection())
     , m_properties(service(), objectPath, connection())
 {
-    m_proxy.setTimeout(callTimeoutMs);
-    m_properties.setTimeout(callTimeoutMs);
+    m_proxy.setTimeout(noCallTimeout);
+    m_properties.setTimeout(noCallTimeout);
 }
 
 QString PortalInhibitor::name() const
@@ -31,30 +35,29 @@ bool PortalInhibitor::isAvailable()
         return false;
     // The portal front end is often running with no back end implementing Inhibit; then even
     // reading the interface's version fails.
-    QDBusPendingReply<QDBusVariant> version = m_properties.Get(m_proxy.interface(), u"version"_s);
-    version.waitForFinished();
-    return !version.isError();
+    const QDBusPendingCall version = m_properties.Get(m_proxy.interface(), u"version"_s);
+    return awaitAnswer(version) && !version.isError();
 }
 
-QString PortalInhibitor::inhibit(AwakeMode mode, const QString &reason)
+QDBusPendingCall PortalInhibitor::requestInhibit(AwakeMode mode, const QString &reason)
 {
     const uint flags = mode == AwakeMode::System ? suspendFlag : idleFlag;
-    QDBusPendingReply<QDBusObjectPath> reply = m_proxy.Inhibit(QString(), flags, {{u"reason"_s, reason}});
-    QString owner = grantedBy(reply);
-    if (!owner.isEmpty())
-        m_handle = reply.value().path();
-    return owner;
+    return m_proxy.Inhibit(QString(), flags, {{u"reason"_s, reason}});
+}
+
+bool PortalInhibitor::take(const QDBusMessage &reply)
+{
+    m_handle = qdbus_cast<QDBusObjectPath>(reply.arguments().value(0)).path();
+    return !m_handle.isEmpty();
 }
 
 void PortalInhibitor::uninhibit()
 {
     if (m_handle.isEmpty())
         return;
-    PortalRequestProxy request(service(), m_handle, connection());
-    request.setTimeout(callTimeoutMs);
-    QDBusPendingReply<> reply = request.Close();
-    finishRelease(reply);
-    m_handle.clear();
+    PortalRequestProxy request(service(), std::exchange(m_handle, QString()), connection());
+    request.setTimeout(noCallTimeout);
+    watchRelease(request.Close());
 }
 
 void PortalInhibitor::forget()

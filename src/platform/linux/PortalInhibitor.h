@@ -12,9 +12,12 @@ public:
 
     QString name() const override;
     bool isAvailable() override;
-    QString inhibit(AwakeMode mode, const QString &reason) override;
     void uninhibit() override;
     void forget() override;
+
+protected:
+    QDBusPendingCall requestInhibit(AwakeMode mode, const QString &reason) override;
+    bool take(const QDBusMessage &reply) override;
 
 private:
     PortalInhibitProxy m_proxy;

@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -117,9 +122,15 @@ std::optional<QString> XdgAutostartLoginItem::registerItem()
                              u"Name=Vigila\n"
                              u"Exec=%1\n"
                              u"Icon=com.quillmere.vigila\n"_s.arg(execValue(m_executablePath));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents.toUtf8()) < 0 || !file.commit())
+    // Written beside the entry and renamed over it: a link in its place is replaced, never
+    // written through (QSaveFile would follow it and overwrite its target).
+    const QByteArray bytes = contents.toUtf8();
+    QTemporaryFile file(path + ".XXXXXX"_L1);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
         return u"cannot write %1: %2"_s.arg(path, file.errorString());
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return u"cannot write %1: %2"_s.arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    file.setAutoRemove(false);
     return std::nullopt;
 }
 

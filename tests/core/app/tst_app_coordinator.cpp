@@ -404,7 +404,7 @@ private slots:
         QCOMPARE(rig.app->lastStopReason(), std::nullopt);
     }
 
-    void assertionFailureShowsAndRepeats()
+    void assertionFailureNotifiesOncePerEpisode()
     {
         Rig rig;
         rig.lock->failActivations = true;
@@ -412,20 +412,27 @@ private slots:
         QCOMPARE(rig.sink->posts.last().title, u"Keep-awake started"_s); // still reported as started
         Rig::settle();
         QCOMPARE(rig.app->iconState(), StatusIconState::Error);
-        const qsizetype errors = rig.postsTitled(u"Vigila error"_s).size();
-        QVERIFY(errors >= 1);
+        QCOMPARE(rig.postsTitled(u"Vigila error"_s).size(), 1);
         QCOMPARE(rig.postsTitled(u"Vigila error"_s).first().body, u"Could not create keep-awake assertion."_s);
+        // Neither the heartbeat nor stopping the session repeats it.
         rig.tick();
         rig.tick();
-        QVERIFY(rig.postsTitled(u"Vigila error"_s).size() >= errors + 2);
-        // The error outlives the session until a lock is taken again.
         rig.app->stopAll();
         Rig::settle();
+        rig.tick();
+        QCOMPARE(rig.postsTitled(u"Vigila error"_s).size(), 1);
+        // The error outlives the session until a lock is taken again.
         QCOMPARE(rig.app->iconState(), StatusIconState::Error);
         rig.lock->failActivations = false;
         rig.app->startManual(AwakeMode::System);
         Rig::settle();
         QCOMPARE(rig.app->iconState(), StatusIconState::System);
+        // A new failure is a new episode.
+        rig.lock->failActivations = true;
+        rig.app->startManual(AwakeMode::Display);
+        Rig::settle();
+        rig.tick();
+        QCOMPARE(rig.postsTitled(u"Vigila error"_s).size(), 2);
     }
 
     void lockLostOnItsOwnIsTakenAgain()
@@ -471,6 +478,24 @@ private slots:
         QCOMPARE(rig.app->assertions().reasons().size(), 2); // listed, but no lock
         QCOMPARE(rig.sink->posts.size(), posts);
         QTRY_COMPARE(rig.app->runner().state(), CommandRunner::State::cancelled());
+    }
+
+    // Quitting: shutdown, then everything is destroyed. The command's reason ends only then, and
+    // must not take the lock again after it was released.
+    void quitNeverTakesTheLockAgain()
+    {
+        Rig rig;
+        rig.app->start();
+        rig.app->startManual(AwakeMode::System);
+        rig.app->runCommand(shellCommand(u"sleep 30"_s));
+        QVERIFY(rig.app->runner().isRunning());
+        rig.app->shutdown();
+        const qsizetype callsAtShutdown = rig.lock->calls.size();
+        QCOMPARE(rig.lock->calls.last().kind, FakePowerAssertion::Call::Release);
+
+        rig.app.reset();
+        QCOMPARE(rig.lock->calls.size(), callsAtShutdown);
+        QVERIFY(!rig.lock->isActive());
     }
 
     void pollIntervalAppliesAtOnceOnlyWhilePolling()

@@ -420,6 +420,22 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!isAlive(grandchild), timeout);
     }
 
+    // A command that finished at once but left a background job: the job does not outlive the
+    // runner either.
+    void destroyingTheRunnerEndsWhatAFinishedCommandLeft()
+    {
+        runner->setTerminationGracePeriod(std::chrono::milliseconds(300));
+        const QString pidFile = path(u"pid"_s);
+        runner->run(command(u"sleep 300 & echo $! > '%1'"_s.arg(pidFile)));
+        QVERIFY(waitForReport());
+        QCOMPARE(runner->state(), State::finished(0));
+        const qint64 background = readPid(pidFile);
+        QVERIFY(isAlive(background));
+
+        runner.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!isAlive(background), timeout);
+    }
+
     void nothingRunsOnceTheManagerIsGone()
     {
         manager.reset();

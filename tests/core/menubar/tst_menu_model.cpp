@@ -196,6 +196,24 @@ private slots:
         QCOMPARE(until.at(2).action, (MenuAction{.kind = Kind::StartUntil, .hour = 8}));
     }
 
+    // A stored list of any length gives a short submenu that points to the preferences.
+    void longRuleListIsCutShort()
+    {
+        MenuState state;
+        for (int i = 0; i < 1000; ++i)
+            state.processRules << ProcessRule{QUuid::createUuid(), u"rule%1"_s.arg(i), true,
+                                              ProcessMatchMode::Exact};
+        const QList<MenuItem> processes =
+            find(MenuModel::build(state, now), u"Keep Awake While Process Runs\u2026"_s).submenu;
+        QCOMPARE(processes.size(), MenuModel::maxMenuRules + 4);
+        QCOMPARE(processes.at(MenuModel::maxMenuRules - 1).title,
+                 u"rule%1"_s.arg(MenuModel::maxMenuRules - 1));
+        const MenuItem &more = processes.at(MenuModel::maxMenuRules);
+        QCOMPARE(more.title, u"%1 more in Preferences"_s.arg(1000 - MenuModel::maxMenuRules));
+        QVERIFY(!more.enabled);
+        QCOMPARE(processes.last().action.kind, Kind::OpenPreferences);
+    }
+
     void customMinutes_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,4 +1,5 @@
 #include "InMemoryUserDefaults.h"
+#include "LogCapture.h"
 #include "preferences/PreferencesStore.h"
 
 #include <QFileInfo>
@@ -194,6 +195,24 @@ private slots:
         // Whatever was stored stays untouched until the first assignment.
         QVERIFY(defaults->writes.isEmpty());
         QCOMPARE(defaults->data(PreferencesStore::key()), std::optional(bytes));
+    }
+
+    // A damaged or hostile record with a huge rule list loads its first rules only, and says so.
+    void hugeRuleListIsCapped()
+    {
+        Stored record = customRecord();
+        record.processRules.clear();
+        for (qsizetype i = 0; i < PreferencesStore::maxProcessRules + 1000; ++i)
+            record.processRules << ProcessRule{QUuid::createUuid(), u"rule%1"_s.arg(i), true,
+                                               ProcessMatchMode::Exact};
+        const LogCapture log;
+        const PreferencesStore store(holding(bytesOf(record.toJson())));
+        QCOMPARE(store.processRules(), record.processRules.first(PreferencesStore::maxProcessRules));
+        QCOMPARE(store.defaultShell(), record.defaultShell); // the rest of the record stands
+        QCOMPARE(log.texts(QtCriticalMsg),
+                 QStringList{u"Preferences hold %1 process rules; only the first %2 are used."_s
+                                 .arg(PreferencesStore::maxProcessRules + 1000)
+                                 .arg(PreferencesStore::maxProcessRules)});
     }
 
     void everyAssignmentPublishesThenWritesOnce()

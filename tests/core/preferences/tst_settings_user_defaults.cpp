@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +136,98 @@ private slots:
         const auto stored = readFromDisk(m_path, PreferencesStore::key());
         QCOMPARE(QJsonDocument::fromJson(stored.value_or("")).object().value("launchAtLogin"_L1),
                  QJsonValue(true));
+    }
+
+    // A value of someone else's that does not survive Qt's round trip must not block our saves:
+    // it is dropped (and the log says so), our records are written and verified.
+    void foreignValueThatDoesNotRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("dropped");
+        const QByteArray records = "[General]\nvigila.commands.recent=@ByteArray([])\n";
+        QTest::newRow("list holding a NUL") << records + "foreign=b,\\0\n" << u"foreign"_s;
+        QTest::newRow("NaN") << records + "foreign=@Variant(\\0\\0\\0\\x6\\x7f\\xf8\\0\\0\\0\\0\\0\\0)\n"
+                             << u"foreign"_s;
+        for (quint32 seed = 1; seed <= 30; ++seed) {
+            QByteArray noise(2048, Qt::Uninitialized);
+            QRandomGenerator generator(seed);
+            for (char &c : noise)
+                c = static_cast<char>(generator.bounded(256));
+            QTest::addRow("random bytes %u", seed) << records + noise << QString();
+        }
+    }
+
+    void foreignValueThatDoesNotRoundTrip()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, dropped);
+        QVERIFY(TestFiles::write(m_path, contents));
+        const LogCapture log;
+        const QString key = PreferencesStore::key();
+        QVERIFY2(SettingsUserDefaults(m_path).setData(key, R"({"launchAtLogin":true})"),
+                 qPrintable(log.texts(QtCriticalMsg).join(u'\n')));
+        QVERIFY2(SettingsUserDefaults(m_path).setData(key, "{}"),
+                 qPrintable(log.texts(QtCriticalMsg).join(u'\n')));
+        QCOMPARE(readFromDisk(m_path, key), std::optional(QByteArray("{}")));
+        QCOMPARE(readFromDisk(m_path, u"vigila.commands.recent"_s), std::optional(QByteArray("[]")));
+
+        const QStringList errors = log.texts(QtCriticalMsg);
+        QVERIFY2(errors.filter(u"disk full"_s).isEmpty(), qPrintable(errors.join(u'\n')));
+        if (!dropped.isEmpty()) {
+            QCOMPARE(errors.size(), 1);
+            QVERIFY2(errors.first().endsWith(u"were dropped: "_s + dropped), qPrintable(errors.first()));
+        }
+    }
+
+    // A save killed half-way leaves full copies of the settings; the next start removes them, but
+    // never a copy a save still going on is writing, nor files that are not ours.
+    void staleStagingFilesAreRemovedAtStart()
+    {
+        QVERIFY(SettingsUserDefaults(m_path).setData(u"k"_s, "1"));
+        const QDateTime longAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+        const auto place = [&](const QString &name, bool old) {
+            const QString file = folder() + u'/' + name;
+            QVERIFY(TestFiles::write(file, "[General]\nk=@ByteArray(secret)\n"));
+            QFile handle(file);
+            QVERIFY(handle.open(QIODevice::ReadWrite));
+            if (old)
+                QVERIFY(handle.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        };
+        place(u"Vigila.conf.staged-AbC123"_s, true);
+        place(u"Vigila.conf.staged-XyZ789.lock"_s, true);
+        place(u"Vigila.conf.staged-Fresh1"_s, false);
+        place(u"Vigila.conf.backup"_s, true);
+        place(u"Other.conf.staged-AbC123"_s, true);
+
+        QVERIFY(SettingsUserDefaults(m_path).data(u"k"_s));
+        QStringList left = QDir(folder()).entryList(QDir::Files);
+        left.sort();
+        QCOMPARE(left, (QStringList{u"Other.conf.staged-AbC123"_s, u"Vigila.conf"_s, u"Vigila.conf.backup"_s,
+                                    u"Vigila.conf.staged-Fresh1"_s}));
+        // What a save leaves is the file itself, readable by its owner only.
+        QFile::remove(folder() + u"/Vigila.conf.staged-Fresh1"_s);
+        QVERIFY(SettingsUserDefaults(m_path).setData(u"k"_s, "2"));
+        QCOMPARE(QDir(folder()).entryList({u"Vigila.conf*"_s}, QDir::Files),
+                 (QStringList{u"Vigila.conf"_s, u"Vigila.conf.backup"_s}));
+    }
+
+    // A file far larger than settings ever are is not parsed (that alone took Qt minutes), and
+    // not replaced either.
+    void hugeFileIsLeftUnread()
+    {
+        const QString key = PreferencesStore::key();
+        const QByteArray huge = "[General]\nvigila.preferences.v1=\"" +
+                                QByteArray(SettingsUserDefaults::maxFileBytes, 'x') + "\"\n";
+        QVERIFY(TestFiles::write(m_path, huge));
+        const LogCapture log;
+        QCOMPARE(SettingsUserDefaults(m_path).data(key), std::nullopt);
+        QVERIFY(!SettingsUserDefaults(m_path).setData(key, "{}"));
+        QCOMPARE(QFileInfo(m_path).size(), huge.size());
+        const QStringList errors = log.texts(QtCriticalMsg);
+        QCOMPARE(errors.size(), 2);
+        QVERIFY2(errors.at(0).contains(u"is more than settings ever take"_s), qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).startsWith(u"Could not save settings to "_s + m_path),
+                 qPrintable(errors.at(1)));
     }
 
     void unreadableFile()

@@ -20,6 +20,10 @@ const QString systemReason = u"Vigila: keep system awake"_s;
 const QString displayReason = u"Vigila: keep display awake"_s;
 const QString appId = u"com.quillmere.vigila"_s;
 
+// How long the tests let a service keep the backend waiting, and a mock's answer that comes later.
+constexpr std::chrono::milliseconds replyWait{1000};
+const QVariantMap answersLate{{u"Delay"_s, 2.0}};
+
 QString reasonFor(AwakeMode mode)
 {
     return mode == AwakeMode::System ? systemReason : displayReason;
@@ -426,6 +430,86 @@ private slots:
         QTRY_COMPARE(registered.size(), 1);
         QVERIFY(!assertion.isActive());
         QVERIFY(methods(u"gnome-session"_s).isEmpty());
+    }
+
+    // A grant that comes after the backend stopped waiting, for a lock no longer wanted, is handed
+    // back at once: each kind of provider by its own release.
+    void aLateGrantIsHandedBack_data()
+    {
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<AwakeMode>("mode");
+        QTest::newRow("portal request closed") << u"portal"_s << AwakeMode::System;
+        QTest::newRow("gnome-session cookie") << u"gnome-session"_s << AwakeMode::Display;
+        QTest::newRow("power-management cookie") << u"power-management"_s << AwakeMode::System;
+        QTest::newRow("logind descriptor closed") << u"logind"_s << AwakeMode::System;
+    }
+
+    void aLateGrantIsHandedBack()
+    {
+        QFETCH(QString, provider);
+        QFETCH(AwakeMode, mode);
+        // The stock logind mock cannot be slowed down; a frozen one answers when thawed.
+        const bool freeze = provider == "logind"_L1;
+        DBusMockService &mock = startMock(provider, freeze ? QVariantMap() : answersLate);
+        InhibitorPowerAssertion assertion(replyWait);
+        int changes = 0;
+        assertion.onLockChanged = [&] { ++changes; };
+        if (freeze)
+            mock.pause();
+
+        QVERIFY(!assertion.activate(mode, reasonFor(mode))); // no answer in time, nobody else to ask
+        assertion.release();
+        if (freeze)
+            mock.resume();
+        QCOMPARE(locks(provider).size(), 1); // granted all the same, once the service got to it
+        QTRY_VERIFY(locks(provider).isEmpty());
+        QVERIFY(!assertion.isActive());
+        QCOMPARE(changes, 0);
+    }
+
+    // Still wanted and nothing else held: the late grant is the lock, and the manager stops
+    // reporting the failure it honestly showed meanwhile.
+    void aLateGrantStillWantedIsKept()
+    {
+        startMock(u"gnome-session"_s, answersLate);
+        const auto assertion = std::make_shared<InhibitorPowerAssertion>(replyWait);
+        AssertionManager manager(assertion);
+        assertion->onLockChanged = [&] { manager.resync(); };
+        manager.addReason({QUuid::createUuid(), ReasonType::Manual, u"Manual"_s,
+                           QDateTime::currentDateTimeUtc(), std::nullopt, AwakeMode::System});
+        QCOMPARE(manager.lastError(), u"Could not create keep-awake assertion."_s);
+        QVERIFY(!manager.isAssertionActive());
+
+        QTRY_VERIFY(manager.isAssertionActive());
+        QCOMPARE(manager.lastError(), std::nullopt);
+        QCOMPARE(assertion->providerName(), u"gnome-session"_s);
+        QCOMPARE(locks(u"gnome-session"_s).size(), 1);
+        QCOMPARE(methods(u"gnome-session"_s), QStringList{u"Inhibit"_s});
+    }
+
+    // The service holding the lock hangs: the first request to it waits, the later ones are not
+    // even sent, until it answers again. Its late grant does not stay beside the fallback's lock.
+    void aHungServiceIsNotWaitedOnAgain()
+    {
+        DBusMockService &hung = startMock(u"power-management"_s);
+        startMock(u"logind"_s);
+        InhibitorPowerAssertion assertion(replyWait);
+        QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+        QCOMPARE(assertion.providerName(), u"power-management"_s);
+
+        hung.pause();
+        for (int reconciliation = 0; reconciliation < 4; ++reconciliation) {
+            assertion.release();
+            QVERIFY(assertion.activate(AwakeMode::System, systemReason));
+            QCOMPARE(assertion.providerName(), u"logind"_s);
+        }
+        hung.resume();
+        // Its lock's release and one request, answered late and handed back at once.
+        QTRY_COMPARE(methods(u"power-management"_s),
+                     (QStringList{u"Inhibit"_s, u"UnInhibit"_s, u"Inhibit"_s, u"UnInhibit"_s}));
+        QTRY_VERIFY(locks(u"power-management"_s).isEmpty());
+        QCOMPARE(assertion.providerName(), u"logind"_s);
+        QCOMPARE(locks(u"logind"_s).size(), 1);
     }
 
     void aKilledHolderLeavesNoLock()

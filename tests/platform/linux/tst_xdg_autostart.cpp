@@ -135,6 +135,34 @@ private slots:
         QVERIFY(!TestFiles::read(entry()).contains("Hidden"));
     }
 
+    // A link at the entry's place is replaced by the entry; whatever it points to stays as it was.
+    void registerReplacesALinkWithoutWritingThroughIt_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("to a file") << true;
+        QTest::newRow("dangling") << false;
+    }
+
+    void registerReplacesALinkWithoutWritingThroughIt()
+    {
+        QFETCH(bool, targetExists);
+        const QString target = m_config->filePath(u"elsewhere/file"_s);
+        if (targetExists)
+            QVERIFY(TestFiles::write(target, switchedOffEntry));
+        QVERIFY(QDir().mkpath(folder()));
+        QVERIFY(QFile::link(target, entry()));
+
+        XdgAutostartLoginItem item(u"/usr/bin/vigila"_s);
+        QVERIFY(LaunchAtLogin::set(item, true));
+        QVERIFY(!QFileInfo(entry()).isSymLink());
+        QVERIFY(TestFiles::read(entry()).contains("Exec=/usr/bin/vigila\n"));
+        QCOMPARE(QFileInfo::exists(target), targetExists);
+        if (targetExists)
+            QCOMPARE(TestFiles::read(target), switchedOffEntry);
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{u"com.quillmere.vigila.desktop"_s});
+    }
+
     void occupiedFolderFails()
     {
         // A file where the autostart folder belongs stops the write for any user, root included.
