@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 #include "processes/PSProcessSnapshotProvider.h"
 #include "processes/ProcessMatching.h"
+#include "processes/TaskNames.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -34,7 +35,7 @@ void checkLine(QStringView line)
         FUZZ_CHECK(!isSpaceOrTab(rest.front()));
         FUZZ_CHECK(!isSpaceOrTab(rest.back()));
     }
-    const QStringView name = PSProcessSnapshotProvider::lastPathComponent(rest);
+    const QStringView name = TaskNames::lastPathComponent(rest);
     FUZZ_CHECK(within(name, rest));
     FUZZ_CHECK(name == u"/" || !name.contains(u'/'));
 }
