@@ -175,6 +175,18 @@ private slots:
         QVERIFY(find(controller->menu(), u"Stop Keep Awake"_s)->isChecked());
     }
 
+    void closedMenuFollowsChangesMadeWhileItWasOpen()
+    {
+        // The closed menu is redrawn only when the state changed since it was drawn, also when it
+        // was last drawn open.
+        open();
+        coordinator->startManual(AwakeMode::System);
+        QTRY_VERIFY(find(controller->menu(), u"   \u2022 Manual keep-awake"_s));
+        controller->menu()->hide();
+        coordinator->assertions().stopAll();
+        QTRY_VERIFY(!find(controller->menu(), u"   \u2022 Manual keep-awake"_s));
+    }
+
     void iconAndToolTipFollowTheState()
     {
         const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
