@@ -81,7 +81,7 @@ void ProcessWatcher::updatePollInterval(double seconds)
 
 int ProcessWatcher::timerIntervalMilliseconds(double seconds)
 {
-    // A zero or negative interval would run ps back to back and hold the main thread.
+    // A zero or negative interval would list the processes back to back and hold the main thread.
     if (!(seconds >= minimumTimerInterval))
         seconds = minimumTimerInterval;
     const double milliseconds = std::min(seconds * 1000.0, double(std::numeric_limits<int>::max()));
