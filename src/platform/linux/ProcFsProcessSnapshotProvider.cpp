@@ -101,31 +101,37 @@ struct TaskStatus {
 };
 
 // "pid (name) state ppid …": the name may hold anything, ")" included, but the fields after it
-// never hold a ")". Of those fields, the flags are the 7th and the number of threads the 18th.
+// never hold a ")". Of those fields, the state is the 1st, the flags the 7th and the number of
+// threads the 18th.
 std::optional<TaskStatus> parseStat(QByteArrayView stat)
 {
     const qsizetype open = stat.indexOf('(');
     const qsizetype close = stat.lastIndexOf(')');
     if (open < 0 || close < open || close + 2 >= stat.size())
         return std::nullopt;
-    TaskStatus status;
-    status.name = stat.sliced(open + 1, close - open - 1);
-    status.state = stat[close + 2];
     qsizetype at = close + 2;
-    const auto number = [&]() {
+    const auto skipFields = [&](int count) {
+        for (; count > 0 && at >= 0; --count) {
+            at = stat.indexOf(' ', at);
+            if (at >= 0)
+                ++at;
+        }
+        return at >= 0;
+    };
+    const auto number = [&] {
         quint64 value = 0;
         for (; at < stat.size() && stat[at] >= '0' && stat[at] <= '9'; ++at)
             value = value * 10 + quint64(stat[at] - '0');
         return value;
     };
-    for (int field = 1; field < 18; ++field) {
-        at = stat.indexOf(' ', at);
-        if (at < 0)
-            return std::nullopt;
-        ++at;
-        if (field + 1 == 7)
-            status.flags = number();
-    }
+    TaskStatus status;
+    status.name = stat.sliced(open + 1, close - open - 1);
+    status.state = stat[at];
+    if (!skipFields(6))
+        return std::nullopt;
+    status.flags = number();
+    if (!skipFields(11))
+        return std::nullopt;
     status.threads = number();
     return status;
 }

@@ -21,10 +21,9 @@ public:
     // root is replaceable so tests can stand a tree of their own in for /proc.
     explicit ProcFsProcessSnapshotProvider(QString root = defaultRoot());
 
-    // Nothing when the directory cannot be opened or read, or holds no process at all (not even
-    // this one: /proc is not mounted).
-    // For Names, a program's command line is read only when its name was cut, and left empty
-    // otherwise.
+    // For Names, a program's command line is read only when its name was cut, and is otherwise
+    // left empty. Nothing when the directory cannot be opened or read, or holds no process at all
+    // (not even this one: /proc is not mounted).
     std::optional<QList<RunningProcess>> snapshot(Detail detail) override;
 
 private:
