@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtCore/qtestsupport_core.h>
 
 #include <benchmark/benchmark.h>
 
@@ -284,6 +285,15 @@ void BM_RealPoll(benchmark::State &state)
 }
 BENCHMARK(BM_RealPoll)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", minimum);
 
+// QProcess sees a child start a moment before the kernel gives it its new name.
+bool hasExeced(qint64 pid)
+{
+    return QTest::qWaitFor([pid] {
+        QFile comm(u"/proc/%1/comm"_s.arg(pid));
+        return comm.open(QIODevice::ReadOnly) && comm.readAll() == "vigila-bench-ex\n";
+    });
+}
+
 // From the kill of the one process a rule matches to the removal of the rule's reason, with the
 // default 5 s poll: the exit, not the timer, ends the watch.
 void BM_ExitToRelease(benchmark::State &state)
@@ -304,7 +314,7 @@ void BM_ExitToRelease(benchmark::State &state)
     for (auto _ : state) {
         QProcess child;
         child.start(program, {u"60"_s});
-        if (!child.waitForStarted()) {
+        if (!child.waitForStarted() || !hasExeced(child.processId())) {
             state.SkipWithError("cannot start the watched process");
             return;
         }

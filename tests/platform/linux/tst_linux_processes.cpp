@@ -92,6 +92,14 @@ QString sleeper(const QTemporaryDir &dir, const QString &name)
     return path;
 }
 
+bool hasExeced(qint64 pid, const QString &program)
+{
+    const QByteArray name = QFile::encodeName(QFileInfo(program).fileName()).left(15);
+    return TestFiles::read(u"/proc/%1/comm"_s.arg(pid)) == name + '\n' &&
+           TestFiles::read(u"/proc/%1/cmdline"_s.arg(pid))
+               .startsWith(QByteArray(QFile::encodeName(program) + '\0'));
+}
+
 char stateOf(qint64 pid)
 {
     const QByteArray line = TestFiles::read(u"/proc/%1/stat"_s.arg(pid));
@@ -106,12 +114,17 @@ class TestLinuxProcesses : public QObject {
 
     std::vector<std::unique_ptr<QProcess>> children;
 
+    // Waits for the kernel to give the child its name and arguments too, which it does a moment
+    // after QProcess sees the start.
     QProcess &spawn(const QString &program, const QStringList &arguments)
     {
         children.push_back(std::make_unique<QProcess>());
-        children.back()->start(program, arguments);
-        children.back()->waitForStarted();
-        return *children.back();
+        QProcess &child = *children.back();
+        child.start(program, arguments);
+        const auto execed = [&child, &program] { return hasExeced(child.processId(), program); };
+        if (child.waitForStarted() && !QTest::qWaitFor(execed))
+            qWarning("%s did not start", qPrintable(program));
+        return child;
     }
 
 private slots:
@@ -243,7 +256,9 @@ private slots:
         const qint64 longPid = spawn(longPath, {u"30"_s}).processId();
         const qint64 spacedPid = spawn(spacedPath, {u"30"_s}).processId();
         const qint64 trailingPid = spawn(trailingPath, {u"30"_s}).processId();
-        QProcess &parent = spawn(u"/bin/sh"_s, {u"-c"_s, u"sleep 0 & echo $!; exec sleep 30"_s});
+        children.push_back(std::make_unique<QProcess>());
+        QProcess &parent = *children.back();
+        parent.start(u"/bin/sh"_s, {u"-c"_s, u"sleep 0 & echo $!; exec sleep 30"_s});
         QVERIFY(parent.waitForReadyRead());
         const qint64 zombiePid = parent.readAllStandardOutput().trimmed().toLongLong();
         QTRY_COMPARE(stateOf(zombiePid), 'Z');
