@@ -3,6 +3,7 @@
 #include "FuzzCheck.h"
 #include "processes/PSProcessSnapshotProvider.h"
 #include "processes/ProcessMatching.h"
+#include "processes/TaskNames.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -34,7 +35,7 @@ void checkLine(QStringView line)
         FUZZ_CHECK(!isSpaceOrTab(rest.front()));
         FUZZ_CHECK(!isSpaceOrTab(rest.back()));
     }
-    const QStringView name = PSProcessSnapshotProvider::lastPathComponent(rest);
+    const QStringView name = TaskNames::lastPathComponent(rest);
     FUZZ_CHECK(within(name, rest));
     FUZZ_CHECK(name == u"/" || !name.contains(u'/'));
 }
@@ -49,7 +50,18 @@ QList<QStringView> lines(QStringView text)
     return out;
 }
 
-// The join done the plain way: each command line takes the name of the last task line with its pid.
+// procps shows a zombie as "[name] <defunct>".
+bool isZombie(QStringView commandLine)
+{
+    constexpr QStringView defunct = u" <defunct>";
+    if (!commandLine.endsWith(defunct))
+        return false;
+    const QStringView name = commandLine.chopped(defunct.size());
+    return name.size() >= 2 && name.front() == u'[' && name.back() == u']';
+}
+
+// The join done the plain way: each command line takes the name of the last task line with its
+// pid; zombies are left out.
 QList<RunningProcess> plainJoin(QStringView taskListing, QStringView commandListing)
 {
     QList<std::pair<qint64, QStringView>> tasks;
@@ -60,7 +72,7 @@ QList<RunningProcess> plainJoin(QStringView taskListing, QStringView commandList
     QList<RunningProcess> out;
     for (const QStringView line : lines(commandListing)) {
         const auto entry = PSProcessSnapshotProvider::splitPIDAndRest(line);
-        if (!entry)
+        if (!entry || isZombie(entry->second))
             continue;
         std::optional<QStringView> taskName;
         for (const auto &[pid, name] : std::as_const(tasks)) {

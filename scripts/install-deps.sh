@@ -32,8 +32,8 @@ run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  # run: native Wayland sessions, and /bin/ps for the process listing
-  qt6-wayland procps
+  # run: native Wayland sessions
+  qt6-wayland
 )
 test_packages=(
   # benchmarks
@@ -44,6 +44,8 @@ test_packages=(
   dbus dbus-x11 python3-dbusmock python3-gi
   xvfb xauth trayer xdotool imagemagick
   tzdata
+  # the /bin/ps the /proc listing is checked against
+  procps
 )
 
 packages=("${run_packages[@]}")

@@ -10,12 +10,13 @@
 #include "linux/DesktopNotificationSink.h"
 #include "linux/InhibitorPowerAssertion.h"
 #include "linux/LinuxPowerSources.h"
+#include "linux/PidfdExitWatcher.h"
+#include "linux/ProcFsProcessSnapshotProvider.h"
 #include "linux/XdgAutostartLoginItem.h"
 
 #include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
 #include "preferences/SettingsUserDefaults.h"
-#include "processes/PSProcessSnapshotProvider.h"
 #include "utilities/Clock.h"
 #include "utilities/Log.h"
 
@@ -89,11 +90,12 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         std::make_shared<SettingsUserDefaults>(),
         inhibitor,
         std::make_shared<LinuxPowerSources>(),
-        std::make_unique<PSProcessSnapshotProvider>(),
+        std::make_unique<ProcFsProcessSnapshotProvider>(),
         std::make_shared<DesktopNotificationSink>(NotificationManager::productionApplicationId()),
         NotificationManager::productionApplicationId(),
         std::make_shared<SystemClipboard>(),
         std::make_shared<SystemClock>(),
+        std::make_unique<PidfdExitWatcher>(),
     };
 
     AppDelegate delegate;

@@ -69,9 +69,12 @@ MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_pt
         Log::error(message);
     });
 
-    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    const MenuState state = menuState();
+    const QDateTime now = m_coordinator->clock().now();
+    m_menu->rebuild(MenuModel::build(state, now));
+    m_menuState = state;
     createTrayIcon();
-    updateButton();
+    updateButton(state, now);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray->show();
     } else {
@@ -156,54 +159,54 @@ QIcon MenuBarController::themedIcon(StatusIconState state)
 
 void MenuBarController::stateChanged()
 {
-    updateButton();
-    const QList<MenuItem> model = MenuModel::build(menuState(), m_coordinator->clock().now());
-    if (m_menu->isOpen())
-        m_menu->update(model);
-    else if (!TrayMenu::sameShape(model, m_menu->model()))
+    if (!m_coordinator)
+        return;
+    const MenuState state = menuState();
+    const QDateTime now = m_coordinator->clock().now();
+    updateButton(state, now);
+    if (m_menu->isOpen()) {
+        m_menu->update(MenuModel::build(state, now));
+        m_menuState = state;
+    } else if (!(state == m_menuState)) {
         // Some StatusNotifier hosts never announce that they open the menu: keep its entries (not
-        // the ticking texts) current while closed too.
-        m_menu->rebuild(model);
+        // the ticking texts) current while closed too. Only a change of state changes them.
+        const QList<MenuItem> model = MenuModel::build(state, now);
+        if (!TrayMenu::sameShape(model, m_menu->model()))
+            m_menu->rebuild(model);
+        m_menuState = state;
+    }
 }
 
 void MenuBarController::menuAboutToShow()
 {
-    if (m_coordinator)
-        m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
-}
-
-void MenuBarController::updateButton()
-{
     if (!m_coordinator)
         return;
+    m_menuState = menuState();
+    m_menu->rebuild(MenuModel::build(m_menuState, m_coordinator->clock().now()));
+}
+
+void MenuBarController::updateButton(const MenuState &menuState, const QDateTime &now)
+{
     const StatusIconState state = m_coordinator->iconState();
     const bool sleeping = state == StatusIconState::Inactive;
-    MenuState timing;
-    timing.reasons = m_coordinator->assertions().reasons();
-    timing.showRemainingTime = m_coordinator->prefs().showRemainingTime();
-    if (sleeping ? m_haveSleepingEye : m_haveOpenEye) {
-        const QColor color = templateColor(state, QGuiApplication::palette());
-        // The time left drawn into the eye changes once a minute at most: only then is it redrawn.
-        const QString badge = MenuModel::iconBadge(timing, m_coordinator->clock().now());
-        const QString key =
-            (sleeping ? u"sleeping "_s : u"open "_s) + color.name(QColor::HexArgb) + u' ' + badge;
-        if (key != m_iconKey) {
-            m_icon = (sleeping ? BrandAssets::sleepingEye(color) : BrandAssets::openEye(color, badge))
-                         .value_or(QIcon());
-            m_iconKey = key;
-            m_tray->setIcon(m_icon);
-        }
-    } else {
-        const QString key = u"theme "_s + StatusIcon::symbolName(state);
-        if (key != m_iconKey) {
-            m_icon = themedIcon(state);
-            m_iconKey = key;
-            m_tray->setIcon(m_icon);
-        }
+    const bool branded = sleeping ? m_haveSleepingEye : m_haveOpenEye;
+    // Our own marks differ between sleeping and open, in colour and in the time left drawn into the
+    // open eye (which changes once a minute at most); a theme has one per state.
+    const IconKey key = branded ? IconKey{sleeping ? 0 : 1,
+                                          templateColor(state, QGuiApplication::palette()).rgba(),
+                                          sleeping ? QString() : MenuModel::iconBadge(menuState, now)}
+                                : IconKey{2 + int(state), 0, {}};
+    if (!(key == m_iconKey)) {
+        const QColor color = QColor::fromRgba(key.color);
+        m_icon = !branded   ? themedIcon(state)
+                 : sleeping ? BrandAssets::sleepingEye(color).value_or(QIcon())
+                            : BrandAssets::openEye(color, key.badge).value_or(QIcon());
+        m_iconKey = key;
+        m_tray->setIcon(m_icon);
     }
 
     // Linux trays show no text beside the icon: the time left also goes into the tooltip.
-    const QString left = MenuModel::buttonTitle(timing, m_coordinator->clock().now()).trimmed();
+    const QString left = MenuModel::buttonTitle(menuState, now).trimmed();
     QString tip = StatusIcon::accessibilityDescription(state);
     if (!left.isEmpty())
         tip += u" \u2014 "_s + left + u" left"_s;
@@ -249,6 +252,7 @@ void MenuBarController::popUpMenu()
     if (icon.center().y() < screen->geometry().center().y())
         return menu->popup(icon.bottomLeft() + QPoint(0, 1));
     // Filled now so that its height is known; opening fills it again from the same state.
-    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    m_menuState = menuState();
+    m_menu->rebuild(MenuModel::build(m_menuState, m_coordinator->clock().now()));
     menu->popup(QPoint(icon.left(), icon.top() - menu->sizeHint().height() - 1));
 }

@@ -5,6 +5,7 @@
 #include "menubar/StatusIconState.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QIcon>
 #include <QObject>
 #include <QPalette>
@@ -50,8 +51,16 @@ public:
     static QIcon themedIcon(StatusIconState state);
 
 private:
+    // What the icon shows: which mark, in which colour.
+    struct IconKey {
+        int mark = -1;
+        QRgb color = 0;
+        QString badge;
+        bool operator==(const IconKey &) const = default;
+    };
+
     void stateChanged();
-    void updateButton();
+    void updateButton(const MenuState &state, const QDateTime &now);
     void menuAboutToShow();
     void createTrayIcon();
     void trayAppeared();
@@ -64,8 +73,10 @@ private:
     SystemTrayWaiter *m_trayWaiter = nullptr;
     bool m_haveOpenEye = false;
     bool m_haveSleepingEye = false;
-    // What the current icon was drawn from, so an unchanged icon is not redrawn every second.
-    QString m_iconKey;
+    // What the current icon and menu were drawn from: the heartbeat refreshes every second, and
+    // an unchanged icon, tooltip or menu is left alone (no redraw, and no message to the tray host).
+    IconKey m_iconKey;
     QIcon m_icon;
     QString m_toolTip;
+    MenuState m_menuState;
 };

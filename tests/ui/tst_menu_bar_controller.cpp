@@ -263,6 +263,18 @@ private slots:
         QVERIFY(controller->menu()->actions().first()->icon().isNull()); // the headline has none
     }
 
+    void closedMenuFollowsChangesMadeWhileItWasOpen()
+    {
+        // The closed menu is redrawn only when the state changed since it was drawn, also when it
+        // was last drawn open.
+        open();
+        coordinator->startManual(AwakeMode::System);
+        QTRY_VERIFY(find(controller->menu(), u"   \u2022 Manual keep-awake"_s));
+        controller->menu()->hide();
+        coordinator->assertions().stopAll();
+        QTRY_VERIFY(!find(controller->menu(), u"   \u2022 Manual keep-awake"_s));
+    }
+
     void iconAndToolTipFollowTheState()
     {
         const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);

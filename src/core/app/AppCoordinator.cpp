@@ -31,7 +31,8 @@ AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
         std::make_unique<NotificationManager>(std::move(backends.notificationSink), backends.applicationId);
     m_assertions = std::make_unique<AssertionManager>(std::move(backends.powerAssertion));
     m_power = std::make_unique<PowerSourceMonitor>(std::move(backends.powerSources), powerPollInterval);
-    m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock);
+    m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock,
+                                                 std::move(backends.processExits));
     m_runner = std::make_unique<CommandRunner>(m_assertions.get(), *m_clock);
     m_history = std::make_unique<CommandHistory>(std::move(backends.defaults));
     m_timers = std::make_unique<SessionTimerManager>(m_assertions.get(), *m_clock);

@@ -2,6 +2,7 @@
 
 #include "menubar/StatusIconState.h"
 #include "power/AwakeReason.h"
+#include "processes/ProcessExitWatching.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -43,6 +44,8 @@ public:
         QString applicationId;
         std::shared_ptr<Clipboard> clipboard;
         std::shared_ptr<const Clock> clock;
+        // Optional: without it, process watches end at the next poll rather than at the exit.
+        std::unique_ptr<ProcessExitWatching> processExits = nullptr;
     };
 
     static constexpr double powerPollInterval = 10.0;

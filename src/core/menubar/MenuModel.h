@@ -73,6 +73,8 @@ struct MenuState {
     QList<ProcessRule> processRules;
     QHash<QUuid, int> matchCounts;
     bool showRemainingTime = true;
+
+    bool operator==(const MenuState &) const = default;
 };
 
 // Turns the state into the tray menu, top to bottom. Pure: the presenter maps it onto widgets and

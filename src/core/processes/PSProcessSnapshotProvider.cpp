@@ -1,10 +1,10 @@
 #include "PSProcessSnapshotProvider.h"
 
-#include <QFileInfo>
+#include "processes/TaskNames.h"
+
 #include <QHash>
 #include <QProcess>
 #include <QStringDecoder>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <iterator>
@@ -13,11 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The kernel keeps at most this many bytes of a task's name.
-constexpr qsizetype taskNameBytes = 15;
-// Bounds the file checks for one process whose command line has many spaces.
-constexpr qsizetype maximumNameCandidates = 8;
 
 bool isHorizontalSpace(QChar c)
 {
@@ -86,46 +81,10 @@ std::optional<QStringView> bracketedName(QStringView commandLine)
     return commandLine.sliced(1, commandLine.size() - 2);
 }
 
-// The whole name behind a task name the kernel may have cut, found in the command line.
-QStringView wholeName(QStringView taskName, QStringView commandLine)
+// "[name] <defunct>": a process that has exited but was not yet reaped by its parent.
+bool isZombie(QStringView commandLine)
 {
-    // procps shows each byte of a character cut in half as "?"; a cut leaves at most three.
-    QStringView stem = taskName;
-    for (int chopped = 0; chopped < 3 && stem.endsWith(u'?'); ++chopped)
-        stem.chop(1);
-
-    struct Candidate {
-        QStringView path;
-        QStringView name;
-    };
-    QVarLengthArray<Candidate, maximumNameCandidates> candidates;
-    // Every run of leading words may be the executable's path, since paths may hold spaces.
-    qsizetype lastSlash = -1;
-    const qsizetype size = commandLine.size();
-    for (qsizetype i = 0; i <= size && candidates.size() < maximumNameCandidates; ++i) {
-        if (i < size && commandLine[i] != u' ') {
-            if (commandLine[i] == u'/')
-                lastSlash = i;
-            continue;
-        }
-        const QStringView name = commandLine.sliced(lastSlash + 1, i - lastSlash - 1);
-        if (name.isEmpty() || !name.startsWith(stem))
-            continue;
-        // Followed by nothing or by an option: plainly the whole path, no need to look further.
-        if (candidates.isEmpty() && (i == size || commandLine.sliced(i).startsWith(u" -")))
-            return name;
-        candidates.append({commandLine.first(i), name});
-    }
-    if (candidates.isEmpty())
-        return taskName;
-    if (candidates.size() > 1) {
-        // A relative path would be looked up in our directory, not the process's: only absolute ones.
-        for (const Candidate &candidate : candidates) {
-            if (candidate.path.startsWith(u'/') && QFileInfo(candidate.path.toString()).isFile())
-                return candidate.name;
-        }
-    }
-    return candidates.front().name;
+    return commandLine.endsWith(u" <defunct>") && bracketedName(commandLine).has_value();
 }
 
 // Calls f with every non-empty line, split at line feeds.
@@ -172,14 +131,18 @@ const QStringList &PSProcessSnapshotProvider::commandListingArguments()
     return arguments;
 }
 
-QList<RunningProcess> PSProcessSnapshotProvider::snapshot()
+std::optional<QList<RunningProcess>> PSProcessSnapshotProvider::snapshot(Detail)
 {
-    const QString taskListing = runPS(taskListingArguments());
-    const QString commandListing = runPS(commandListingArguments());
-    return parse(taskListing, commandListing);
+    // Without task names the command lines still give every process a name; without command
+    // lines there is no listing.
+    const std::optional<QString> taskListing = runPS(taskListingArguments());
+    const std::optional<QString> commandListing = runPS(commandListingArguments());
+    if (!commandListing)
+        return std::nullopt;
+    return parse(taskListing.value_or(QString()), *commandListing);
 }
 
-QString PSProcessSnapshotProvider::runPS(const QStringList &arguments) const
+std::optional<QString> PSProcessSnapshotProvider::runPS(const QStringList &arguments) const
 {
     QProcess ps;
     ps.setProgram(m_psPath);
@@ -189,19 +152,20 @@ QString PSProcessSnapshotProvider::runPS(const QStringList &arguments) const
     ps.setStandardErrorFile(QProcess::nullDevice());
     ps.start(QIODevice::ReadOnly);
     if (!ps.waitForStarted(m_timeoutMilliseconds))
-        return {};
+        return std::nullopt;
     // QProcess keeps draining the pipe while it waits, so a long listing cannot stall the child.
     if (!ps.waitForFinished(m_timeoutMilliseconds)) {
         ps.kill();
         ps.waitForFinished(1000);
-        return {};
+        return std::nullopt;
     }
-    // The exit status is not examined: whatever ps listed is used.
+    if (ps.exitStatus() != QProcess::NormalExit || ps.exitCode() != 0)
+        return std::nullopt;
     const QByteArray bytes = ps.readAllStandardOutput();
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        return {};
+        return std::nullopt;
     return text;
 }
 
@@ -218,16 +182,6 @@ std::optional<std::pair<qint64, QStringView>> PSProcessSnapshotProvider::splitPI
     return std::pair{*pid, trimmedHorizontally(QStringView(space + 1, line.cend()))};
 }
 
-QStringView PSProcessSnapshotProvider::lastPathComponent(QStringView path)
-{
-    while (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
-    if (path == u"/")
-        return path;
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash < 0 ? path : path.sliced(slash + 1);
-}
-
 QString PSProcessSnapshotProvider::executableName(std::optional<QStringView> taskName,
                                                   QStringView commandLine)
 {
@@ -235,11 +189,11 @@ QString PSProcessSnapshotProvider::executableName(std::optional<QStringView> tas
     if (const std::optional<QStringView> bracketed = bracketedName(commandLine))
         return bracketed->toString();
     if (!taskName)
-        return lastPathComponent(commandLine).toString();
+        return TaskNames::lastPathComponent(commandLine).toString();
     // Under five characters is always under 15 bytes.
-    if (taskName->size() < 5 || utf8Length(*taskName) < taskNameBytes)
+    if (taskName->size() < 5 || utf8Length(*taskName) < TaskNames::maximumBytes)
         return taskName->toString();
-    return wholeName(*taskName, commandLine).toString();
+    return TaskNames::wholeName(*taskName, commandLine).toString();
 }
 
 QList<RunningProcess> PSProcessSnapshotProvider::parse(QStringView taskListing, QStringView commandListing)
@@ -285,6 +239,8 @@ QList<RunningProcess> PSProcessSnapshotProvider::parse(QStringView taskListing, 
         if (!entry)
             return;
         const auto [pid, commandLine] = *entry;
+        if (isZombie(commandLine))
+            return;
         processes.append(
             RunningProcess{pid, executableName(findTask(pid), commandLine), commandLine.toString()});
     });

@@ -17,14 +17,12 @@
 //
 // procps reports the kernel's task name (cut to 15 bytes, and not a path) rather than the
 // executable's path, so the executable name is rebuilt from the two columns:
-// - a command line that is a name in brackets ("[kworker/0:1H-events_highpri]", "[foo] <defunct>")
-//   belongs to a kernel thread or a zombie, which procps shows by its task name: that name, as it is;
+// - a command line that is a name in brackets ("[kworker/0:1H-events_highpri]") belongs to a kernel
+//   thread, which procps shows by its task name: that name, as it is. Zombies ("[foo] <defunct>")
+//   are not running and are left out;
 // - a task name shorter than 15 bytes is whole: the task name, as it is;
-// - a 15-byte task name may have been cut: the last path component of a run of leading words of
-//   the command line (the first word, or more for a path with spaces) that starts with it gives
-//   the whole name. The first run wins when the command line ends there or goes on with an option
-//   ("-…"); otherwise, of the runs that qualify, the first that is an existing file (given by an
-//   absolute path), else the shortest. When none qualifies, the task name;
+// - a 15-byte task name may have been cut: TaskNames::wholeName finds the whole name in the
+//   command line;
 // - no task name (the process started between the two runs): the last path component of the
 //   command line.
 class PSProcessSnapshotProvider final : public ProcessSnapshotProviding {
@@ -33,28 +31,28 @@ public:
     static constexpr int defaultTimeoutMilliseconds = 5000;
 
     // psPath is replaceable so tests can stand a script in for ps. A run that takes longer than
-    // timeoutMilliseconds is killed and counts as empty output: a hung ps must not freeze the UI.
+    // timeoutMilliseconds is killed and the listing fails: a hung ps must not freeze the UI.
     explicit PSProcessSnapshotProvider(QString psPath = defaultPSPath(),
                                        int timeoutMilliseconds = defaultTimeoutMilliseconds);
 
-    QList<RunningProcess> snapshot() override;
+    // Always with command lines, which ps lists anyway. Nothing when the command listing fails: ps
+    // cannot run, times out, fails or writes invalid UTF-8.
+    std::optional<QList<RunningProcess>> snapshot(Detail detail) override;
 
     // The pid and the rest of one listing line, both trimmed of horizontal white space; nothing if
     // the line has no space or does not start with a decimal number.
     static std::optional<std::pair<qint64, QStringView>> splitPIDAndRest(QStringView line);
-    // The part after the last "/", ignoring trailing ones; the whole text without a "/".
-    static QStringView lastPathComponent(QStringView path);
     // The rules above; taskName is absent when the pid was missing from the task listing.
     static QString executableName(std::optional<QStringView> taskName, QStringView commandLine);
-    // Joins the two listings by pid, in the order of the command listing.
+    // Joins the two listings by pid, in the order of the command listing, leaving zombies out.
     static QList<RunningProcess> parse(QStringView taskListing, QStringView commandListing);
 
     static const QStringList &taskListingArguments();
     static const QStringList &commandListingArguments();
 
 private:
-    // Standard output as text; empty if ps cannot run, times out or writes invalid UTF-8.
-    QString runPS(const QStringList &arguments) const;
+    // Standard output as text; nothing if ps cannot run, times out, fails or writes invalid UTF-8.
+    std::optional<QString> runPS(const QStringList &arguments) const;
 
     QString m_psPath;
     int m_timeoutMilliseconds;

@@ -4,9 +4,16 @@
 
 #include <QList>
 
-// Lists the running processes. Never fails: what cannot be read is simply not listed.
+#include <optional>
+
+// Lists the running processes. A process that cannot be read is simply not listed; nothing at all
+// when the listing itself fails, which is not the same as no processes.
 class ProcessSnapshotProviding {
 public:
+    // How much of each process the caller looks at. A listing that reads command lines one by one
+    // may leave them empty for Names, which spares it most of its work.
+    enum class Detail { Names, CommandLines };
+
     virtual ~ProcessSnapshotProviding() = default;
-    virtual QList<RunningProcess> snapshot() = 0;
+    virtual std::optional<QList<RunningProcess>> snapshot(Detail detail) = 0;
 };

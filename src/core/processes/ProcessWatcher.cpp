@@ -3,8 +3,7 @@
 #include "power/AssertionManager.h"
 #include "processes/ProcessMatching.h"
 #include "utilities/Clock.h"
-
-#include <QSet>
+#include "utilities/Log.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +12,22 @@
 using namespace Qt::StringLiterals;
 
 ProcessWatcher::ProcessWatcher(AssertionManager *manager, std::unique_ptr<ProcessSnapshotProviding> provider,
-                               const Clock &clock, QObject *parent)
+                               const Clock &clock, std::unique_ptr<ProcessExitWatching> exits,
+                               QObject *parent)
     : QObject(parent)
     , m_manager(manager)
     , m_provider(std::move(provider))
     , m_clock(clock)
+    , m_exits(std::move(exits))
 {
     Q_ASSERT(m_provider);
+    if (m_exits) {
+        const QPointer<ProcessWatcher> self(this);
+        m_exits->onExit = [self](qint64 pid) {
+            if (self)
+                self->processExited(pid);
+        };
+    }
 }
 
 ProcessWatcher::~ProcessWatcher() = default;
@@ -39,12 +47,6 @@ void ProcessWatcher::setMatchCounts(QHash<QUuid, int> counts)
 void ProcessWatcher::start()
 {
     stop();
-    const QPointer<ProcessWatcher> self(this);
-    poll();
-    // A callback of that poll may have destroyed the watcher or started it anew.
-    if (!self)
-        return;
-    stop();
     auto *timer = new QTimer(this);
     // A coarse timer may fire up to 5 % of the interval late, letting the system coalesce wake-ups.
     timer->setTimerType(Qt::CoarseTimer);
@@ -52,10 +54,16 @@ void ProcessWatcher::start()
     connect(timer, &QTimer::timeout, this, &ProcessWatcher::poll);
     timer->start();
     m_timer = timer;
+    // Polling already, so that this first poll watches the processes it finds for their exit.
+    poll();
 }
 
 void ProcessWatcher::stop()
 {
+    if (!m_runningByRule.isEmpty()) {
+        m_runningByRule.clear();
+        m_exits->watch({});
+    }
     if (!m_timer)
         return;
     m_timer->stop();
@@ -73,7 +81,7 @@ void ProcessWatcher::updatePollInterval(double seconds)
 
 int ProcessWatcher::timerIntervalMilliseconds(double seconds)
 {
-    // A zero or negative interval would run ps back to back and hold the main thread.
+    // A zero or negative interval would list the processes back to back and hold the main thread.
     if (!(seconds >= minimumTimerInterval))
         seconds = minimumTimerInterval;
     const double milliseconds = std::min(seconds * 1000.0, double(std::numeric_limits<int>::max()));
@@ -86,14 +94,53 @@ QString ProcessWatcher::labelFor(const ProcessRule &rule, int count)
            (count == 1 ? u" match)"_s : u" matches)"_s);
 }
 
+void ProcessWatcher::noteListing(bool listed)
+{
+    // Once per episode: a listing that keeps failing would otherwise log at every poll.
+    if (listed == !m_listingFailed)
+        return;
+    m_listingFailed = !listed;
+    if (m_listingFailed)
+        Log::error(u"Could not list the running processes; process watches are kept as they are "
+                   u"until the list can be read again."_s);
+    else
+        Log::info(u"The running processes can be listed again."_s);
+}
+
+std::optional<QList<RunningProcess>> ProcessWatcher::takeSnapshot(const QList<ProcessRule> &rules)
+{
+    // Only what the rules look at is read: nothing at all while no rule can match (every count is
+    // 0 whatever runs), no command lines while no rule searches them.
+    bool names = false;
+    bool commandLines = false;
+    for (const ProcessRule &rule : rules) {
+        if (rule.enabled && !rule.name.isEmpty())
+            (rule.matchMode == ProcessMatchMode::Contains ? commandLines : names) = true;
+    }
+    if (!names && !commandLines)
+        return QList<RunningProcess>();
+    auto snapshot = m_provider->snapshot(commandLines ? ProcessSnapshotProviding::Detail::CommandLines
+                                                      : ProcessSnapshotProviding::Detail::Names);
+    noteListing(snapshot.has_value());
+    return snapshot;
+}
+
 void ProcessWatcher::poll()
 {
     if (!m_manager)
         return;
-    const QList<RunningProcess> snapshot = m_provider->snapshot();
     // Callbacks may replace the rules; this pass works on the list as it was.
     const QList<ProcessRule> rules = m_rules;
-    const QList<int> counts = ProcessMatching::countMatches(rules, snapshot);
+    const std::optional<QList<RunningProcess>> snapshot = takeSnapshot(rules);
+    QList<int> counts;
+    if (snapshot) {
+        counts = ProcessMatching::countMatches(rules, *snapshot);
+    } else {
+        // Without a listing an enabled rule keeps the count it had.
+        counts.reserve(rules.size());
+        for (const ProcessRule &rule : rules)
+            counts.append(rule.enabled ? m_matchCounts.value(rule.id, 0) : 0);
+    }
     const QPointer<ProcessWatcher> self(this);
 
     QHash<QUuid, int> countByRule;
@@ -116,6 +163,8 @@ void ProcessWatcher::poll()
                 if (!self)
                     return;
             }
+        } else if (!snapshot) {
+            continue;
         } else if (entry != m_reasonByRule.cend()) {
             // Only relabels: a reason stopped elsewhere stays stopped while the rule keeps matching.
             const QUuid reasonId = *entry;
@@ -152,5 +201,54 @@ void ProcessWatcher::poll()
             m_manager->removeReason(reasonId);
     }
 
+    if (snapshot)
+        watchExits(rules, *snapshot);
     setMatchCounts(std::move(countByRule));
+}
+
+void ProcessWatcher::watchExits(const QList<ProcessRule> &rules, const QList<RunningProcess> &snapshot)
+{
+    if (!m_exits)
+        return;
+    QHash<QUuid, QSet<qint64>> running;
+    QList<qint64> pids;
+    if (m_timer) {
+        for (const ProcessRule &rule : rules) {
+            if (!rule.enabled || !m_reasonByRule.contains(rule.id))
+                continue;
+            QSet<qint64> &matched = running[rule.id];
+            for (const RunningProcess &process : snapshot) {
+                if (rule.matches(process)) {
+                    matched.insert(process.pid);
+                    pids.append(process.pid);
+                }
+            }
+        }
+    }
+    if (running.isEmpty() && m_runningByRule.isEmpty())
+        return;
+    m_runningByRule = std::move(running);
+    m_exits->watch(pids);
+}
+
+void ProcessWatcher::processExited(qint64 pid)
+{
+    bool lastOfARule = false;
+    for (QSet<qint64> &running : m_runningByRule) {
+        if (running.remove(pid) && running.isEmpty())
+            lastOfARule = true;
+    }
+    // Only the end of a rule's last process is worth a poll before the next tick; every exit that
+    // arrives before that poll runs is covered by it.
+    if (!lastOfARule || m_exitPollQueued)
+        return;
+    m_exitPollQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_exitPollQueued = false;
+            if (m_timer)
+                poll();
+        },
+        Qt::QueuedConnection);
 }

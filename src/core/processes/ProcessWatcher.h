@@ -1,5 +1,6 @@
 #pragma once
 
+#include "processes/ProcessExitWatching.h"
 #include "processes/ProcessRule.h"
 #include "processes/ProcessSnapshotProviding.h"
 
@@ -7,12 +8,14 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QUuid>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AssertionManager;
 class Clock;
@@ -21,14 +24,22 @@ class Clock;
 // one running process, polling a snapshot of the processes at a fixed interval. It finds its
 // reasons only through the ids it created, so a reason stopped elsewhere is not added back until
 // its rule has stopped matching once.
+//
+// A poll lists only what the enabled rules look at: nothing while none is enabled, names alone
+// while none searches command lines. While polling, the processes that keep a rule active are
+// watched for their exit (when an exit
+// watcher is given): once the last of a rule's processes has gone, it polls at once instead of
+// at the next tick. A listing that fails changes nothing but what needs no listing: disabled and
+// removed rules still lose their reasons.
 class ProcessWatcher final : public QObject {
     Q_OBJECT
 public:
-    // The timer never runs faster than this: each poll runs ps twice on the main thread.
+    // The timer never runs faster than this: each poll lists every process on the main thread.
     static constexpr double minimumTimerInterval = 1.0;
 
     ProcessWatcher(AssertionManager *manager, std::unique_ptr<ProcessSnapshotProviding> provider,
-                   const Clock &clock, QObject *parent = nullptr);
+                   const Clock &clock, std::unique_ptr<ProcessExitWatching> exits = {},
+                   QObject *parent = nullptr);
     ~ProcessWatcher() override;
 
     const QList<ProcessRule> &rules() const { return m_rules; }
@@ -50,7 +61,7 @@ public:
 
     // Polls at once, then at every interval; restarts the timer when already polling.
     void start();
-    // Keeps the reasons already added.
+    // Keeps the reasons already added; stops watching for exits.
     void stop();
     void updatePollInterval(double seconds);
     void poll();
@@ -65,6 +76,10 @@ signals:
 private:
     static QString labelFor(const ProcessRule &rule, int count);
     void setMatchCounts(QHash<QUuid, int> counts);
+    std::optional<QList<RunningProcess>> takeSnapshot(const QList<ProcessRule> &rules);
+    void noteListing(bool listed);
+    void watchExits(const QList<ProcessRule> &rules, const QList<RunningProcess> &snapshot);
+    void processExited(qint64 pid);
 
     QList<ProcessRule> m_rules;
     QHash<QUuid, int> m_matchCounts;
@@ -74,4 +89,9 @@ private:
     const Clock &m_clock;
     QTimer *m_timer = nullptr;
     QHash<QUuid, QUuid> m_reasonByRule;
+    std::unique_ptr<ProcessExitWatching> m_exits;
+    // The watched processes of each active rule that have not exited yet.
+    QHash<QUuid, QSet<qint64>> m_runningByRule;
+    bool m_exitPollQueued = false;
+    bool m_listingFailed = false;
 };

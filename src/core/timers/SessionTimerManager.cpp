@@ -22,7 +22,17 @@ void SessionTimerManager::start()
     // wake-ups the way a 0.2 s tolerance would.
     m_timer->setTimerType(Qt::CoarseTimer);
     m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, [this] { tick(m_clock.now()); });
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        tick(m_clock.now());
+        if (m_timer && (!m_manager || m_manager->reasons().isEmpty()))
+            m_timer->stop();
+    });
+    if (m_manager) {
+        connect(m_manager, &AssertionManager::reasonsChanged, m_timer, [this] {
+            if (!m_timer->isActive() && m_manager && !m_manager->reasons().isEmpty())
+                m_timer->start();
+        });
+    }
     m_timer->start();
 }
 

@@ -14,7 +14,9 @@ class AssertionManager;
 class Clock;
 
 // The one-second heartbeat: removes timed and until-time reasons whose end has come, reports each,
-// then reports the tick. Expiry is never early and at most about 1.2 s late.
+// then reports the tick. Expiry is never early and at most about 1.2 s late. After a tick that
+// leaves no reason at all there is nothing to expire, to guard or to count down, so the timer
+// rests until a reason is added again: an idle computer is not woken every second.
 class SessionTimerManager final : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +27,9 @@ public:
 
     void start();
     void stop();
+    // Between start() and stop(), resting or not.
     bool isRunning() const { return m_timer != nullptr; }
+    bool isTicking() const { return m_timer && m_timer->isActive(); }
     void tick(const QDateTime &now);
 
     // Seconds from now to until, never negative.

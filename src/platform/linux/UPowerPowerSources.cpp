@@ -3,6 +3,9 @@
 #include "UPowerDeviceProxy.h"
 #include "UPowerProxy.h"
 
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
+
 #include <climits>
 #include <cmath>
 
@@ -14,18 +17,34 @@ namespace {
 constexpr int callTimeoutMs = 2000;
 constexpr uint deviceTypeBattery = 2;
 
+QString serviceName()
+{
+    return u"org.freedesktop.UPower"_s;
+}
+
 } // namespace
 
 UPowerPowerSources::UPowerPowerSources(QDBusConnection bus)
     : m_bus(std::move(bus))
 {
+    if (!m_bus.isConnected())
+        return;
+    const QString service = serviceName();
+    m_watcher =
+        std::make_unique<QDBusServiceWatcher>(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(
+        m_watcher.get(), &QDBusServiceWatcher::serviceOwnerChanged, m_watcher.get(),
+        [this](const QString &, const QString &, const QString &owner) { m_running = !owner.isEmpty(); });
+    m_running = m_bus.interface() && m_bus.interface()->isServiceRegistered(service);
 }
+
+UPowerPowerSources::~UPowerPowerSources() = default;
 
 std::optional<QList<QVariantMap>> UPowerPowerSources::sourceDescriptions()
 {
-    if (!m_bus.isConnected())
+    if (!m_running)
         return std::nullopt;
-    const QString service = u"org.freedesktop.UPower"_s;
+    const QString service = serviceName();
 
     // Fresh proxies for every read, since a proxy keeps its last error through later successful
     // reads. The first failed read ends the attempt: a hung service costs one timeout, not one

@@ -82,7 +82,7 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     layout->addWidget(list, 1);
     layout->addLayout(interval);
     layout->addWidget(warnOnBroad);
-    layout->addWidget(ViewStyle::label(u"Process watching uses /bin/ps and needs no special permissions."_s,
+    layout->addWidget(ViewStyle::label(u"Process watching reads /proc and needs no special permissions."_s,
                                        ViewStyle::Text::Caption, true));
 
     syncRows();

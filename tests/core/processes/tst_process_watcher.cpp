@@ -1,9 +1,12 @@
 #include "FakePowerAssertion.h"
+#include "FakeProcessExitWatcher.h"
 #include "FakeProcessSnapshotProvider.h"
+#include "LogCapture.h"
 #include "ManualClock.h"
 #include "power/AssertionManager.h"
 #include "processes/ProcessWatcher.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,6 +21,7 @@ class TestProcessWatcher : public QObject {
     ManualClock clock;
     std::unique_ptr<AssertionManager> manager;
     FakeProcessSnapshotProvider *provider = nullptr;
+    FakeProcessExitWatcher *exits = nullptr;
     std::unique_ptr<ProcessWatcher> watcher;
     QStringList events;
 
@@ -53,7 +57,10 @@ private slots:
         manager = std::make_unique<AssertionManager>(std::make_shared<FakePowerAssertion>());
         auto fake = std::make_unique<FakeProcessSnapshotProvider>();
         provider = fake.get();
-        watcher = std::make_unique<ProcessWatcher>(manager.get(), std::move(fake), clock);
+        auto fakeExits = std::make_unique<FakeProcessExitWatcher>();
+        exits = fakeExits.get();
+        watcher =
+            std::make_unique<ProcessWatcher>(manager.get(), std::move(fake), clock, std::move(fakeExits));
         events.clear();
         // Each event also records how many reasons the manager holds, to pin the order.
         watcher->onActivated = [this](const ProcessRule &r, int count) {
@@ -172,16 +179,44 @@ private slots:
         QCOMPARE(labels(), QStringList{u"\u201Cserver.js\u201D running (1 match)"_s});
         QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{contains.id, 1}}));
 
-        // With no rules at all the snapshot is still taken and the leftovers are cleaned up.
+        // With no rules at all nothing is listed, and the leftovers are cleaned up.
         QSignalSpy countsChanged(watcher.get(), &ProcessWatcher::matchCountsChanged);
         const int snapshots = provider->snapshotCount;
         watcher->setRules({});
         watcher->poll();
-        QCOMPARE(provider->snapshotCount, snapshots + 1);
+        QCOMPARE(provider->snapshotCount, snapshots);
         QVERIFY(manager->reasons().isEmpty());
         QVERIFY(watcher->matchCounts().isEmpty());
         QCOMPARE(countsChanged.size(), 1);
         QCOMPARE(events.size(), 2); // the two activations only
+    }
+
+    void listingReadsWhatTheRulesLookAt_data()
+    {
+        QTest::addColumn<QList<ProcessRule>>("rules");
+        QTest::addColumn<int>("snapshots");
+        QTest::addColumn<bool>("commandLines");
+        const ProcessRule exact = rule(u"node"_s);
+        const ProcessRule contains = rule(u"server.js"_s, ProcessMatchMode::Contains);
+        QTest::newRow("none") << QList<ProcessRule>{} << 0 << false;
+        QTest::newRow("disabled or empty")
+            << QList<ProcessRule>{rule(u"node"_s, ProcessMatchMode::Contains, false), rule(QString())} << 0
+            << false;
+        QTest::newRow("exact") << QList<ProcessRule>{exact} << 1 << false;
+        QTest::newRow("exact and contains") << QList<ProcessRule>{exact, contains} << 1 << true;
+    }
+
+    void listingReadsWhatTheRulesLookAt()
+    {
+        QFETCH(QList<ProcessRule>, rules);
+        QFETCH(int, snapshots);
+        QFETCH(bool, commandLines);
+        watcher->setRules(rules);
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, snapshots);
+        if (snapshots > 0)
+            QCOMPARE(provider->lastDetail == ProcessSnapshotProviding::Detail::CommandLines, commandLines);
+        QCOMPARE(watcher->matchCounts().size(), rules.size());
     }
 
     void disabledRuleCountsZeroAndReleases()
@@ -227,6 +262,82 @@ private slots:
         QCOMPARE(events, (QStringList{u"activated pytest 1 reasons=1"_s, u"released bun reasons=0"_s}));
     }
 
+    void failedListingKeepsReasonsAndCounts()
+    {
+        const ProcessRule claude = rule(u"claude"_s);
+        ProcessRule docker = rule(u"docker"_s);
+        const ProcessRule gone = rule(u"rsync"_s);
+        watcher->setRules({claude, docker, gone});
+        running({u"claude"_s, u"claude"_s, u"docker"_s, u"rsync"_s});
+        watcher->poll();
+        QCOMPARE(manager->reasons().size(), 3);
+        const QStringList before = labels();
+
+        LogCapture log;
+        provider->fails = true;
+        watcher->poll();
+        watcher->poll();
+        QCOMPARE(labels(), before);
+        QCOMPARE(watcher->matchCounts().value(claude.id), 2);
+        QCOMPARE(events.size(), 3); // the activations only
+
+        // What needs no listing still happens: a disabled rule is released, a removed one dropped.
+        docker.enabled = false;
+        watcher->setRules({claude, docker});
+        watcher->poll();
+        QCOMPARE(labels(), QStringList{before.first()});
+        QCOMPARE(events.last(), u"released docker reasons=2"_s);
+        QCOMPARE(watcher->matchCounts(), (QHash<QUuid, int>{{claude.id, 2}, {docker.id, 0}}));
+
+        // Logged once per episode, and its end once.
+        const auto logged = [&log](QtMsgType type) {
+            return log.texts(type).filter(u"running processes"_s).size();
+        };
+        QCOMPARE(logged(QtCriticalMsg), 1);
+        provider->fails = false;
+        provider->processes.clear();
+        watcher->poll();
+        QVERIFY(manager->reasons().isEmpty());
+        QCOMPARE(events.last(), u"released claude reasons=0"_s);
+        provider->fails = true;
+        watcher->poll();
+        QCOMPARE(logged(QtCriticalMsg), 2);
+        QCOMPARE(logged(QtInfoMsg), 1);
+    }
+
+    void exitOfTheLastMatchingProcessPollsAtOnce()
+    {
+        const ProcessRule node = rule(u"node"_s);
+        const ProcessRule rsync = rule(u"rsync"_s);
+        watcher->setRules({node, rsync});
+        provider->processes = {proc(10, u"node"_s), proc(11, u"node"_s), proc(12, u"bash"_s),
+                               proc(13, u"rsync"_s)};
+        watcher->start();
+        QCOMPARE(exits->watched.size(), 3);
+        QVERIFY(!exits->watched.contains(12));
+
+        // One of two node processes ends: nothing to release, so no poll before the next tick.
+        provider->processes.removeFirst();
+        exits->exit(10);
+        QCoreApplication::processEvents();
+        QCOMPARE(provider->snapshotCount, 1);
+
+        // The last one ends: the rule is released at once, and the other rule's process watched on.
+        provider->processes.removeFirst();
+        exits->exit(11);
+        QTRY_COMPARE(provider->snapshotCount, 2);
+        QCOMPARE(labels(), QStringList{u"\u201Crsync\u201D running (1 match)"_s});
+        QCOMPARE(events.last(), u"released node reasons=1"_s);
+        QCOMPARE(exits->watched, QList<qint64>{13});
+
+        // Stopped, nothing is watched, and a late exit does not poll.
+        watcher->stop();
+        QVERIFY(exits->watched.isEmpty());
+        exits->exit(13);
+        QCoreApplication::processEvents();
+        QCOMPARE(provider->snapshotCount, 2);
+    }
+
     void destroyedManagerStopsPolling()
     {
         const ProcessRule git = rule(u"git"_s);
@@ -257,6 +368,7 @@ private slots:
 
     void updatePollIntervalRestartsOnlyWhilePolling()
     {
+        watcher->setRules({rule(u"bun"_s)});
         QCOMPARE(watcher->pollInterval(), 5.0);
         QVERIFY(!watcher->timer());
 
@@ -296,6 +408,7 @@ private slots:
 
     void timerPollsRepeatedly()
     {
+        watcher->setRules({rule(u"bun"_s)});
         watcher->updatePollInterval(0); // runs at the one-second minimum, never back to back
         watcher->start();
         QCOMPARE(watcher->timer()->interval(), 1000);

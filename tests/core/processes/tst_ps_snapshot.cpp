@@ -1,4 +1,5 @@
 #include "processes/PSProcessSnapshotProvider.h"
+#include "processes/TaskNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
+
+constexpr auto withCommandLines = ProcessSnapshotProviding::Detail::CommandLines;
 
 namespace {
 
@@ -35,6 +38,7 @@ const QByteArray commandListing = "    1 /sbin/init splash\n"
                                   " 5000 /tmp/bin/vigila-test-very-long-executable-name 30\n"
                                   " 6000 /usr/bin/python3 /tmp/job.py\n"
                                   "  900 /usr/bin/new-name\n"
+                                  "  901 [defunct-worker-] <defunct>\n"
                                   "  PID COMMAND\n"
                                   "813\n";
 const QList<RunningProcess> joined{
@@ -153,7 +157,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, component);
-        QCOMPARE(PSProcessSnapshotProvider::lastPathComponent(path).toString(), component);
+        QCOMPARE(TaskNames::lastPathComponent(path).toString(), component);
     }
 
     void executableName_data()
@@ -245,7 +249,7 @@ private slots:
         QVERIFY(writeFile(fakeDir->filePath(u"task.txt"_s), taskListing));
         QVERIFY(writeFile(fakeDir->filePath(u"command.txt"_s), commandListing));
         PSProcessSnapshotProvider provider(fakePS());
-        QCOMPARE(provider.snapshot(), joined);
+        QCOMPARE(provider.snapshot(withCommandLines), std::optional(joined));
         QCOMPARE(fakeCalls(),
                  (QStringList{u"C.UTF-8|-axww -o pid=,comm="_s, u"C.UTF-8|-axww -o pid=,command="_s}));
     }
@@ -254,41 +258,47 @@ private slots:
     {
         QTest::addColumn<QByteArray>("tasks");
         QTest::addColumn<QByteArray>("commands");
+        QTest::addColumn<bool>("listed");
         QTest::addColumn<QStringList>("names");
         const QByteArray commands = "1 /usr/bin/python3 /tmp/job.py\n2 [kthreadd]\n";
         const QByteArray tasks = "1 python3\n2 kthreadd\n";
-        // A null fixture makes the stand-in fail without output.
+        // A null fixture makes the stand-in fail without output. Without task names the command
+        // lines name the processes; without command lines the listing fails, which is not the
+        // same as no processes.
         QTest::newRow("task run fails")
-            << QByteArray() << commands << QStringList{u"job.py"_s, u"kthreadd"_s};
-        QTest::newRow("command run fails") << tasks << QByteArray() << QStringList{};
+            << QByteArray() << commands << true << QStringList{u"job.py"_s, u"kthreadd"_s};
+        QTest::newRow("command run fails") << tasks << QByteArray() << false << QStringList{};
         QTest::newRow("task run not UTF-8")
-            << QByteArray("1 pyth\xffon3\n") << commands << QStringList{u"job.py"_s, u"kthreadd"_s};
+            << QByteArray("1 pyth\xffon3\n") << commands << true << QStringList{u"job.py"_s, u"kthreadd"_s};
         QTest::newRow("command run not UTF-8")
-            << tasks << QByteArray("1 /usr/bin/\xc3\x28\n") << QStringList{};
+            << tasks << QByteArray("1 /usr/bin/\xc3\x28\n") << false << QStringList{};
         QTest::newRow("command run cut mid-character")
-            << tasks << QByteArray("1 /usr/bin/caf\xc3") << QStringList{};
-        QTest::newRow("empty output") << tasks << QByteArray("") << QStringList{};
+            << tasks << QByteArray("1 /usr/bin/caf\xc3") << false << QStringList{};
+        QTest::newRow("empty output") << tasks << QByteArray("") << true << QStringList{};
     }
 
     void failedRuns()
     {
         QFETCH(QByteArray, tasks);
         QFETCH(QByteArray, commands);
+        QFETCH(bool, listed);
         QFETCH(QStringList, names);
         if (!tasks.isNull())
             QVERIFY(writeFile(fakeDir->filePath(u"task.txt"_s), tasks));
         if (!commands.isNull())
             QVERIFY(writeFile(fakeDir->filePath(u"command.txt"_s), commands));
+        const auto processes = PSProcessSnapshotProvider(fakePS()).snapshot(withCommandLines);
+        QCOMPARE(processes.has_value(), listed);
         QStringList actual;
-        for (const RunningProcess &process : PSProcessSnapshotProvider(fakePS()).snapshot())
+        for (const RunningProcess &process : processes.value_or(QList<RunningProcess>()))
             actual << process.executableName;
         QCOMPARE(actual, names);
     }
 
-    void missingPSGivesNothing()
+    void missingPSFails()
     {
         PSProcessSnapshotProvider provider(fakeDir->filePath(u"no-such-ps"_s));
-        QVERIFY(provider.snapshot().isEmpty());
+        QVERIFY(!provider.snapshot(withCommandLines));
     }
 
     void hungPSIsKilled()
@@ -298,7 +308,7 @@ private slots:
         PSProcessSnapshotProvider provider(fakePS(), 300);
         QElapsedTimer elapsed;
         elapsed.start();
-        QVERIFY(provider.snapshot().isEmpty());
+        QVERIFY(!provider.snapshot(withCommandLines));
         QVERIFY2(elapsed.elapsed() < 10000, "each run is cut off at its timeout");
         QCOMPARE(fakeCalls().size(), 2);
     }
@@ -323,7 +333,8 @@ private slots:
 
         const qint64 longPid = longChild.processId();
         const qint64 spacedPid = spacedChild.processId();
-        const QList<RunningProcess> processes = PSProcessSnapshotProvider().snapshot();
+        const QList<RunningProcess> processes =
+            PSProcessSnapshotProvider().snapshot(withCommandLines).value_or(QList<RunningProcess>());
         longChild.kill();
         spacedChild.kill();
         longChild.waitForFinished();

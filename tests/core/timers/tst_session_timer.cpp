@@ -111,6 +111,28 @@ private slots:
         QCOMPARE(events.first(), u"expire x remaining=0"_s);
     }
 
+    void restsWhileNoReasonIsLeft()
+    {
+        timers->start();
+        // One tick settles the state with nothing to keep awake, then the heartbeat rests.
+        QTRY_VERIFY_WITH_TIMEOUT(!timers->isTicking(), 3000);
+        QCOMPARE(events, QStringList{u"tick"_s});
+        QVERIFY(timers->isRunning());
+
+        const AwakeReason manual = add(ReasonType::Manual, std::nullopt, u"manual"_s);
+        QVERIFY(timers->isTicking());
+        QTRY_COMPARE_WITH_TIMEOUT(events.size(), 2, 3000);
+        // The tick after the last reason ended still comes, so that its end is settled too.
+        manager->removeReason(manual.id);
+        QVERIFY(timers->isTicking());
+        QTRY_VERIFY_WITH_TIMEOUT(!timers->isTicking(), 3000);
+        QCOMPARE(events.size(), 3);
+        timers->stop();
+        manager->addReason(
+            {QUuid::createUuid(), ReasonType::Manual, u"m"_s, clock.now(), {}, AwakeMode::System});
+        QVERIFY(!timers->isRunning());
+    }
+
     void durationIsNeverNegative()
     {
         const QDateTime now = clock.now();

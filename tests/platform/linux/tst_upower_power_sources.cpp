@@ -95,6 +95,10 @@ private slots:
         UPowerPowerSources sources(QDBusConnection::systemBus());
         QCOMPARE(sources.sourceDescriptions().has_value(), false);
         QCOMPARE(linuxReading(), (PowerState{Source::Battery, 40}));
+
+        // Followed on the bus: once UPower starts (after us, at login), it answers.
+        QVERIFY(startUPower({{u"DaemonVersion"_s, u"0.99.20"_s}}));
+        QTRY_VERIFY(sources.sourceDescriptions().has_value());
     }
 
     void displayDevice_data()
