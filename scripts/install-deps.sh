@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vigila needs.
 #
-#   scripts/install-deps.sh [--dry-run] run|test
+#   scripts/install-deps.sh [--dry-run] run|package|test
 #
-# run:  what building and running the app needs (make run)
-# test: run's packages plus the test, benchmark and fuzzing tools (make test)
+# run:     what building and running the app needs (make run)
+# package: run's packages plus what building the Debian package needs (make package)
+# test:    package's packages plus the test, benchmark and fuzzing tools and the validators (make test)
 #
 # Idempotent: when everything is already installed it changes nothing and touches no network.
 # As root it installs directly; otherwise through sudo, asking for the password when there is a
@@ -13,7 +14,7 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 [--dry-run] run|test" >&2
+  echo "usage: $0 [--dry-run] run|package|test" >&2
   exit 2
 }
 
@@ -22,7 +23,7 @@ set_name=
 for arg in "$@"; do
   case "$arg" in
     --dry-run) dry_run=1 ;;
-    run | test) [ -z "$set_name" ] || usage; set_name=$arg ;;
+    run | package | test) [ -z "$set_name" ] || usage; set_name=$arg ;;
     *) usage ;;
   esac
 done
@@ -35,6 +36,10 @@ run_packages=(
   # run: native Wayland sessions
   qt6-wayland
 )
+package_packages=(
+  # dpkg-shlibdeps, which finds the package's library dependencies, and file, which CPack runs first
+  dpkg-dev file
+)
 test_packages=(
   # benchmarks
   libbenchmark-dev
@@ -46,9 +51,12 @@ test_packages=(
   tzdata
   # the /bin/ps the /proc listing is checked against
   procps
+  # the freedesktop and AppStream validators for the desktop entries and the metainfo
+  desktop-file-utils appstream
 )
 
 packages=("${run_packages[@]}")
+[ "$set_name" = run ] || packages+=("${package_packages[@]}")
 [ "$set_name" = test ] && packages+=("${test_packages[@]}")
 
 missing=()

@@ -6,6 +6,7 @@
 #include "TerminalRun.h"
 #include "control_proxy.h"
 
+#include "safety/SafetyCopy.h"
 #include "timers/SessionTimerManager.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DurationText.h"
@@ -313,7 +314,7 @@ int run(int argc, char **argv)
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"vigila"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(VIGILA_VERSION));
+    QCoreApplication::setApplicationVersion(SafetyCopy::version());
 
     if (first == "-h" || first == "--help" || first == "-?" || first == "--help-all" || first == "help") {
         print(generalHelp());

@@ -1,6 +1,7 @@
 #include "ControlBus.h"
 #include "DBusMockService.h"
 #include "control_proxy.h"
+#include "safety/SafetyCopy.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -129,7 +130,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says"); // on stdout for 0, else on stderr
 
-        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"vigila 1.0"_s;
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"vigila "_s + SafetyCopy::version();
         QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"run [--display] [--label TEXT]"_s;
         QTest::newRow("command help")
             << QStringList{u"for"_s, u"--help"_s} << 0 << u"Usage: vigila for DURATION [--display]"_s;

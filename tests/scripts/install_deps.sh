@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# install-deps.sh --dry-run: the two package sets, and the command it picks for root, for a sudo
+# install-deps.sh --dry-run: the three package sets, and the command it picks for root, for a sudo
 # user at a terminal, and for a sudo user without one (with and without a password).
 set -euo pipefail
 script=$1
@@ -10,6 +10,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # The package set of one mode, one name a line.
 set_of() { bash "$script" --dry-run "$1" </dev/null | sed -n "s/^packages ($1): //p" | tr ' ' '\n' | sort; }
 run=$(set_of run)
+package=$(set_of package)
 test=$(set_of test)
 for pkg in g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-wayland; do
   grep -qx -- "$pkg" <<<"$run" || fail "'$pkg' is needed to build and run but not in the run set"
@@ -18,8 +19,19 @@ for pkg in clang libclang-rt-14-dev libbenchmark-dev python3-dbusmock dbus-x11 x
   grep -qx -- "$pkg" <<<"$run" && fail "test tool '$pkg' is in the run set"
   grep -qx -- "$pkg" <<<"$test" || fail "test tool '$pkg' is not in the test set"
 done
-extra=$(comm -23 <(echo "$run") <(echo "$test"))
-[ -z "$extra" ] || fail "the test set lacks run packages: $extra"
+for pkg in dpkg-dev file; do
+  grep -qx -- "$pkg" <<<"$run" && fail "package tool '$pkg' is in the run set"
+  grep -qx -- "$pkg" <<<"$package" || fail "package tool '$pkg' is not in the package set"
+done
+for pkg in desktop-file-utils appstream; do
+  grep -qx -- "$pkg" <<<"$package" && fail "validator '$pkg' is in the package set"
+  grep -qx -- "$pkg" <<<"$test" || fail "validator '$pkg' is not in the test set"
+done
+# Each set holds the smaller one: run within package within test.
+extra=$(comm -23 <(echo "$run") <(echo "$package"))
+[ -z "$extra" ] || fail "the package set lacks run packages: $extra"
+extra=$(comm -23 <(echo "$package") <(echo "$test"))
+[ -z "$extra" ] || fail "the test set lacks package-set packages: $extra"
 
 # Stand-ins for id and sudo decide who runs it and whether sudo needs a password.
 as_user() { # uid, sudo exit status for "sudo -n true"

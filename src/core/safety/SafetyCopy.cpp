@@ -16,7 +16,7 @@ QString tagline()
 
 QString version()
 {
-    return u"1.0"_s;
+    return QStringLiteral(VIGILA_VERSION);
 }
 
 QString publisher()

@@ -73,7 +73,8 @@ private slots:
             SafetyCopy::sleepLimitations(),
             u"Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, "
             u"explicit Sleep, or administrator policies."_s);
-        QCOMPARE(SafetyCopy::version(), u"1.0"_s);
+        // The About tab shows the project version, the one --version, the package and the metainfo carry.
+        QCOMPARE(SafetyCopy::version(), QStringLiteral(VIGILA_PROJECT_VERSION));
     }
 
     // Written for another platform first: on Linux every text names the computer.

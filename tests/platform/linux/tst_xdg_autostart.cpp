@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,6 +105,36 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, exec);
         QCOMPARE(XdgAutostartLoginItem::execValue(program), exec);
+    }
+
+    // What the desktop reads at login passes the freedesktop validator, awkward program paths too.
+    void registeredEntryValidates_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("installed") << u"/usr/bin/vigila"_s;
+        QTest::newRow("space") << u"/opt/Vigila Beta/vigila"_s;
+        QTest::newRow("percent") << u"/opt/100%/vigila"_s;
+        QTest::newRow("shell characters") << u"/opt/a$b`c\"d\\e/vigila"_s;
+        QTest::newRow("line break") << u"/opt/a\nb/vigila"_s;
+    }
+
+    void registeredEntryValidates()
+    {
+        QFETCH(QString, program);
+        const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+        QVERIFY2(!validator.isEmpty(),
+                 "desktop-file-validate is missing; scripts/install-deps.sh test installs it");
+        XdgAutostartLoginItem item(program);
+        QVERIFY(LaunchAtLogin::set(item, true));
+
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start(validator, {entry()});
+        QVERIFY(validate.waitForFinished(30000));
+        const QByteArray report = validate.readAll();
+        QVERIFY2(validate.exitStatus() == QProcess::NormalExit && validate.exitCode() == 0 &&
+                     report.isEmpty(),
+                 report.constData());
     }
 
     void switchedOff_data()
