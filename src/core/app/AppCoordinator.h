@@ -17,6 +17,7 @@ class Clipboard;
 class Clock;
 class CommandHistory;
 class CommandRunner;
+class InhibitorSurveying;
 class NotificationManager;
 class NotificationSink;
 class PowerAssertionControlling;
@@ -43,6 +44,8 @@ public:
         QString applicationId;
         std::shared_ptr<Clipboard> clipboard;
         std::shared_ptr<const Clock> clock;
+        // Who else keeps the computer awake, for the menu and the status; none where unknown.
+        std::shared_ptr<InhibitorSurveying> inhibitorSurvey = nullptr;
     };
 
     static constexpr double powerPollInterval = 10.0;
@@ -59,6 +62,8 @@ public:
     NotificationManager &notifications() const { return *m_notifications; }
     SessionTimerManager &timers() const { return *m_timers; }
     const Clock &clock() const { return *m_clock; }
+    // Null when the platform has none.
+    InhibitorSurveying *inhibitorSurvey() const { return m_inhibitorSurvey.get(); }
 
     StatusIconState iconState() const { return m_iconState; }
     const std::optional<QString> &batteryMessage() const { return m_batteryMessage; }
@@ -102,6 +107,7 @@ private:
 
     std::shared_ptr<const Clock> m_clock;
     std::shared_ptr<Clipboard> m_clipboard;
+    std::shared_ptr<InhibitorSurveying> m_inhibitorSurvey;
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<NotificationManager> m_notifications;
     std::unique_ptr<AssertionManager> m_assertions;
