@@ -9,6 +9,7 @@
 
 #include "linux/DesktopNotificationSink.h"
 #include "linux/InhibitorPowerAssertion.h"
+#include "linux/InhibitorSurvey.h"
 #include "linux/LinuxPowerSources.h"
 #include "linux/XdgAutostartLoginItem.h"
 
@@ -94,6 +95,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         NotificationManager::productionApplicationId(),
         std::make_shared<SystemClipboard>(),
         std::make_shared<SystemClock>(),
+        std::make_shared<InhibitorSurvey>(),
     };
 
     AppDelegate delegate;
