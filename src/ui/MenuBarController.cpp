@@ -8,6 +8,7 @@
 #include "app/AppCoordinator.h"
 #include "menubar/MenuActions.h"
 #include "power/AssertionManager.h"
+#include "power/InhibitorSurveying.h"
 #include "preferences/PreferencesStore.h"
 #include "processes/ProcessWatcher.h"
 #include "utilities/Clock.h"
@@ -105,6 +106,7 @@ MenuState MenuBarController::menuState() const
     state.processRules = m_coordinator->prefs().processRules();
     state.matchCounts = m_coordinator->watcher().matchCounts();
     state.showRemainingTime = m_coordinator->prefs().showRemainingTime();
+    state.otherInhibitors = m_otherInhibitors;
     return state;
 }
 
@@ -157,6 +159,11 @@ QIcon MenuBarController::themedIcon(StatusIconState state)
 void MenuBarController::stateChanged()
 {
     updateButton();
+    refreshMenu();
+}
+
+void MenuBarController::refreshMenu()
+{
     const QList<MenuItem> model = MenuModel::build(menuState(), m_coordinator->clock().now());
     if (m_menu->isOpen())
         m_menu->update(model);
@@ -168,8 +175,25 @@ void MenuBarController::stateChanged()
 
 void MenuBarController::menuAboutToShow()
 {
-    if (m_coordinator)
-        m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    if (!m_coordinator)
+        return;
+    m_menu->rebuild(MenuModel::build(menuState(), m_coordinator->clock().now()));
+    surveyOtherInhibitors();
+}
+
+void MenuBarController::surveyOtherInhibitors()
+{
+    InhibitorSurveying *survey = m_coordinator->inhibitorSurvey();
+    if (!survey)
+        return;
+    // The menu opens with what the last survey found; this one's answer updates it when it comes.
+    const QPointer<MenuBarController> self = this;
+    survey->survey([self](const QList<OtherInhibitor> &others) {
+        if (!self || !self->m_coordinator || others == self->m_otherInhibitors)
+            return;
+        self->m_otherInhibitors = others;
+        self->refreshMenu();
+    });
 }
 
 void MenuBarController::updateButton()

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
@@ -52,7 +53,9 @@ public:
 private:
     void stateChanged();
     void updateButton();
+    void refreshMenu();
     void menuAboutToShow();
+    void surveyOtherInhibitors();
     void createTrayIcon();
     void trayAppeared();
     void popUpMenu();
@@ -68,4 +71,6 @@ private:
     QString m_iconKey;
     QIcon m_icon;
     QString m_toolTip;
+    // Other programs' locks, as the last survey found them.
+    QList<OtherInhibitor> m_otherInhibitors;
 };

@@ -214,6 +214,62 @@ private slots:
         QCOMPARE(processes.last().action.kind, Kind::OpenPreferences);
     }
 
+    // Other programs' locks follow the reasons, as disabled lines, only when there are some.
+    void otherProgramsFollowTheReasons()
+    {
+        MenuState state;
+        state.reasons = {reason(ReasonType::Manual, u"Manual (system awake)"_s)};
+        QVERIFY(!titles(MenuModel::build(state, now)).contains(u"Also Keeping Awake"_s));
+
+        for (int i = 0; i < MenuModel::maxMenuInhibitors + 3; ++i)
+            state.otherInhibitors << OtherInhibitor{
+                u"logind"_s, u"app%1"_s.arg(i), u"busy"_s, u"sleep"_s, u"block"_s, 1000, uint(100 + i)};
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        const QStringList shown = titles(menu);
+        const qsizetype header = shown.indexOf(u"Also Keeping Awake"_s);
+        QCOMPARE(shown.mid(header - 2, 4),
+                 (QStringList{u"Stop Current Session"_s, u"---"_s, u"Also Keeping Awake"_s,
+                              u"   \u2022 app0 \u2014 busy"_s}));
+        QCOMPARE(shown.at(header + MenuModel::maxMenuInhibitors), u"   \u2022 app9 \u2014 busy"_s);
+        QCOMPARE(shown.at(header + MenuModel::maxMenuInhibitors + 1), u"   and 3 more"_s);
+        QCOMPARE(shown.at(header + MenuModel::maxMenuInhibitors + 2), u"---"_s);
+        for (qsizetype i = header; i <= header + MenuModel::maxMenuInhibitors + 1; ++i) {
+            QVERIFY(!menu.at(i).enabled);
+            QCOMPARE(menu.at(i).action.kind, Kind::None);
+        }
+    }
+
+    // Another program's texts are shown literally, on one line, and never without bound.
+    void otherProgramTexts_data()
+    {
+        QTest::addColumn<QString>("who");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("plain") << u"Firefox"_s << u"Playing video"_s << u"Firefox \u2014 Playing video"_s;
+        QTest::newRow("markup") << u"<b>x</b>"_s << u"a &amp; b"_s << u"<b>x</b> \u2014 a &amp; b"_s;
+        QTest::newRow("line breaks and controls") << u"app\r\n"_s << u"one\ntwo\u2028three\tfour\x1b[2J"_s
+                                                  << u"app \u2014 one two three four [2J"_s;
+        QTest::newRow("direction override") << u"evil\u202Etxt.exe"_s << QString() << u"evil txt.exe"_s;
+        QTest::newRow("no reason") << u"updater"_s << u"  "_s << u"updater"_s;
+        QTest::newRow("no name") << QString() << u"busy"_s << u"Unknown program \u2014 busy"_s;
+        QTest::newRow("very long") << u"w"_s.repeated(100000) << u"y"_s
+                                   << u"w"_s.repeated(OtherInhibitor::maxPartLength - 1) +
+                                          u"\u2026 \u2014 y"_s;
+        // Cut between user-perceived characters: an emoji with its modifier stays whole.
+        QTest::newRow("cut between graphemes")
+            << u"w"_s.repeated(OtherInhibitor::maxPartLength - 2) + u"\U0001F44D\U0001F3FD"_s << u"y"_s
+            << u"w"_s.repeated(OtherInhibitor::maxPartLength - 2) + u"\u2026 \u2014 y"_s;
+    }
+
+    void otherProgramTexts()
+    {
+        QFETCH(QString, who);
+        QFETCH(QString, why);
+        QFETCH(QString, summary);
+        const OtherInhibitor lock{u"gnome-session"_s, who, why, u"idle"_s, u"block"_s, {}, {}};
+        QCOMPARE(lock.summary(), summary);
+    }
+
     void customMinutes_data()
     {
         QTest::addColumn<QString>("text");
