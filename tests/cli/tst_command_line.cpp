@@ -282,16 +282,13 @@ private slots:
                                            u"org.freedesktop.login1.Manager"_s, u"Inhibit"_s);
         call.setArguments({u"sleep"_s, u"Firefox"_s, u"Playing\nvideo"_s, u"block"_s});
         const QDBusMessage reply =
-            QDBusConnection::connectToBus(QDBusConnection::SystemBus, u"other program"_s)
-                .call(call, QDBus::Block, 5000);
+            QDBusConnection::connectToBus(QDBusConnection::SystemBus, u"other"_s).call(call);
         const auto lock = qvariant_cast<QDBusUnixFileDescriptor>(reply.arguments().value(0));
         QVERIFY(lock.isValid());
 
-        const Result text = vigila({u"status"_s});
-        QCOMPARE(text.code, 0);
-        QVERIFY2(
-            text.out.endsWith(u"\nAlso keeping awake:\n  Firefox \u2014 Playing video (process 123456)\n"_s),
-            qPrintable(text.out));
+        QVERIFY(
+            vigila({u"status"_s})
+                .out.endsWith(u"\nAlso keeping awake:\n  Firefox \u2014 Playing video (process 123456)\n"_s));
         const QJsonObject status =
             QJsonDocument::fromJson(vigila({u"status"_s, u"--json"_s}).out.toUtf8()).object();
         QCOMPARE(status.value(u"otherInhibitors"_s).toArray(),
@@ -302,7 +299,7 @@ private slots:
                                          {u"mode"_s, u"block"_s},
                                          {u"uid"_s, 1000},
                                          {u"pid"_s, 123456}}}));
-        QDBusConnection::disconnectFromBus(u"other program"_s);
+        QDBusConnection::disconnectFromBus(u"other"_s);
     }
 };
 

@@ -140,34 +140,6 @@ private slots:
         QVERIFY(!status.contains(u"effectiveMode"_s));
     }
 
-    // Status answers once the survey of other programs' locks has, and lists them.
-    void statusWaitsForTheSurveyAndListsOtherPrograms()
-    {
-        rig->survey->standingAnswer.reset();
-        const QDBusPendingReply<QVariantMap> reply = client->proxy.Status();
-        QTRY_COMPARE(rig->survey->requests, 1);
-        QVERIFY(!reply.isFinished());
-        rig->survey->answer(
-            {{u"logind"_s, u"Firefox"_s, u"Playing video"_s, u"sleep"_s, u"block"_s, 1000, 4242},
-             {u"gnome-session"_s, u"org.gnome.Totem"_s, u"Playing a movie"_s, u"idle"_s, u"block"_s,
-              std::nullopt, std::nullopt}});
-        const QVariantMap status = Client::wait(reply).value();
-        QCOMPARE(status.value(u"headline"_s), u"Inactive \u2014 your computer can sleep normally"_s);
-        QCOMPARE(qdbus_cast<QList<QVariantMap>>(status.value(u"otherInhibitors"_s)),
-                 (QList<QVariantMap>{{{u"source"_s, u"logind"_s},
-                                      {u"who"_s, u"Firefox"_s},
-                                      {u"why"_s, u"Playing video"_s},
-                                      {u"what"_s, u"sleep"_s},
-                                      {u"mode"_s, u"block"_s},
-                                      {u"uid"_s, 1000u},
-                                      {u"pid"_s, 4242u}},
-                                     {{u"source"_s, u"gnome-session"_s},
-                                      {u"who"_s, u"org.gnome.Totem"_s},
-                                      {u"why"_s, u"Playing a movie"_s},
-                                      {u"what"_s, u"idle"_s},
-                                      {u"mode"_s, u"block"_s}}}));
-    }
-
     void sessionsGoThroughTheCoordinatorLikeTheMenu()
     {
         QSignalSpy changed(&client->proxy, &ControlProxy::ReasonsChanged);

@@ -16,10 +16,8 @@ CoordinatorRig::CoordinatorRig(const std::optional<PreferencesStore::Stored> &pr
     power->descriptions = QList<QVariantMap>{}; // a desktop: no battery
     auto provider = std::make_unique<FakeProcessSnapshotProvider>();
     processes = provider.get();
-    survey->standingAnswer = QList<OtherInhibitor>();
-    app = std::make_unique<AppCoordinator>(
-        AppCoordinator::Backends{defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s,
-                                 clipboard, this->clock, survey});
+    app = std::make_unique<AppCoordinator>(AppCoordinator::Backends{
+        defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s, clipboard, this->clock});
 }
 
 void CoordinatorRig::settle()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeClipboard.h"
-#include "FakeInhibitorSurvey.h"
 #include "FakePowerAssertion.h"
 #include "FakePowerSources.h"
 #include "FakeProcessSnapshotProvider.h"
@@ -38,8 +37,6 @@ public:
     std::shared_ptr<FakePowerSources> power = std::make_shared<FakePowerSources>();
     std::shared_ptr<RecordingNotificationSink> sink = std::make_shared<RecordingNotificationSink>();
     std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
-    // Answers at once that no other program keeps the computer awake, unless told otherwise.
-    std::shared_ptr<FakeInhibitorSurvey> survey = std::make_shared<FakeInhibitorSurvey>();
     FakeProcessSnapshotProvider *processes = nullptr; // owned by the watcher
     std::unique_ptr<AppCoordinator> app;
 };

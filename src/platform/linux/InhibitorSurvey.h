@@ -5,7 +5,6 @@
 #include <QDBusMessage>
 #include <QList>
 #include <QObject>
-#include <QString>
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusArgument>
-#include <QList>
 #include <QMetaType>
 #include <QString>
 
