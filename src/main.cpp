@@ -9,6 +9,7 @@
 
 #include "linux/DesktopNotificationSink.h"
 #include "linux/InhibitorPowerAssertion.h"
+#include "linux/InhibitorSurvey.h"
 #include "linux/LinuxPowerSources.h"
 #include "linux/PidfdExitWatcher.h"
 #include "linux/ProcFsProcessSnapshotProvider.h"
@@ -96,6 +97,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         std::make_shared<SystemClipboard>(),
         std::make_shared<SystemClock>(),
         std::make_unique<PidfdExitWatcher>(),
+        std::make_shared<InhibitorSurvey>(),
     };
 
     AppDelegate delegate;

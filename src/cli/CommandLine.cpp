@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimeZone>
@@ -180,10 +181,19 @@ int status(bool json)
     QDBusPendingReply<QVariantMap> reply = client.proxy().Status();
     if (const int failure = client.wait(reply))
         return failure;
+    QVariantMap answer = reply.value();
+    // A nested list arrives undecoded; as plain maps it prints like the rest.
+    const QString others = u"otherInhibitors"_s;
+    if (answer.value(others).canConvert<QDBusArgument>()) {
+        QVariantList list;
+        for (const QVariantMap &other : qdbus_cast<QList<QVariantMap>>(answer.value(others)))
+            list << other;
+        answer.insert(others, list);
+    }
     if (json)
-        std::fputs(ReasonOutput::json(reply.value()).constData(), stdout);
+        std::fputs(ReasonOutput::json(answer).constData(), stdout);
     else
-        print(ReasonOutput::statusText(reply.value()));
+        print(ReasonOutput::statusText(answer));
     return ExitStatus::done;
 }
 

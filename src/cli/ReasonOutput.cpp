@@ -1,5 +1,6 @@
 #include "ReasonOutput.h"
 
+#include "power/OtherInhibitor.h"
 #include "utilities/DateFormatting.h"
 
 #include <QJsonArray>
@@ -24,6 +25,20 @@ QString statusText(const QVariantMap &status)
     for (const auto &[key, title] : extras) {
         if (status.contains(key))
             text += title + status.value(key).toString() + u'\n';
+    }
+    const QVariantList others = status.value(u"otherInhibitors"_s).toList();
+    if (!others.isEmpty())
+        text += u"Also keeping awake:\n"_s;
+    for (const QVariant &other : others) {
+        const QVariantMap fields = other.toMap();
+        // Flattened to one line: another program's text never drives the terminal.
+        OtherInhibitor lock;
+        lock.who = fields.value(u"who"_s).toString();
+        lock.why = fields.value(u"why"_s).toString();
+        text += u"  "_s + lock.summary();
+        if (fields.contains(u"pid"_s))
+            text += u" (process %1)"_s.arg(fields.value(u"pid"_s).toUInt());
+        text += u'\n';
     }
     return text;
 }

@@ -11,7 +11,8 @@
 // lines for people, or JSON with the same keys for scripts.
 namespace ReasonOutput {
 
-// The tray's headline, then one line for each of error, battery message and last stop.
+// The tray's headline, then one line for each of error, battery message and last stop, then the
+// other programs keeping the computer awake.
 QString statusText(const QVariantMap &status);
 // A table of id, type, mode, end and label; a sentence when nothing keeps the computer awake.
 QString listText(const QList<QVariantMap> &reasons, const QDateTime &now, const QTimeZone &zone);

@@ -8,12 +8,14 @@
 #include "menubar/MenuModel.h"
 #include "menubar/StatusIconState.h"
 #include "power/AssertionManager.h"
+#include "power/InhibitorSurveying.h"
 #include "preferences/PreferencesStore.h"
 #include "utilities/Clock.h"
 #include "utilities/DurationText.h"
 #include "utilities/Log.h"
 
 #include <QDBusMetaType>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +32,24 @@ const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s
 QString idText(const QUuid &id)
 {
     return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
+QList<QVariantMap> otherInhibitorMaps(const QList<OtherInhibitor> &others)
+{
+    QList<QVariantMap> maps;
+    for (const OtherInhibitor &other : others) {
+        QVariantMap map{{u"source"_s, other.source},
+                        {u"who"_s, other.who},
+                        {u"why"_s, other.why},
+                        {u"what"_s, other.what},
+                        {u"mode"_s, other.mode}};
+        if (other.uid)
+            map.insert(u"uid"_s, *other.uid);
+        if (other.pid)
+            map.insert(u"pid"_s, *other.pid);
+        maps << map;
+    }
+    return maps;
 }
 
 bool isLineBreakOrControl(char32_t c)
@@ -80,7 +100,23 @@ bool ControlService::registerOn(const QDBusConnection &connection)
 
 // --- Reading ---
 
-QVariantMap ControlService::Status() const
+QVariantMap ControlService::Status()
+{
+    InhibitorSurveying *survey = m_coordinator.inhibitorSurvey();
+    if (!survey || !calledFromDBus())
+        return statusMap({});
+    // Answered later, so that a slow or hung inhibitor service never holds up the tray.
+    setDelayedReply(true);
+    const QDBusMessage request = message();
+    const QPointer<ControlService> self = this;
+    survey->survey([self, request, bus = connection()](const QList<OtherInhibitor> &others) {
+        if (self)
+            bus.send(request.createReply(QVariant(self->statusMap(others))));
+    });
+    return {};
+}
+
+QVariantMap ControlService::statusMap(const QList<OtherInhibitor> &others) const
 {
     const AssertionManager &assertions = m_coordinator.assertions();
     MenuState state;
@@ -99,6 +135,8 @@ QVariantMap ControlService::Status() const
         status.insert(u"batteryMessage"_s, *m_coordinator.batteryMessage());
     if (m_coordinator.lastStopReason())
         status.insert(u"lastStopReason"_s, *m_coordinator.lastStopReason());
+    if (!others.isEmpty())
+        status.insert(u"otherInhibitors"_s, QVariant::fromValue(otherInhibitorMaps(others)));
     return status;
 }
 

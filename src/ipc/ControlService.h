@@ -1,6 +1,7 @@
 #pragma once
 
 #include "power/AwakeReason.h"
+#include "power/OtherInhibitor.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -33,7 +34,8 @@ public:
     static constexpr int maximumLabelLength = 200;
 
     // The interface's methods, named as on the bus; the generated adaptor calls them.
-    QVariantMap Status() const;
+    // Called over the bus, Status answers once the survey of other programs' locks has.
+    QVariantMap Status();
     QList<QVariantMap> ListReasons() const;
     void StartManual(const QString &mode);
     void StartTimed(double seconds, const QString &mode);
@@ -49,6 +51,8 @@ signals:
     void HoldEnded(const QString &id);
 
 private:
+    QVariantMap statusMap(const QList<OtherInhibitor> &others) const;
+
     // Each answers false after sending the error reply.
     bool reject(const QString &errorName, const QString &message) const;
     bool acceptMode(const QString &text, std::optional<AwakeMode> &mode) const;

@@ -8,6 +8,7 @@
 #include "app/AppCoordinator.h"
 #include "menubar/MenuActions.h"
 #include "power/AssertionManager.h"
+#include "power/InhibitorSurveying.h"
 #include "preferences/PreferencesStore.h"
 #include "processes/ProcessWatcher.h"
 #include "utilities/Clock.h"
@@ -108,6 +109,7 @@ MenuState MenuBarController::menuState() const
     state.processRules = m_coordinator->prefs().processRules();
     state.matchCounts = m_coordinator->watcher().matchCounts();
     state.showRemainingTime = m_coordinator->prefs().showRemainingTime();
+    state.otherInhibitors = m_otherInhibitors;
     return state;
 }
 
@@ -164,6 +166,11 @@ void MenuBarController::stateChanged()
     const MenuState state = menuState();
     const QDateTime now = m_coordinator->clock().now();
     updateButton(state, now);
+    refreshMenu(state, now);
+}
+
+void MenuBarController::refreshMenu(const MenuState &state, const QDateTime &now)
+{
     if (m_menu->isOpen()) {
         m_menu->update(MenuModel::build(state, now));
         m_menuState = state;
@@ -183,6 +190,22 @@ void MenuBarController::menuAboutToShow()
         return;
     m_menuState = menuState();
     m_menu->rebuild(MenuModel::build(m_menuState, m_coordinator->clock().now()));
+    surveyOtherInhibitors();
+}
+
+void MenuBarController::surveyOtherInhibitors()
+{
+    InhibitorSurveying *survey = m_coordinator->inhibitorSurvey();
+    if (!survey)
+        return;
+    // The menu opens with what the last survey found; this one's answer updates it when it comes.
+    const QPointer<MenuBarController> self = this;
+    survey->survey([self](const QList<OtherInhibitor> &others) {
+        if (!self || !self->m_coordinator || others == self->m_otherInhibitors)
+            return;
+        self->m_otherInhibitors = others;
+        self->refreshMenu(self->menuState(), self->m_coordinator->clock().now());
+    });
 }
 
 void MenuBarController::updateButton(const MenuState &menuState, const QDateTime &now)

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
@@ -61,7 +62,9 @@ private:
 
     void stateChanged();
     void updateButton(const MenuState &state, const QDateTime &now);
+    void refreshMenu(const MenuState &state, const QDateTime &now);
     void menuAboutToShow();
+    void surveyOtherInhibitors();
     void createTrayIcon();
     void trayAppeared();
     void popUpMenu();
@@ -79,4 +82,6 @@ private:
     QIcon m_icon;
     QString m_toolTip;
     MenuState m_menuState;
+    // Other programs' locks, as the last survey found them.
+    QList<OtherInhibitor> m_otherInhibitors;
 };

@@ -6,6 +6,7 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
+#include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -272,6 +273,34 @@ private slots:
         qInfo("hold released %lld ms after SIGKILL", elapsed.elapsed());
         ::kill(pid_t(sleeper), SIGKILL);
         run.waitForFinished();
+    }
+
+    // Other programs' locks, as the tray's survey finds them: a line each, and in the JSON.
+    void statusListsOtherPrograms()
+    {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
+                                           u"org.freedesktop.login1.Manager"_s, u"Inhibit"_s);
+        call.setArguments({u"sleep"_s, u"Firefox"_s, u"Playing\nvideo"_s, u"block"_s});
+        const QDBusMessage reply =
+            QDBusConnection::connectToBus(QDBusConnection::SystemBus, u"other"_s).call(call);
+        const auto lock = qvariant_cast<QDBusUnixFileDescriptor>(reply.arguments().value(0));
+        QVERIFY(lock.isValid());
+
+        QVERIFY(
+            vigila({u"status"_s})
+                .out.endsWith(u"\nAlso keeping awake:\n  Firefox \u2014 Playing video (process 123456)\n"_s));
+        const QJsonObject status =
+            QJsonDocument::fromJson(vigila({u"status"_s, u"--json"_s}).out.toUtf8()).object();
+        QCOMPARE(status.value(u"otherInhibitors"_s).toArray(),
+                 (QJsonArray{QJsonObject{{u"source"_s, u"logind"_s},
+                                         {u"who"_s, u"Firefox"_s},
+                                         {u"why"_s, u"Playing\nvideo"_s},
+                                         {u"what"_s, u"sleep"_s},
+                                         {u"mode"_s, u"block"_s},
+                                         {u"uid"_s, 1000},
+                                         {u"pid"_s, 123456}}}));
+        QDBusConnection::disconnectFromBus(u"other"_s);
     }
 };
 

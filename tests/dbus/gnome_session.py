@@ -1,4 +1,5 @@
-'''GNOME session manager mock: Inhibit/Uninhibit with cookies, IsInhibited.
+'''GNOME session manager mock: Inhibit/Uninhibit with cookies, IsInhibited, and GetInhibitors with
+one org.gnome.SessionManager.Inhibitor object (GetAppId, GetReason, GetFlags) per live inhibitor.
 
 Parameters: "Refuse" (Inhibit raises AccessDenied), "Delay" (Inhibit answers after so many seconds).
 '''
@@ -15,6 +16,7 @@ from inhibitions import ListInhibitions  # noqa: E402,F401 pylint: disable=wrong
 BUS_NAME = 'org.gnome.SessionManager'
 MAIN_OBJ = '/org/gnome/SessionManager'
 MAIN_IFACE = 'org.gnome.SessionManager'
+INHIBITOR_IFACE = 'org.gnome.SessionManager.Inhibitor'
 SYSTEM_BUS = False
 
 
@@ -26,13 +28,30 @@ def load(mock, parameters):
 def Inhibit(self, app_id, toplevel_xid, reason, flags):
     inhibitions.delay_if_asked(self)
     inhibitions.refuse_if_asked(self)
-    return inhibitions.add(self, {'app_id': app_id, 'toplevel_xid': dbus.UInt32(toplevel_xid),
-                                  'reason': reason, 'flags': dbus.UInt32(flags)})
+    cookie = inhibitions.add(self, {'app_id': app_id, 'toplevel_xid': dbus.UInt32(toplevel_xid),
+                                    'reason': reason, 'flags': dbus.UInt32(flags)})
+    # The texts go into the methods' code as Python literals, whatever they hold.
+    self.AddObject(inhibitor_path(cookie), INHIBITOR_IFACE, {}, [
+        ('GetAppId', '', 's', f'ret = {str(app_id)!r}'),
+        ('GetReason', '', 's', f'ret = {str(reason)!r}'),
+        ('GetFlags', '', 'u', f'ret = {int(flags)}'),
+    ])
+    return cookie
 
 
 @dbus.service.method(MAIN_IFACE, in_signature='u', out_signature='')
 def Uninhibit(self, cookie):
     inhibitions.remove(self, cookie, 'org.gnome.SessionManager.GeneralError')
+    self.RemoveObject(inhibitor_path(cookie))
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='', out_signature='ao')
+def GetInhibitors(self):
+    return dbus.Array([inhibitor_path(cookie) for cookie in self.inhibitions], signature='o')
+
+
+def inhibitor_path(cookie):
+    return f'{MAIN_OBJ}/Inhibitor{int(cookie)}'
 
 
 @dbus.service.method(MAIN_IFACE, in_signature='u', out_signature='b')

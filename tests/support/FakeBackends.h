@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeClipboard.h"
+#include "FakeInhibitorSurvey.h"
 #include "FakePowerAssertion.h"
 #include "FakePowerSources.h"
 #include "FakeProcessSnapshotProvider.h"
@@ -20,6 +21,7 @@ struct FakeBackends {
     std::shared_ptr<RecordingNotificationSink> notifications = std::make_shared<RecordingNotificationSink>();
     std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
+    std::shared_ptr<FakeInhibitorSurvey> survey = std::make_shared<FakeInhibitorSurvey>();
     // Owned by the coordinator made from these backends; valid while it lives.
     FakeProcessSnapshotProvider *processes = nullptr;
 
@@ -31,7 +33,8 @@ struct FakeBackends {
         return {defaults,      assertion,
                 powerSources,  std::move(provider),
                 notifications, QStringLiteral("com.quillmere.vigila.tests"),
-                clipboard,     clock};
+                clipboard,     clock,
+                survey};
     }
 
     std::unique_ptr<AppCoordinator> makeCoordinator() { return std::make_unique<AppCoordinator>(backends()); }

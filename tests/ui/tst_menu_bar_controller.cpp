@@ -310,6 +310,36 @@ private slots:
                  pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
     }
 
+    // Opening the menu asks who else keeps the computer awake; the answer fills the open menu when
+    // it comes (a long line shortened, all of it in the tooltip), and the next opening starts from it.
+    void otherProgramsShowWhenTheSurveyAnswers()
+    {
+        open();
+        QCOMPARE(fakes.survey->waiting.size(), 1);
+        const OtherInhibitor video{
+            u"logind"_s, u"Firefox"_s, u"Playing video"_s, u"sleep"_s, u"block"_s, 1000, 42};
+        const OtherInhibitor backup{
+            u"gnome-session"_s, u"Backup"_s, u"copying "_s.repeated(20), u"idle"_s, u"block"_s, {}, {}};
+        fakes.survey->answer({video, backup});
+        const QStringList lines = shown(controller->menu());
+        QCOMPARE(
+            lines.mid(lines.indexOf(u"   None"_s) + 1, 3),
+            (QStringList{u"---"_s, u"Also Keeping Awake"_s, u"   \u2022 Firefox \u2014 Playing video"_s}));
+        const QAction *cut = find(controller->menu(), lines.at(lines.indexOf(u"Also Keeping Awake"_s) + 2));
+        QVERIFY(cut->text().size() <= 60 && !cut->isEnabled());
+        QCOMPARE(cut->toolTip(), u"   \u2022 "_s + backup.summary());
+
+        controller->menu()->hide();
+        open();
+        QVERIFY(find(controller->menu(), u"   \u2022 Firefox \u2014 Playing video"_s));
+        fakes.survey->answer({});
+        QVERIFY(!find(controller->menu(), u"Also Keeping Awake"_s));
+
+        open(); // an answer that comes after the tray is gone is dropped
+        controller.reset();
+        fakes.survey->answer({video});
+    }
+
     void trayWaiterGivesUpOnceAndKeepsLooking()
     {
         int checks = 0;

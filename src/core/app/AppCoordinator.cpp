@@ -23,6 +23,7 @@ AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
     : QObject(parent)
     , m_clock(std::move(backends.clock))
     , m_clipboard(std::move(backends.clipboard))
+    , m_inhibitorSurvey(std::move(backends.inhibitorSurvey))
 {
     Q_ASSERT(m_clock && backends.defaults && backends.powerAssertion && backends.powerSources
              && backends.processes && backends.notificationSink);

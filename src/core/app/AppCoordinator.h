@@ -18,6 +18,7 @@ class Clipboard;
 class Clock;
 class CommandHistory;
 class CommandRunner;
+class InhibitorSurveying;
 class NotificationManager;
 class NotificationSink;
 class PowerAssertionControlling;
@@ -46,6 +47,8 @@ public:
         std::shared_ptr<const Clock> clock;
         // Optional: without it, process watches end at the next poll rather than at the exit.
         std::unique_ptr<ProcessExitWatching> processExits = nullptr;
+        // Who else keeps the computer awake, for the menu and the status; none where unknown.
+        std::shared_ptr<InhibitorSurveying> inhibitorSurvey = nullptr;
     };
 
     static constexpr double powerPollInterval = 10.0;
@@ -62,6 +65,8 @@ public:
     NotificationManager &notifications() const { return *m_notifications; }
     SessionTimerManager &timers() const { return *m_timers; }
     const Clock &clock() const { return *m_clock; }
+    // Null when the platform has none.
+    InhibitorSurveying *inhibitorSurvey() const { return m_inhibitorSurvey.get(); }
 
     StatusIconState iconState() const { return m_iconState; }
     const std::optional<QString> &batteryMessage() const { return m_batteryMessage; }
@@ -105,6 +110,7 @@ private:
 
     std::shared_ptr<const Clock> m_clock;
     std::shared_ptr<Clipboard> m_clipboard;
+    std::shared_ptr<InhibitorSurveying> m_inhibitorSurvey;
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<NotificationManager> m_notifications;
     std::unique_ptr<AssertionManager> m_assertions;

@@ -185,6 +185,18 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
     return items;
 }
 
+// Only disabled lines: what another program holds is for it to stop.
+QList<MenuItem> othersSection(const MenuState &state)
+{
+    const QList<OtherInhibitor> &others = state.otherInhibitors;
+    QList<MenuItem> items{label(u"Also Keeping Awake"_s)};
+    for (const OtherInhibitor &other : others.first(std::min(others.size(), maxMenuInhibitors)))
+        items << label(u"   \u2022 "_s + other.summary());
+    if (others.size() > maxMenuInhibitors)
+        items << label(u"   and %1 more"_s.arg(others.size() - maxMenuInhibitors));
+    return items;
+}
+
 QList<MenuItem> footerSection()
 {
     return {
@@ -202,6 +214,8 @@ QList<MenuItem> build(const MenuState &state, const QDateTime &now)
     QList<MenuItem> menu = statusSection(state);
     menu << MenuItem::makeSeparator() << controlsSection(state);
     menu << MenuItem::makeSeparator() << reasonsSection(state, now);
+    if (!state.otherInhibitors.isEmpty())
+        menu << MenuItem::makeSeparator() << othersSection(state);
     menu << MenuItem::makeSeparator() << footerSection();
     return menu;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "power/AwakeReason.h"
+#include "power/OtherInhibitor.h"
 #include "processes/ProcessRule.h"
 
 #include <QDateTime>
@@ -73,6 +74,8 @@ struct MenuState {
     QList<ProcessRule> processRules;
     QHash<QUuid, int> matchCounts;
     bool showRemainingTime = true;
+    // Other programs' locks, as last surveyed.
+    QList<OtherInhibitor> otherInhibitors;
 
     bool operator==(const MenuState &) const = default;
 };
@@ -83,6 +86,8 @@ namespace MenuModel {
 
 // The process submenu lists at most this many rules.
 constexpr qsizetype maxMenuRules = 30;
+// "Also Keeping Awake" lists at most this many other programs' locks.
+constexpr qsizetype maxMenuInhibitors = 10;
 
 QList<MenuItem> build(const MenuState &state, const QDateTime &now);
 

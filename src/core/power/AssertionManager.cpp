@@ -18,6 +18,11 @@ QString AssertionManager::assertionFailedMessage()
     return u"Could not create keep-awake assertion."_s;
 }
 
+QString AssertionManager::lockName(AwakeMode mode)
+{
+    return u"Vigila: "_s + displayName(mode).toLower();
+}
+
 std::optional<AwakeMode> AssertionManager::effectiveMode() const
 {
     if (m_reasons.isEmpty())
@@ -138,8 +143,7 @@ void AssertionManager::reconcile()
     }
     if (const auto mode = effectiveMode()) {
         if (!(m_assertion->isActive() && m_assertion->activeMode() == mode)) {
-            const QString name = u"Vigila: "_s + displayName(*mode).toLower();
-            if (m_assertion->activate(*mode, name))
+            if (m_assertion->activate(*mode, lockName(*mode)))
                 setLastError(std::nullopt);
             else
                 setLastError(assertionFailedMessage());

@@ -22,6 +22,8 @@ public:
                               std::function<void()> onChange = {}, QObject *parent = nullptr);
 
     static QString assertionFailedMessage();
+    // The name the lock is taken under, visible to the system's tools ("Vigila: keep system awake").
+    static QString lockName(AwakeMode mode);
 
     const QList<AwakeReason> &reasons() const { return m_reasons; }
     bool isAssertionActive() const { return m_isAssertionActive; }

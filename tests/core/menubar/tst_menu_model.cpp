@@ -3,6 +3,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using Kind = MenuAction::Kind;
 
@@ -212,6 +214,55 @@ private slots:
         QCOMPARE(more.title, u"%1 more in Preferences"_s.arg(1000 - MenuModel::maxMenuRules));
         QVERIFY(!more.enabled);
         QCOMPARE(processes.last().action.kind, Kind::OpenPreferences);
+    }
+
+    // Other programs' locks follow the reasons, as disabled lines, only when there are some.
+    void otherProgramsFollowTheReasons()
+    {
+        MenuState state;
+        QVERIFY(!titles(MenuModel::build(state, now)).contains(u"Also Keeping Awake"_s));
+        for (int i = 0; i < MenuModel::maxMenuInhibitors + 3; ++i)
+            state.otherInhibitors << OtherInhibitor{
+                u"logind"_s, u"app%1"_s.arg(i), u"busy"_s, u"sleep"_s, u"block"_s, 1000, 100};
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        const QStringList shown = titles(menu);
+        const qsizetype header = shown.indexOf(u"Also Keeping Awake"_s);
+        QCOMPARE(shown.mid(header - 2, 4), (QStringList{u"   None"_s, u"---"_s, u"Also Keeping Awake"_s,
+                                                        u"   \u2022 app0 \u2014 busy"_s}));
+        QCOMPARE(shown.mid(header + MenuModel::maxMenuInhibitors, 3),
+                 (QStringList{u"   \u2022 app9 \u2014 busy"_s, u"   and 3 more"_s, u"---"_s}));
+        QVERIFY(std::none_of(menu.begin() + header, menu.begin() + header + MenuModel::maxMenuInhibitors + 2,
+                             [](const MenuItem &item) { return item.enabled; }));
+    }
+
+    // Another program's texts are shown literally, on one line, and never without bound.
+    void otherProgramTexts_data()
+    {
+        QTest::addColumn<QString>("who");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("markup") << u"<b>x</b>"_s << u"a &amp; b"_s << u"<b>x</b> \u2014 a &amp; b"_s;
+        QTest::newRow("line breaks and controls") << u"app\r\n"_s << u"one\ntwo\u2028three\tfour\x1b[2J"_s
+                                                  << u"app \u2014 one two three four [2J"_s;
+        QTest::newRow("direction override") << u"evil\u202Etxt.exe"_s << QString() << u"evil txt.exe"_s;
+        QTest::newRow("no reason") << u"updater"_s << u"  "_s << u"updater"_s;
+        QTest::newRow("no name") << QString() << u"busy"_s << u"Unknown program \u2014 busy"_s;
+        QTest::newRow("very long") << u"w"_s.repeated(100000) << u"y"_s
+                                   << u"w"_s.repeated(OtherInhibitor::maxPartLength - 1) +
+                                          u"\u2026 \u2014 y"_s;
+        // Cut between user-perceived characters: an emoji with its modifier stays whole.
+        QTest::newRow("cut between graphemes")
+            << u"w"_s.repeated(OtherInhibitor::maxPartLength - 2) + u"\U0001F44D\U0001F3FD"_s << u"y"_s
+            << u"w"_s.repeated(OtherInhibitor::maxPartLength - 2) + u"\u2026 \u2014 y"_s;
+    }
+
+    void otherProgramTexts()
+    {
+        QFETCH(QString, who);
+        QFETCH(QString, why);
+        QFETCH(QString, summary);
+        const OtherInhibitor lock{u"gnome-session"_s, who, why, u"idle"_s, u"block"_s, {}, {}};
+        QCOMPARE(lock.summary(), summary);
     }
 
     void customMinutes_data()
