@@ -34,7 +34,7 @@ struct FakeBackends {
                 powerSources,  std::move(provider),
                 notifications, QStringLiteral("com.quillmere.vigila.tests"),
                 clipboard,     clock,
-                survey};
+                nullptr,       survey};
     }
 
     std::unique_ptr<AppCoordinator> makeCoordinator() { return std::make_unique<AppCoordinator>(backends()); }
