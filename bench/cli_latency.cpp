@@ -6,6 +6,7 @@
 // Run it on private buses: tests/dbus/with-buses.sh build/bench/cli_latency [runs]
 #include "ControlBus.h"
 #include "DBusMockService.h"
+#include "Percentile.h"
 #include "control_proxy.h"
 
 #include <QCoreApplication>
@@ -32,12 +33,6 @@ extern char **environ;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double percentile(std::vector<qint64> samples, double p)
-{
-    std::sort(samples.begin(), samples.end());
-    return double(samples[size_t(p * double(samples.size() - 1))]) / 1000.0;
-}
 
 QString summary(const std::vector<qint64> &microseconds)
 {

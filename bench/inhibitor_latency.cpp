@@ -3,6 +3,7 @@
 // (frozen with SIGSTOP; logind is the fallback): that is how long the tray menu stops answering.
 // Run it on private buses: tests/dbus/with-buses.sh build/bench/inhibitor_latency [cycles] [hung cycles]
 #include "DBusMockService.h"
+#include "Percentile.h"
 #include "linux/InhibitorPowerAssertion.h"
 
 #include <QCoreApplication>
@@ -24,12 +25,6 @@ struct Mocked {
     QString busName;
     AwakeMode mode;
 };
-
-double percentile(std::vector<qint64> samples, double p)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[static_cast<size_t>(p * static_cast<double>(samples.size() - 1))] / 1000.0;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // is held inside the call: with both services answering, and with gnome-session hung (SIGSTOP).
 // Run it on private buses: tests/dbus/with-buses.sh build/bench/survey_latency [cycles] [hung cycles]
 #include "DBusMockService.h"
+#include "Percentile.h"
 #include "linux/InhibitorSurvey.h"
 
 #include <QCoreApplication>
@@ -25,12 +26,6 @@ struct Sample {
     qint64 answerUs;
     qsizetype found;
 };
-
-double percentile(std::vector<qint64> samples, double p)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[static_cast<size_t>(p * static_cast<double>(samples.size() - 1))] / 1000.0;
-}
 
 Sample measure(InhibitorSurvey &survey)
 {

@@ -64,22 +64,9 @@ class TestCommandLine : public QObject {
 
     QStringList inhibitors() const
     {
-        const QDBusMessage reply = logind->connection().call(
-            QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
-                                           u"org.freedesktop.login1.Manager"_s, u"ListInhibitors"_s),
-            QDBus::Block, 5000);
         QStringList whys;
-        const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
-        list.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
-        while (!list.atEnd()) {
-            QString what, who, why, mode;
-            uint uid = 0, pid = 0;
-            list.beginStructure();
-            list >> what >> who >> why >> mode >> uid >> pid;
-            list.endStructure();
-            whys << why;
-        }
-        list.endArray();
+        for (const QVariantMap &lock : logind->logindInhibitors())
+            whys << lock[u"why"_s].toString();
         return whys;
     }
 

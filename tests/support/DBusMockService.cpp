@@ -86,6 +86,29 @@ QDBusConnection DBusMockService::connection() const
     return m_bus == Bus::System ? QDBusConnection::systemBus() : QDBusConnection::sessionBus();
 }
 
+QList<QVariantMap> DBusMockService::logindInhibitors() const
+{
+    const QDBusMessage reply = connection().call(
+        QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
+                                       u"org.freedesktop.login1.Manager"_s, u"ListInhibitors"_s),
+        QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        qFatal("cannot list logind's inhibitors: %s", qPrintable(reply.errorMessage()));
+    QList<QVariantMap> result;
+    const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
+    list.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
+    while (!list.atEnd()) {
+        QString what, who, why, mode;
+        uint uid = 0, pid = 0;
+        list.beginStructure();
+        list >> what >> who >> why >> mode >> uid >> pid;
+        list.endStructure();
+        result << QVariantMap{{u"what"_s, what}, {u"who"_s, who}, {u"why"_s, why}, {u"mode"_s, mode}};
+    }
+    list.endArray();
+    return result;
+}
+
 QList<DBusMockService::MethodCall> DBusMockService::methodCalls(const QString &path) const
 {
     QDBusMessage call =

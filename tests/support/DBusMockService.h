@@ -33,6 +33,8 @@ public:
     // Calls recorded on the mock object at path (org.freedesktop.DBus.Mock.GetCalls).
     QList<MethodCall> methodCalls(const QString &path) const;
     void clearCalls(const QString &path) const;
+    // The locks a logind mock holds, each as {what, who, why, mode}; an error fails the test run.
+    QList<QVariantMap> logindInhibitors() const;
     // Stops the service and waits until its bus name is gone (simulates a crash or restart).
     void stop();
     // Freezes the service (SIGSTOP): it keeps its bus name and answers nothing until resumed, as

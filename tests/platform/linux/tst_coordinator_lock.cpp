@@ -24,24 +24,11 @@ class TestCoordinatorLock : public QObject {
 
     QStringList inhibitors() const
     {
-        const QDBusMessage call = QDBusMessage::createMethodCall(
-            u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
-            u"ListInhibitors"_s);
-        const QDBusMessage reply = logind->connection().call(call, QDBus::Block, 5000);
         QStringList result;
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return {u"error: "_s + reply.errorMessage()};
-        const QDBusArgument list = reply.arguments().constFirst().value<QDBusArgument>();
-        list.beginArray(); // a(ssssuu): what, who, why, mode, uid, pid
-        while (!list.atEnd()) {
-            QString what, who, why, mode;
-            uint uid = 0, pid = 0;
-            list.beginStructure();
-            list >> what >> who >> why >> mode >> uid >> pid;
-            list.endStructure();
-            result << u"%1|%2|%3|%4"_s.arg(what, who, why, mode);
+        for (const QVariantMap &lock : logind->logindInhibitors()) {
+            result << u"%1|%2|%3|%4"_s.arg(lock[u"what"_s].toString(), lock[u"who"_s].toString(),
+                                           lock[u"why"_s].toString(), lock[u"mode"_s].toString());
         }
-        list.endArray();
         return result;
     }
 
