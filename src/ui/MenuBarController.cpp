@@ -72,7 +72,7 @@ MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_pt
 
     const MenuState state = menuState();
     const QDateTime now = m_coordinator->clock().now();
-    m_menu->rebuild(MenuModel::build(state, now));
+    m_menu->update(MenuModel::build(state, now));
     m_menuState = state;
     createTrayIcon();
     updateButton(state, now);
@@ -179,7 +179,7 @@ void MenuBarController::refreshMenu(const MenuState &state, const QDateTime &now
         // the ticking texts) current while closed too. Only a change of state changes them.
         const QList<MenuItem> model = MenuModel::build(state, now);
         if (!TrayMenu::sameShape(model, m_menu->model()))
-            m_menu->rebuild(model);
+            m_menu->update(model);
         m_menuState = state;
     }
 }
@@ -189,7 +189,7 @@ void MenuBarController::menuAboutToShow()
     if (!m_coordinator)
         return;
     m_menuState = menuState();
-    m_menu->rebuild(MenuModel::build(m_menuState, m_coordinator->clock().now()));
+    m_menu->update(MenuModel::build(m_menuState, m_coordinator->clock().now()));
     surveyOtherInhibitors();
 }
 
@@ -215,10 +215,10 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
     const bool branded = sleeping ? m_haveSleepingEye : m_haveOpenEye;
     // Our own marks differ between sleeping and open, in colour and in the time left drawn into the
     // open eye (which changes once a minute at most); a theme has one per state.
-    const IconKey key = branded ? IconKey{sleeping ? 0 : 1,
-                                          templateColor(state, QGuiApplication::palette()).rgba(),
-                                          sleeping ? QString() : MenuModel::iconBadge(menuState, now)}
-                                : IconKey{2 + int(state), 0, {}};
+    const IconKey key =
+        branded ? IconKey{sleeping ? 0 : 1, templateColor(state, QGuiApplication::palette()).rgba(),
+                          sleeping ? QString() : MenuModel::iconBadge(menuState, now)}
+                : IconKey{2 + int(state), 0, {}};
     if (!(key == m_iconKey)) {
         const QColor color = QColor::fromRgba(key.color);
         m_icon = !branded   ? themedIcon(state)
@@ -274,8 +274,8 @@ void MenuBarController::popUpMenu()
         return menu->popup(QCursor::pos());
     if (icon.center().y() < screen->geometry().center().y())
         return menu->popup(icon.bottomLeft() + QPoint(0, 1));
-    // Filled now so that its height is known; opening fills it again from the same state.
+    // Brought up to date now so that its height is known; opening does it again, changing nothing.
     m_menuState = menuState();
-    m_menu->rebuild(MenuModel::build(m_menuState, m_coordinator->clock().now()));
+    m_menu->update(MenuModel::build(m_menuState, m_coordinator->clock().now()));
     menu->popup(QPoint(icon.left(), icon.top() - menu->sizeHint().height() - 1));
 }

@@ -43,75 +43,93 @@ TrayMenu::TrayMenu(QObject *parent)
     connect(m_menu.get(), &QMenu::aboutToHide, this, [this] { m_open = false; });
 }
 
-TrayMenu::~TrayMenu()
-{
-    qDeleteAll(m_submenus);
-}
-
-void TrayMenu::rebuild(const QList<MenuItem> &model)
-{
-    m_menu->clear();
-    m_actions.clear();
-    // Submenus are parented to the top-level menu, which clear() does not delete.
-    qDeleteAll(m_submenus);
-    m_submenus.clear();
-    m_model = model;
-    fill(m_menu.get(), m_model);
-}
+TrayMenu::~TrayMenu() = default;
 
 void TrayMenu::update(const QList<MenuItem> &model)
 {
-    if (!sameShape(model, m_model))
-        return rebuild(model);
+    apply(m_menu.get(), m_model, model);
     m_model = model;
-    qsizetype next = 0;
-    retitle(m_model, next);
 }
 
-void TrayMenu::fill(QMenu *menu, const QList<MenuItem> &items)
+void TrayMenu::apply(QMenu *menu, const QList<MenuItem> &shown, const QList<MenuItem> &items)
 {
-    for (const MenuItem &item : items) {
-        if (item.separator) {
-            m_actions << menu->addSeparator();
-            continue;
+    const QList<QAction *> actions = menu->actions();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const MenuItem &item = items.at(i);
+        const MenuItem *was = i < shown.size() ? &shown.at(i) : nullptr;
+        QAction *action = i < actions.size() ? actions.at(i) : nullptr;
+        if (!was || was->separator != item.separator || was->submenu.isEmpty() != item.submenu.isEmpty()) {
+            QAction *replaced = action;
+            action = insert(menu, replaced, item);
+            if (replaced)
+                discard(replaced);
+            was = nullptr;
         }
-        QAction *action = nullptr;
-        if (!item.submenu.isEmpty()) {
-            auto *submenu = new QMenu(actionText(item.title), m_menu.get());
-            submenu->setToolTipsVisible(true);
-            submenu->installEventFilter(this);
-            m_submenus << submenu;
-            action = menu->addMenu(submenu);
-            m_actions << action;
-            fill(submenu, item.submenu);
-        } else {
-            action = menu->addAction(QString());
-            applyTitle(action, item);
-            m_actions << action;
-            const MenuAction what = item.action;
-            connect(action, &QAction::triggered, this, [this, what] {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, what] {
-                        if (onTriggered)
-                            onTriggered(what);
-                    },
-                    Qt::QueuedConnection);
-            });
-        }
-        action->setEnabled(item.enabled);
-        if (item.checked) {
-            action->setCheckable(true);
-            action->setChecked(true);
-        }
-        if (!item.keyEquivalent.isEmpty()) {
-            action->setShortcut(QKeySequence(u"Ctrl+"_s + item.keyEquivalent.toUpper()));
-            // Qt's shortcut map never reaches the entries of a menu that no window owns: the open
-            // menu's key presses run them instead (eventFilter).
-            action->setShortcutContext(Qt::WidgetShortcut);
-        }
-        if (item.symbol != MenuItem::Symbol::None)
-            action->setIcon(symbolIcon(item.symbol, menu->palette().color(QPalette::WindowText)));
+        configure(action, item, was);
+        if (!item.submenu.isEmpty())
+            apply(action->menu(), was ? was->submenu : QList<MenuItem>(), item.submenu);
+    }
+    for (qsizetype i = items.size(); i < actions.size(); ++i)
+        discard(actions.at(i));
+}
+
+QAction *TrayMenu::insert(QMenu *menu, QAction *before, const MenuItem &item)
+{
+    if (item.separator)
+        return menu->insertSeparator(before);
+    if (!item.submenu.isEmpty()) {
+        auto *submenu = new QMenu(menu);
+        submenu->setToolTipsVisible(true);
+        submenu->installEventFilter(this);
+        return menu->insertMenu(before, submenu);
+    }
+    auto *action = new QAction(menu);
+    menu->insertAction(before, action);
+    // Qt's shortcut map never reaches the entries of a menu that no window owns: the open menu's
+    // key presses run them instead (eventFilter).
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, [this, action] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, what = action->data().value<MenuAction>()] {
+                if (onTriggered)
+                    onTriggered(what);
+            },
+            Qt::QueuedConnection);
+    });
+    return action;
+}
+
+void TrayMenu::discard(QAction *action)
+{
+    if (QMenu *submenu = action->menu()) {
+        // Removed one by one, its entries take their exported D-Bus items with them; deleting the
+        // submenu alone would leave those behind.
+        for (QAction *inner : submenu->actions())
+            discard(inner);
+        delete submenu; // and with it its entry
+    } else {
+        delete action;
+    }
+}
+
+void TrayMenu::configure(QAction *action, const MenuItem &item, const MenuItem *was)
+{
+    if (item.separator)
+        return;
+    applyTitle(action, item);
+    action->setEnabled(item.enabled);
+    action->setCheckable(item.checked);
+    action->setChecked(item.checked);
+    action->setShortcut(item.keyEquivalent.isEmpty()
+                            ? QKeySequence()
+                            : QKeySequence(u"Ctrl+"_s + item.keyEquivalent.toUpper()));
+    action->setData(QVariant::fromValue(item.action));
+    // A drawn icon is a new one each time: set only when the sign changes.
+    if (!was || was->symbol != item.symbol) {
+        const QWidget *menu = qobject_cast<QWidget *>(action->parent());
+        action->setIcon(
+            symbolIcon(item.symbol, (menu ? menu->palette() : QPalette()).color(QPalette::WindowText)));
     }
 }
 
@@ -161,26 +179,22 @@ bool TrayMenu::eventFilter(QObject *watched, QEvent *event)
 bool TrayMenu::triggerShortcut(const QKeyEvent &key)
 {
     const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
-    for (QAction *action : std::as_const(m_actions)) {
-        if (action->shortcut().isEmpty() || action->shortcut() != pressed || !action->isEnabled())
-            continue;
-        for (QMenu *submenu : std::as_const(m_submenus))
-            submenu->hide();
-        m_menu->hide();
-        action->trigger();
-        return true;
-    }
-    return false;
-}
-
-void TrayMenu::retitle(const QList<MenuItem> &items, qsizetype &next)
-{
-    for (const MenuItem &item : items) {
-        QAction *action = m_actions.at(next++);
-        if (!item.separator)
-            applyTitle(action, item);
-        retitle(item.submenu, next);
-    }
+    const auto find = [&pressed](const auto &self, const QMenu *menu) -> QAction * {
+        for (QAction *action : menu->actions()) {
+            QAction *found = action->menu() ? self(self, action->menu()) : action;
+            if (found && !found->shortcut().isEmpty() && found->shortcut() == pressed && found->isEnabled())
+                return found;
+        }
+        return nullptr;
+    };
+    QAction *action = find(find, m_menu.get());
+    if (!action)
+        return false;
+    for (QMenu *submenu : m_menu->findChildren<QMenu *>())
+        submenu->hide();
+    m_menu->hide();
+    action->trigger();
+    return true;
 }
 
 bool TrayMenu::sameShape(const QList<MenuItem> &a, const QList<MenuItem> &b)

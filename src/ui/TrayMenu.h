@@ -31,9 +31,10 @@ public:
     // closed, so that a modal dialog never runs inside the menu's own signal handling.
     std::function<void(const MenuAction &)> onTriggered;
 
-    // Empties the menu and fills it again from the model.
-    void rebuild(const QList<MenuItem> &model);
-    // Retitles in place when only titles changed; otherwise rebuilds.
+    // Brings the menu in line with the model. Entries keep their QAction where the kind of entry
+    // (separator, submenu, plain) is unchanged and are updated in place; only the others are
+    // replaced. Adding and removing actions is what costs: Qt keeps connections and, for a menu
+    // exported over D-Bus, platform items for each one.
     void update(const QList<MenuItem> &model);
 
     // Whether two models differ in nothing but their titles.
@@ -48,17 +49,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fill(QMenu *menu, const QList<MenuItem> &items);
+    // Makes `menu`'s entries show `items`, given that they show `shown` now.
+    void apply(QMenu *menu, const QList<MenuItem> &shown, const QList<MenuItem> &items);
+    // A new, empty entry of the item's kind, placed before `before` (at the end without one).
+    QAction *insert(QMenu *menu, QAction *before, const MenuItem &item);
+    // Everything but the title; `was` is what the entry showed, if anything.
+    static void configure(QAction *action, const MenuItem &item, const MenuItem *was);
+    // Takes an entry out of its menu and deletes it (with its submenu).
+    static void discard(QAction *action);
     // The entry's text and tooltip; an elided title's full text goes into the tooltip.
     static void applyTitle(QAction *action, const MenuItem &item);
     // Runs the entry whose shortcut was pressed while the menu was open.
     bool triggerShortcut(const QKeyEvent &key);
-    void retitle(const QList<MenuItem> &items, qsizetype &next);
 
     std::unique_ptr<QMenu> m_menu;
     QList<MenuItem> m_model;
-    // Every entry's QAction, depth first in model order (separators and submenu entries included).
-    QList<QAction *> m_actions;
-    QList<QMenu *> m_submenus;
     bool m_open = false;
 };
