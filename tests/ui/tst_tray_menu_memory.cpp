@@ -6,20 +6,8 @@
 
 #include <cstddef>
 
-#include <malloc.h>
+#include "HeapInUse.h"
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VIGILA_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VIGILA_ASAN 1
-#endif
-#ifdef VIGILA_ASAN
-// From the sanitizer runtime (GCC ships no header declaring it).
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 // Qt's table of debugging hooks (GammaRay's way in): slot 3 is called for every QObject made, slot 4
 // for every one destroyed.
@@ -47,18 +35,6 @@ void objectRemoved(QObject *object)
     --liveObjects;
     if (chainedRemove)
         chainedRemove(object);
-}
-
-// Bytes in use on the heap now (the sanitizer's own allocator when it has replaced malloc). ctest
-// switches glibc's per-thread and fast-bin caches off, so that only live allocations count.
-qint64 heapInUse()
-{
-#ifdef VIGILA_ASAN
-    return qint64(__sanitizer_get_current_allocated_bytes());
-#else
-    const struct mallinfo2 info = mallinfo2();
-    return qint64(info.uordblks + info.hblkhd);
-#endif
 }
 
 MenuState idle()

@@ -13,21 +13,9 @@
 
 #include <cstddef>
 
-#include <malloc.h>
+#include "HeapInUse.h"
 #include <unistd.h>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VIGILA_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VIGILA_ASAN 1
-#endif
-#ifdef VIGILA_ASAN
-// From the sanitizer runtime (GCC ships no header declaring it).
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -40,17 +28,6 @@ namespace {
 constexpr int hour = 3600;
 constexpr int cycleSeconds = 6 * hour;
 constexpr int defaultCycles = 4;
-
-// Bytes in use on the heap now (the sanitizer's own allocator when it has replaced malloc).
-qint64 heapInUse()
-{
-#ifdef VIGILA_ASAN
-    return qint64(__sanitizer_get_current_allocated_bytes());
-#else
-    const struct mallinfo2 info = mallinfo2();
-    return qint64(info.uordblks + info.hblkhd);
-#endif
-}
 
 // How far the heap may drift between checkpoints. glibc counts the small blocks it keeps cached
 // per thread (and in its fast bins) as in use, which makes the figure wander by a few kilobytes;
