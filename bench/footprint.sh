@@ -2,21 +2,29 @@
 # Footprint of the real application: launch time (exec → tray icon docked), then CPU and peak
 # memory while it idles with default settings, and again with a process rule matching and a timed
 # session running. Runs under Xvfb with a tray host (trayer) and mocked logind and notification
-# services on private buses; nothing touches the real session.
+# services on private buses; nothing touches the real session. The "menu" scenario opens the tray
+# menu over StatusNotifierItem as a panel does and reports how much memory the opens cost;
+# "menu-xembed" clicks the XEmbed icon and closes its menu instead (slow: about 0.5 s per open).
 #
 # Usage: bench/footprint.sh [path/to/vigila] [seconds per measurement, default 120] [launches, default 20]
+#                           [scenarios, default "launch idle busy menu"] [menu opens, default 1000]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 vigila=$(realpath "${1:-$here/../build/src/vigila}")
 seconds=${2:-120}
 launches=${3:-20}
+scenarios=${4:-launch idle busy menu}
+opens=${5:-1000}
+wants() { [[ " $scenarios " == *" $1 "* ]]; }
 
 # Re-run inside private buses and a virtual X server when not there yet.
 if [ -z "${VIGILA_FOOTPRINT_INSIDE:-}" ]; then
   export VIGILA_FOOTPRINT_INSIDE=1
-  exec "$here/../tests/dbus/with-buses.sh" xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$vigila" "$seconds" "$launches"
+  exec "$here/../tests/dbus/with-buses.sh" xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$vigila" "$seconds" "$launches" "$scenarios" "$opens"
 fi
+
+exec 2>&1 # xvfb-run discards the standard error of what it runs
 
 for tool in trayer xdotool dbus-send; do
   command -v "$tool" >/dev/null || { echo "footprint: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
@@ -43,16 +51,19 @@ held() {
 stop_vigila() { kill -TERM "$1"; wait "$1" 2>/dev/null || true; }
 
 # --- Launch time: from exec to the icon's window docked and visible in the tray.
-times=()
-for _ in $(seq "$launches"); do
-  start=$(date +%s%N)
-  "$vigila" >"$tmp/launch.log" 2>&1 & pid=$!
-  until icon_shown; do :; done
-  times+=($(( ($(date +%s%N) - start) / 1000000 )))
-  stop_vigila "$pid"
-done
-launch_median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-launch_max=$(printf '%s\n' "${times[@]}" | sort -n | tail -1)
+if wants launch; then
+  times=()
+  for _ in $(seq "$launches"); do
+    start=$(date +%s%N)
+    "$vigila" >"$tmp/launch.log" 2>&1 & pid=$!
+    until icon_shown; do :; done
+    times+=($(( ($(date +%s%N) - start) / 1000000 )))
+    stop_vigila "$pid"
+  done
+  launch_median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+  launch_max=$(printf '%s\n' "${times[@]}" | sort -n | tail -1)
+  echo "launch (exec → icon docked), $launches runs: median ${launch_median} ms, max ${launch_max} ms"
+fi
 
 # --- CPU (own, and with any children it ran) and peak RSS over a measurement window. The kernel's
 # tick counts are coarse (10 ms); the scheduler's clock of every thread gives the own share exactly.
@@ -77,16 +88,20 @@ measure() { # pid label
       label, 100 * own / hz / s, 100 * all / hz / s, 100 * ns / 1e9 / s, hwm / 1024, rss / 1024 }'
 }
 
-"$vigila" >"$tmp/idle.log" 2>&1 & pid=$!
-wait_for 20 icon_shown
-idle_line=$(measure "$pid" "idle, default settings:")
-stop_vigila "$pid"
+# --- Idle with default settings.
+if wants idle; then
+  "$vigila" >"$tmp/idle.log" 2>&1 & pid=$!
+  wait_for 20 icon_shown
+  measure "$pid" "idle, default settings:"
+  stop_vigila "$pid"
+fi
 
 # --- Busy: one enabled rule matching a running process, polled every 2 s, and a 30-minute timed session.
-watched=vglf$$
-cp /bin/sleep "$tmp/$watched"
-"$tmp/$watched" 100000 & pids+=($!)
-json=$(/usr/bin/python3 - "$watched" <<'PY'
+if wants busy; then
+  watched=vglf$$
+  cp /bin/sleep "$tmp/$watched"
+  "$tmp/$watched" 100000 & pids+=($!)
+  json=$(/usr/bin/python3 - "$watched" <<'PY'
 import json, sys, uuid
 print(json.dumps({
     "launchAtLogin": False, "showNotifications": True, "quietProcessNotifications": True,
@@ -99,24 +114,74 @@ print(json.dumps({
     "defaultWorkingDirectory": "", "keepCommandHistory": True,
 }, separators=(",", ":")))
 PY
-)
-printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
-"$vigila" >"$tmp/busy.log" 2>&1 & pid=$!
-wait_for 20 icon_shown
-wait_for 20 held
-# The timed session through the menu: open it, then Keep Awake For… → 30 minutes.
-icon=$(xdotool search --onlyvisible --classname '^vigila$' | head -1)
-xdotool mousemove --window "$icon" 11 11 click 1
-sleep 0.5
-xdotool key Down Down Down Right Down Return
-timed_started() { # the mocked notification server saw the session start
-  dbus-send --session --print-reply --dest=org.freedesktop.Notifications /org/freedesktop/Notifications \
-    org.freedesktop.DBus.Mock.GetCalls 2>/dev/null | grep -q 'Timed: 30m 0s'
-}
-wait_for 10 timed_started || { echo "footprint: the timed session did not start" >&2; exit 1; }
-busy_line=$(measure "$pid" "busy, process rule + timed session:")
-stop_vigila "$pid"
+  )
+  printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+  "$vigila" >"$tmp/busy.log" 2>&1 & pid=$!
+  wait_for 20 icon_shown
+  wait_for 20 held
+  # The timed session through the menu: open it, then Keep Awake For… → 30 minutes.
+  icon=$(xdotool search --onlyvisible --classname '^vigila$' | head -1)
+  xdotool mousemove --window "$icon" 11 11 click 1
+  sleep 0.5
+  xdotool key Down Down Down Right Down Return
+  timed_started() { # the mocked notification server saw the session start
+    dbus-send --session --print-reply --dest=org.freedesktop.Notifications /org/freedesktop/Notifications \
+      org.freedesktop.DBus.Mock.GetCalls 2>/dev/null | grep -q 'Timed: 30m 0s'
+  }
+  wait_for 10 timed_started || { echo "footprint: the timed session did not start" >&2; exit 1; }
+  measure "$pid" "busy, process rule + timed session:"
+  stop_vigila "$pid"
+  rm -f "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+fi
 
-echo "launch (exec → icon docked), $launches runs: median ${launch_median} ms, max ${launch_max} ms"
-echo "$idle_line"
-echo "$busy_line"
+# --- Menu: peak and current RSS after a warm-up of 20 opens and again after $opens more.
+memory() { awk '/VmHWM/ {hwm = $2} /VmRSS/ {rss = $2} END {print hwm, rss}' "/proc/$1/status"; }
+report() { # label hwm-before rss-before hwm-after rss-after milliseconds
+  awk -v label="$1" -v n="$opens" -v hb="$2" -v rb="$3" -v ha="$4" -v ra="$5" -v ms="$6" 'BEGIN {
+    printf "%-34s %d opens in %.1f s: peak RSS %.1f → %.1f MB, RSS %.1f → %.1f MB (%+.2f MB)\n",
+      label, n, ms / 1000, hb / 1024, ha / 1024, rb / 1024, ra / 1024, (ra - rb) / 1024 }'
+}
+if wants menu; then
+  # A StatusNotifierWatcher makes Qt export the icon and its menu over D-Bus; Qt decides which
+  # protocol to use when the application starts, so the watcher comes first.
+  /usr/bin/python3 "$here/sni_watcher.py" & watcher=$! pids+=($!)
+  wait_for 20 has_name --session org.kde.StatusNotifierWatcher
+  "$vigila" >"$tmp/menu.log" 2>&1 & pid=$! pids+=($!)
+  registered() { /usr/bin/python3 "$here/sni_open_menu.py" 0 2>/dev/null; }
+  wait_for 20 registered
+  /usr/bin/python3 "$here/sni_open_menu.py" 20
+  read -r hwm_before rss_before < <(memory "$pid")
+  start=$(date +%s%N)
+  /usr/bin/python3 "$here/sni_open_menu.py" "$opens"
+  elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+  read -r hwm_after rss_after < <(memory "$pid")
+  report "menu, StatusNotifierItem:" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
+  stop_vigila "$pid"
+  kill "$watcher"; wait "$watcher" 2>/dev/null || true
+fi
+
+if wants menu-xembed; then
+  "$vigila" >"$tmp/menu-xembed.log" 2>&1 & pid=$! pids+=($!)
+  wait_for 20 icon_shown
+  icon=$(xdotool search --onlyvisible --classname '^vigila$' | head -1)
+  windows() { xdotool search --onlyvisible --classname '^vigila$' 2>/dev/null | wc -l; }
+  menu_open() { [ "$(windows)" -ge 2 ]; }
+  menu_closed() { [ "$(windows)" -le 1 ]; }
+  click_open_close() {
+    for _ in $(seq "$1"); do
+      xdotool mousemove --window "$icon" 11 11 click 1
+      wait_for 5 menu_open || { echo "footprint: the menu did not open" >&2; exit 1; }
+      xdotool key Escape
+      wait_for 5 menu_closed || { echo "footprint: the menu did not close" >&2; exit 1; }
+      sleep 0.3 # a click right after the menu closes is taken as closing it again
+    done
+  }
+  click_open_close 20
+  read -r hwm_before rss_before < <(memory "$pid")
+  start=$(date +%s%N)
+  click_open_close "$opens"
+  elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+  read -r hwm_after rss_after < <(memory "$pid")
+  report "menu, XEmbed:" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
+  stop_vigila "$pid"
+fi
