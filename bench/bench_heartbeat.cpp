@@ -4,6 +4,7 @@
 // each tick hands to the tray (icon and tooltip changes) and whether it rebuilt the menu. Run offscreen:
 // QT_QPA_PLATFORM=offscreen build/bench/bench_heartbeat
 
+#include "BenchmarkMain.h"
 #include "FakeBackends.h"
 #include "MenuBarController.h"
 #include "TrayMenu.h"
@@ -73,11 +74,5 @@ BENCHMARK(BM_TimedSessionTick)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -5,6 +5,7 @@
 // of the ps children (ps_cpu_ms), which the benchmark's own CPU time does not include. On a busy
 // machine, run with --benchmark_repetitions=10 and read the "min" rows.
 
+#include "BenchmarkMain.h"
 #include "NullPowerAssertion.h"
 #include "linux/PidfdExitWatcher.h"
 #include "linux/ProcFsProcessSnapshotProvider.h"
@@ -354,11 +355,5 @@ BENCHMARK(BM_ExitToRelease)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }
