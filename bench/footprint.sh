@@ -4,7 +4,8 @@
 # session running. Runs under Xvfb with a tray host (trayer) and mocked logind and notification
 # services on private buses; nothing touches the real session. The "menu" scenario opens the tray
 # menu over StatusNotifierItem as a panel does and reports how much memory the opens cost;
-# "menu-xembed" clicks the XEmbed icon and closes its menu instead (slow: about 0.5 s per open).
+# "menu-sessions" starts and stops a session from that menu each time instead; "menu-xembed" clicks
+# the XEmbed icon and closes its menu (slow: about 0.5 s per open).
 #
 # Usage: bench/footprint.sh [path/to/vigila] [seconds per measurement, default 120] [launches, default 20]
 #                           [scenarios, default "launch idle busy menu"] [menu opens, default 1000]
@@ -136,29 +137,32 @@ fi
 
 # --- Menu: peak and current RSS after a warm-up of 20 opens and again after $opens more.
 memory() { awk '/VmHWM/ {hwm = $2} /VmRSS/ {rss = $2} END {print hwm, rss}' "/proc/$1/status"; }
-report() { # label hwm-before rss-before hwm-after rss-after milliseconds
-  awk -v label="$1" -v n="$opens" -v hb="$2" -v rb="$3" -v ha="$4" -v ra="$5" -v ms="$6" 'BEGIN {
-    printf "%-34s %d opens in %.1f s: peak RSS %.1f → %.1f MB, RSS %.1f → %.1f MB (%+.2f MB)\n",
-      label, n, ms / 1000, hb / 1024, ha / 1024, rb / 1024, ra / 1024, (ra - rb) / 1024 }'
+report() { # label what-was-counted hwm-before rss-before hwm-after rss-after milliseconds
+  awk -v label="$1" -v n="$opens" -v what="$2" -v hb="$3" -v rb="$4" -v ha="$5" -v ra="$6" -v ms="$7" 'BEGIN {
+    printf "%-34s %d %s in %.1f s: peak RSS %.1f → %.1f MB, RSS %.1f → %.1f MB (%+.2f MB)\n",
+      label, n, what, ms / 1000, hb / 1024, ha / 1024, rb / 1024, ra / 1024, (ra - rb) / 1024 }'
 }
-if wants menu; then
-  # A StatusNotifierWatcher makes Qt export the icon and its menu over D-Bus; Qt decides which
-  # protocol to use when the application starts, so the watcher comes first.
+# A StatusNotifierWatcher makes Qt export the icon and its menu over D-Bus; Qt decides which
+# protocol to use when the application starts, so the watcher comes first.
+sni_menu() { # label [--sessions]
   /usr/bin/python3 "$here/sni_watcher.py" & watcher=$! pids+=($!)
   wait_for 20 has_name --session org.kde.StatusNotifierWatcher
   "$vigila" >"$tmp/menu.log" 2>&1 & pid=$! pids+=($!)
   registered() { /usr/bin/python3 "$here/sni_open_menu.py" 0 2>/dev/null; }
   wait_for 20 registered
-  /usr/bin/python3 "$here/sni_open_menu.py" 20
+  /usr/bin/python3 "$here/sni_open_menu.py" 20 "${@:2}"
   read -r hwm_before rss_before < <(memory "$pid")
   start=$(date +%s%N)
-  /usr/bin/python3 "$here/sni_open_menu.py" "$opens"
+  /usr/bin/python3 "$here/sni_open_menu.py" "$opens" "${@:2}"
   elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
   read -r hwm_after rss_after < <(memory "$pid")
-  report "menu, StatusNotifierItem:" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
+  report "$1" "$([ $# -gt 1 ] && echo sessions || echo opens)" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
   stop_vigila "$pid"
   kill "$watcher"; wait "$watcher" 2>/dev/null || true
-fi
+}
+if wants menu; then sni_menu "menu, StatusNotifierItem:"; fi
+# Each time, a 15-minute session started and stopped from the menu, with its two notifications.
+if wants menu-sessions; then sni_menu "menu, start and stop a session:" --sessions; fi
 
 if wants menu-xembed; then
   "$vigila" >"$tmp/menu-xembed.log" 2>&1 & pid=$! pids+=($!)
@@ -182,6 +186,6 @@ if wants menu-xembed; then
   click_open_close "$opens"
   elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
   read -r hwm_after rss_after < <(memory "$pid")
-  report "menu, XEmbed:" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
+  report "menu, XEmbed:" opens "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
   stop_vigila "$pid"
 fi

@@ -1,7 +1,13 @@
 #!/usr/bin/python3
 """Opens the menu of every registered StatusNotifierItem the given number of times, as a panel
-does when the user clicks: AboutToShow on the root, then the whole layout."""
+does when the user clicks: AboutToShow on the root, then the whole layout.
+
+With --sessions, each time starts a 15-minute session from the menu and stops it again, as a user
+does, opening the menu until it shows the change.
+
+Usage: sni_open_menu.py times [--sessions]"""
 import sys
+import time
 
 from gi.repository import Gio, GLib
 
@@ -22,8 +28,44 @@ items = prop("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", "org.kde
              "RegisteredStatusNotifierItems")
 if not items:
     sys.exit("no StatusNotifierItem is registered")
+
+
+def find(node, label):
+    """The id of the first entry under node whose label starts with label, or None."""
+    entry, properties, children = node
+    if properties.get("label", "").startswith(label):
+        return entry
+    return next((found for child in children if (found := find(child, label)) is not None), None)
+
+
+def open_menu(item, menu):
+    call(item, menu, "com.canonical.dbusmenu", "AboutToShow", GLib.Variant("(i)", (0,)), "(b)")
+    return call(item, menu, "com.canonical.dbusmenu", "GetLayout", GLib.Variant("(iias)", (0, -1, [])),
+                "(u(ia{sv}av))")[1]
+
+
+def start_and_stop_session(item, menu):
+    def click(entry):
+        call(item, menu, "com.canonical.dbusmenu", "Event", GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
+
+    def open_until(shows_stop):
+        for _ in range(500):
+            node = open_menu(item, menu)
+            if (find(node, "Stop Current Session") is not None) == shows_stop:
+                return node
+            time.sleep(0.01)
+        sys.exit("the menu did not change after a click")
+
+    click(find(open_until(False), "15 minutes"))
+    click(find(open_until(True), "Stop Current Session"))
+    open_until(False)
+
+
+sessions = "--sessions" in sys.argv[2:]
 for item in items:
     menu = prop(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Menu")
     for _ in range(int(sys.argv[1])):
-        call(item, menu, "com.canonical.dbusmenu", "AboutToShow", GLib.Variant("(i)", (0,)), "(b)")
-        call(item, menu, "com.canonical.dbusmenu", "GetLayout", GLib.Variant("(iias)", (0, -1, [])), "(u(ia{sv}av))")
+        if sessions:
+            start_and_stop_session(item, menu)
+        else:
+            open_menu(item, menu)
