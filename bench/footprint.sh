@@ -144,16 +144,17 @@ report() { # label what-was-counted hwm-before rss-before hwm-after rss-after mi
 }
 # A StatusNotifierWatcher makes Qt export the icon and its menu over D-Bus; Qt decides which
 # protocol to use when the application starts, so the watcher comes first.
+mocks=$here/../tests/dbus
 sni_menu() { # label [--sessions]
-  /usr/bin/python3 "$here/sni_watcher.py" & watcher=$! pids+=($!)
+  /usr/bin/python3 "$mocks/sni_watcher.py" & watcher=$! pids+=($!)
   wait_for 20 has_name --session org.kde.StatusNotifierWatcher
   "$vigila" >"$tmp/menu.log" 2>&1 & pid=$! pids+=($!)
-  registered() { /usr/bin/python3 "$here/sni_open_menu.py" 0 2>/dev/null; }
+  registered() { /usr/bin/python3 "$mocks/sni_open_menu.py" 0 2>/dev/null; }
   wait_for 20 registered
-  /usr/bin/python3 "$here/sni_open_menu.py" 20 "${@:2}"
+  /usr/bin/python3 "$mocks/sni_open_menu.py" 20 "${@:2}"
   read -r hwm_before rss_before < <(memory "$pid")
   start=$(date +%s%N)
-  /usr/bin/python3 "$here/sni_open_menu.py" "$opens" "${@:2}"
+  /usr/bin/python3 "$mocks/sni_open_menu.py" "$opens" "${@:2}"
   elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
   read -r hwm_after rss_after < <(memory "$pid")
   report "$1" "$([ $# -gt 1 ] && echo sessions || echo opens)" "$hwm_before" "$rss_before" "$hwm_after" "$rss_after" "$elapsed"
