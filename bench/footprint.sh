@@ -36,10 +36,6 @@ source "$here/../tests/ui/private-session.sh"
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 -m dbusmock --session --template notification_daemon >/dev/null 2>&1 & pids+=($!)
 trayer --edge top --align right --widthtype request --height 24 --transparent false --tint 0xdddddd & pids+=($!)
-has_name() {
-  dbus-send "$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner "string:$2" 2>/dev/null | grep -q 'boolean true'
-}
 wait_for 20 has_name --system org.freedesktop.login1
 wait_for 20 has_name --session org.freedesktop.Notifications
 sleep 1 # let trayer take the tray selection

@@ -1,6 +1,6 @@
 # Sourced by the scripts that run the real binary: a scratch directory removed on exit together
-# with every background process listed in $pids, a private home and runtime directory, and
-# wait_for. The caller has `set -euo pipefail` on.
+# with every background process listed in $pids, a private home and runtime directory, wait_for
+# and has_name. The caller has `set -euo pipefail` on.
 
 tmp=$(mktemp -d)
 pids=()
@@ -18,6 +18,12 @@ wait_for() {
     [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.05
   done
+}
+
+# Whether a name has an owner on a bus: has_name --system|--session <name>.
+has_name() {
+  dbus-send "$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner "string:$2" 2>/dev/null | grep -q 'boolean true'
 }
 
 # Settings, lock file and runtime directory of this run only, on X11.

@@ -51,11 +51,7 @@ printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONF
 # session bus, so logind is the provider.
 /usr/bin/python3 -m dbusmock --system --template logind >"$tmp/logind.log" 2>&1 &
 pids+=($!)
-logind_up() {
-  dbus-send --system --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.login1 2>/dev/null | grep -q 'boolean true'
-}
-wait_for 20 logind_up || fail "the mocked logind did not start"
+wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
 inhibitors() {
   dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
     org.freedesktop.login1.Manager.ListInhibitors

@@ -23,10 +23,6 @@ fail() {
 /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 -m dbusmock --session --template notification_daemon >/dev/null 2>&1 & pids+=($!)
 /usr/bin/python3 "$mocks/sni_watcher.py" & pids+=($!)
-has_name() {
-  dbus-send "$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner "string:$2" 2>/dev/null | grep -q 'boolean true'
-}
 wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
 wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notifications did not start"
 wait_for 20 has_name --session org.kde.StatusNotifierWatcher || fail "the StatusNotifierWatcher did not start"
