@@ -1,13 +1,9 @@
+#include "HeapInUse.h"
 #include "TrayMenu.h"
 
 #include <QMenu>
 #include <QTest>
 #include <QTimeZone>
-
-#include <cstddef>
-
-#include "HeapInUse.h"
-
 
 // Qt's table of debugging hooks (GammaRay's way in): slot 3 is called for every QObject made, slot 4
 // for every one destroyed.

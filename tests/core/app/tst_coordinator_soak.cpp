@@ -1,4 +1,5 @@
 #include "CoordinatorRig.h"
+#include "HeapInUse.h"
 #include "commands/CommandHistory.h"
 #include "commands/CommandRunner.h"
 #include "power/AssertionManager.h"
@@ -11,11 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cstddef>
-
-#include "HeapInUse.h"
 #include <unistd.h>
-
 
 using namespace Qt::StringLiterals;
 
