@@ -105,13 +105,6 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
     delegate.applicationDidFinishLaunching(std::move(backends), std::make_shared<XdgAutostartLoginItem>(
                                                                     QCoreApplication::applicationFilePath()));
 
-    // A lock lost with its service, or taken later, is mirrored by the manager.
-    const QPointer<AssertionManager> assertions = &delegate.coordinator()->assertions();
-    inhibitor->onLockChanged = [assertions] {
-        if (assertions)
-            assertions->resync();
-    };
-
     // Scripts and `vigila <command>` reach the coordinator through com.quillmere.Vigila.
     ControlService control(*delegate.coordinator());
     control.registerOn(QDBusConnection::sessionBus());

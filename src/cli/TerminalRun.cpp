@@ -2,7 +2,6 @@
 
 #include "ControlBus.h"
 #include "ControlClient.h"
-#include "ControlService.h"
 #include "ExitStatus.h"
 #include "ForegroundChild.h"
 #include "control_proxy.h"
@@ -17,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -36,18 +36,28 @@ public:
         : m_inhibitor(std::make_shared<InhibitorPowerAssertion>())
         , m_assertions(m_inhibitor)
     {
-        // A lock lost with its service is taken again from the chain, as in the tray.
-        const QPointer<AssertionManager> assertions = &m_assertions;
-        m_inhibitor->onLockChanged = [assertions] {
-            if (assertions)
-                assertions->resync();
-        };
         m_assertions.addReason({QUuid::createUuid(), ReasonType::Command, QString(),
                                 QDateTime::currentDateTimeUtc(), std::nullopt, mode});
     }
     ~LocalLock() { m_assertions.stopAll(); }
 
     bool isHeld() const { return m_assertions.isAssertionActive(); }
+    // Calls `settled` once, when the chain has answered: at once or later from the event loop.
+    void whenSettled(std::function<void()> settled)
+    {
+        if (!m_assertions.isTakingLock()) {
+            settled();
+            return;
+        }
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(&m_assertions, &AssertionManager::isTakingLockChanged, &m_assertions,
+                                 [this, once, settled = std::move(settled)] {
+                                     if (m_assertions.isTakingLock())
+                                         return;
+                                     QObject::disconnect(*once);
+                                     settled();
+                                 });
+    }
     QString provider() const { return m_inhibitor->providerName(); }
 
 private:
@@ -91,7 +101,7 @@ int run(const Request &request)
     // Before the D-Bus library changes any signal disposition.
     ForegroundChild child;
     const QString label = request.label.isEmpty()
-                              ? defaultLabel(request.command, ControlService::maximumLabelLength)
+                              ? defaultLabel(request.command, ControlBus::maximumLabelLength)
                               : request.label;
 
     ControlClient client;
@@ -108,11 +118,14 @@ int run(const Request &request)
             note(u"Vigila did not take the hold (%1); keeping the computer awake here instead."_s.arg(
                 hold.error().message()));
         localLock = std::make_unique<LocalLock>(request.display ? AwakeMode::Display : AwakeMode::System);
-        if (localLock->isHeld())
-            note(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s
-                     .arg(localLock->provider()));
-        else
-            note(u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s);
+        // The command starts at once; the note follows when the lock's services have answered.
+        localLock->whenSettled([lock = localLock.get()] {
+            if (lock->isHeld())
+                note(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s
+                         .arg(lock->provider()));
+            else
+                note(u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s);
+        });
     }
 
     // Vigila may end the hold before the command ends: the user stopped it, or quit Vigila.

@@ -1,5 +1,9 @@
 #include "AssertionManager.h"
 
+#include "utilities/Log.h"
+
+#include <QPointer>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +15,16 @@ AssertionManager::AssertionManager(std::shared_ptr<PowerAssertionControlling> as
     , m_onChange(onChange ? std::move(onChange) : [] {})
 {
     Q_ASSERT(m_assertion);
+    // The lock taken later, lost with its service, or found impossible: mirror it.
+    m_assertion->onLockChanged = [self = QPointer(this)] {
+        if (self)
+            self->resync();
+    };
+}
+
+AssertionManager::~AssertionManager()
+{
+    m_assertion->onLockChanged = nullptr;
 }
 
 QString AssertionManager::assertionFailedMessage()
@@ -21,6 +35,13 @@ QString AssertionManager::assertionFailedMessage()
 QString AssertionManager::lockName(AwakeMode mode)
 {
     return u"Vigila: "_s + displayName(mode).toLower();
+}
+
+QString AssertionManager::failureDetail() const
+{
+    if (!m_lastError || m_servicesTried.isEmpty())
+        return {};
+    return tr("Tried %1: none available.").arg(m_servicesTried.join(tr(", ", "between the names of services")));
 }
 
 std::optional<AwakeMode> AssertionManager::effectiveMode() const
@@ -99,15 +120,15 @@ void AssertionManager::shutdown()
     m_shutDown = true;
     m_assertion->release();
     setIsAssertionActive(false);
+    setIsTakingLock(false);
     setCurrentMode(std::nullopt);
 }
 
 void AssertionManager::resync()
 {
-    // A lock the backend holds in the right mode answers an earlier failure: the error is over.
-    if (m_lastError && m_assertion->isActive() && m_assertion->activeMode() == effectiveMode())
-        setLastError(std::nullopt);
-    reconcile();
+    // Only mirror: the backend already follows its standing request up by itself, and asking it
+    // again from its own report would loop.
+    reconcile(false);
 }
 
 void AssertionManager::setReasons(QList<AwakeReason> reasons)
@@ -134,7 +155,13 @@ void AssertionManager::setLastError(std::optional<QString> error)
     emit lastErrorChanged();
 }
 
-void AssertionManager::reconcile()
+void AssertionManager::setIsTakingLock(bool value)
+{
+    m_isTakingLock = value;
+    emit isTakingLockChanged();
+}
+
+void AssertionManager::reconcile(bool askAgain)
 {
     if (m_shutDown) {
         // Shut down at exit: what still ends then (a command's reason) must not take the lock again.
@@ -142,17 +169,35 @@ void AssertionManager::reconcile()
         return;
     }
     if (const auto mode = effectiveMode()) {
-        if (!(m_assertion->isActive() && m_assertion->activeMode() == mode)) {
-            if (m_assertion->activate(*mode, lockName(*mode)))
-                setLastError(std::nullopt);
-            else
-                setLastError(assertionFailedMessage());
+        const bool held = m_assertion->isActive() && m_assertion->activeMode() == mode;
+        // A request of this mode that found no lock is asked again on a change of reasons, never
+        // on the backend's own report of it.
+        const bool standing = m_assertion->requestedMode() == mode && (!askAgain || m_assertion->isTaking());
+        if (!held && !standing)
+            m_assertion->activate(*mode, lockName(*mode));
+        const bool taking = !m_assertion->isActive() && m_assertion->isTaking();
+        if (m_assertion->isActive() || taking) {
+            setLastError(std::nullopt);
+        } else {
+            if (!m_lastError) {
+                m_servicesTried = m_assertion->servicesTried();
+                Log::warning(m_servicesTried.isEmpty()
+                                 ? u"Keep-awake lock could not be taken"_s
+                                 : u"Keep-awake lock could not be taken: tried %1, none available"_s.arg(
+                                       m_servicesTried.join(u", "_s)));
+            }
+            setLastError(assertionFailedMessage());
         }
         setIsAssertionActive(m_assertion->isActive());
+        setIsTakingLock(taking);
         setCurrentMode(m_assertion->activeMode());
     } else {
         m_assertion->release();
+        // Nothing is asked for: a failure to take the lock is no longer news.
+        if (m_lastError)
+            setLastError(std::nullopt);
         setIsAssertionActive(false);
+        setIsTakingLock(false);
         setCurrentMode(std::nullopt);
     }
     m_onChange();

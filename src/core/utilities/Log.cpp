@@ -10,6 +10,11 @@ void info(const QString &message)
     qCInfo(lcApp, "%s", qUtf8Printable(message));
 }
 
+void warning(const QString &message)
+{
+    qCWarning(lcApp, "%s", qUtf8Printable(message));
+}
+
 void error(const QString &message)
 {
     qCCritical(lcApp, "%s", qUtf8Printable(message));

@@ -9,6 +9,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 // journal when running under systemd, otherwise to stderr. Safe to call from any thread.
 namespace Log {
 void info(const QString &message);
+void warning(const QString &message);
 void error(const QString &message);
 void debug(const QString &message);
 } // namespace Log

@@ -4,6 +4,7 @@
 #include "power_management_proxy.h"
 #include "screen_saver_proxy.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 
 #include <memory>
@@ -14,9 +15,10 @@
 // that UnInhibit(cookie) gives back. Each one serves a single mode.
 template <typename Proxy> class CookieInhibitor final : public InhibitorProvider {
 public:
-    CookieInhibitor(QString name, const QString &service, const QString &path, AwakeMode mode)
+    CookieInhibitor(QString name, QString title, const QString &service, const QString &path, AwakeMode mode)
         : InhibitorProvider(QDBusConnection::sessionBus(), service)
         , m_name(std::move(name))
+        , m_title(std::move(title))
         , m_mode(mode)
         , m_proxy(service, path, connection())
     {
@@ -24,6 +26,7 @@ public:
     }
 
     QString name() const override { return m_name; }
+    QString title() const override { return m_title; }
     bool supports(AwakeMode mode) const override { return mode == m_mode; }
 
     void uninhibit() override
@@ -51,6 +54,7 @@ protected:
 
 private:
     QString m_name;
+    QString m_title;
     AwakeMode m_mode;
     Proxy m_proxy;
     std::optional<uint> m_cookie;
@@ -61,7 +65,8 @@ inline std::unique_ptr<InhibitorProvider> makePowerManagementInhibitor()
 {
     using namespace Qt::StringLiterals;
     return std::make_unique<CookieInhibitor<PowerManagementProxy>>(
-        u"power-management"_s, u"org.freedesktop.PowerManagement"_s,
+        u"power-management"_s, QCoreApplication::translate("InhibitorProvider", "PowerManagement"),
+        u"org.freedesktop.PowerManagement"_s,
         u"/org/freedesktop/PowerManagement/Inhibit"_s, AwakeMode::System);
 }
 
@@ -70,6 +75,6 @@ inline std::unique_ptr<InhibitorProvider> makeScreenSaverInhibitor()
 {
     using namespace Qt::StringLiterals;
     return std::make_unique<CookieInhibitor<ScreenSaverProxy>>(
-        u"screensaver"_s, u"org.freedesktop.ScreenSaver"_s, u"/org/freedesktop/ScreenSaver"_s,
+        u"screensaver"_s, QCoreApplication::translate("InhibitorProvider", "ScreenSaver"), u"org.freedesktop.ScreenSaver"_s, u"/org/freedesktop/ScreenSaver"_s,
         AwakeMode::Display);
 }

@@ -1,5 +1,6 @@
 #include "GnomeSessionInhibitor.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 
 #include <utility>
@@ -22,6 +23,11 @@ GnomeSessionInhibitor::GnomeSessionInhibitor()
 QString GnomeSessionInhibitor::name() const
 {
     return u"gnome-session"_s;
+}
+
+QString GnomeSessionInhibitor::title() const
+{
+    return QCoreApplication::translate("InhibitorProvider", "GNOME session manager");
 }
 
 QDBusPendingCall GnomeSessionInhibitor::requestInhibit(AwakeMode mode, const QString &reason)

@@ -11,6 +11,7 @@ public:
     GnomeSessionInhibitor();
 
     QString name() const override;
+    QString title() const override;
     void uninhibit() override;
     void forget() override;
 

@@ -8,7 +8,10 @@
 
 #include <QDBusServiceWatcher>
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -65,12 +68,21 @@ QString InhibitorPowerAssertion::providerName() const
 
 bool InhibitorPowerAssertion::activate(AwakeMode mode, const QString &reason)
 {
+    if (m_mode == mode && m_reason == reason && (m_holder || m_asking))
+        return isActive();
     // A mode switch drops the old lock first: never two at once.
     release();
     m_mode = mode;
     m_reason = reason;
-    // On failure the request stands: the first provider to appear later is asked (onLockChanged).
-    return acquire();
+    // A provider still being asked answers for the old request; its answer starts the new walk.
+    if (!m_asking) {
+        // The caller reads the outcome of a walk that ends at once (nobody to ask) on return.
+        const QScopedValueRollback quiet(m_quiet, true);
+        m_next = 0;
+        m_tried.clear();
+        askNext();
+    }
+    return false;
 }
 
 void InhibitorPowerAssertion::release()
@@ -83,24 +95,75 @@ void InhibitorPowerAssertion::release()
     m_grantedBy.clear();
     m_mode.reset();
     m_reason.clear();
+    m_tried.clear();
 }
 
-bool InhibitorPowerAssertion::acquire()
+void InhibitorPowerAssertion::askNext()
 {
-    Q_ASSERT(m_mode && !m_holder);
-    for (const auto &provider : m_chain) {
-        if (!provider->supports(*m_mode) || !provider->isAvailable())
+    Q_ASSERT(m_mode && !m_holder && !m_asking);
+    for (; m_next < m_chain.size(); ++m_next) {
+        InhibitorProvider &provider = *m_chain[m_next];
+        if (!provider.supports(*m_mode) || provider.isAsking())
             continue;
-        const QString owner = provider->inhibit(*m_mode, m_reason);
-        if (owner.isEmpty())
-            continue;
-        m_holder = provider.get();
-        m_grantedBy = owner;
-        Log::debug(u"Keep-awake lock held (%1: %2)"_s.arg(provider->name(), m_reason));
-        return true;
+        m_asking = &provider;
+        m_tried << provider.title();
+        const AwakeMode asked = *m_mode;
+        provider.inhibit(asked, m_reason,
+                         [this, &provider, asked](InhibitorProvider::Outcome outcome, const QString &grantedBy) {
+                             answered(provider, asked, outcome, grantedBy);
+                         });
+        return;
+    }
+    if (std::exchange(m_providerAppeared, false)) {
+        // One that appeared during this walk may sit earlier in the chain: start over once.
+        m_next = 0;
+        m_tried.clear();
+        askNext();
+        return;
     }
     Log::debug(u"Keep-awake lock: no provider accepted"_s);
-    return false;
+    changed();
+}
+
+void InhibitorPowerAssertion::answered(InhibitorProvider &provider, AwakeMode asked,
+                                       InhibitorProvider::Outcome outcome, const QString &grantedBy)
+{
+    m_asking = nullptr;
+    const bool stillAsked = m_mode == asked && !m_holder;
+    if (outcome == InhibitorProvider::Outcome::Granted) {
+        if (stillAsked) {
+            m_holder = &provider;
+            m_grantedBy = grantedBy;
+            m_tried.clear();
+            Log::debug(u"Keep-awake lock held (%1: %2)"_s.arg(provider.name(), m_reason));
+            changed();
+            return;
+        }
+        // Released or switched to another mode meanwhile.
+        provider.uninhibit();
+    }
+    if (stillAsked) {
+        ++m_next;
+        askNext();
+    } else {
+        retry();
+    }
+}
+
+bool InhibitorPowerAssertion::retry()
+{
+    if (!m_mode || m_holder || m_asking)
+        return false;
+    m_next = 0;
+    m_tried.clear();
+    askNext();
+    return true;
+}
+
+void InhibitorPowerAssertion::changed()
+{
+    if (onLockChanged && !m_quiet)
+        onLockChanged();
 }
 
 void InhibitorPowerAssertion::lateAnswer(InhibitorProvider &provider, std::optional<AwakeMode> granted,
@@ -110,9 +173,9 @@ void InhibitorPowerAssertion::lateAnswer(InhibitorProvider &provider, std::optio
         if (m_mode == granted && !m_holder) {
             m_holder = &provider;
             m_grantedBy = grantedBy;
+            m_tried.clear();
             Log::info(u"Keep-awake lock now held (%1)"_s.arg(provider.name()));
-            if (onLockChanged)
-                onLockChanged();
+            changed();
             return;
         }
         // Given up on: no longer wanted, or another provider holds ours meanwhile.
@@ -120,11 +183,8 @@ void InhibitorPowerAssertion::lateAnswer(InhibitorProvider &provider, std::optio
         Log::info(u"Keep-awake lock: handed back a late grant of %1"_s.arg(provider.name()));
     }
     // The service answers again; a lock still missing may come from it now.
-    if (m_mode && !m_holder && acquire()) {
-        Log::info(u"Keep-awake lock now held (%1)"_s.arg(m_holder->name()));
-        if (onLockChanged)
-            onLockChanged();
-    }
+    if (retry())
+        changed();
 }
 
 void InhibitorPowerAssertion::serviceOwnerChanged(const QString &service, const QString &oldOwner,
@@ -140,12 +200,12 @@ void InhibitorPowerAssertion::serviceOwnerChanged(const QString &service, const 
         m_holder->forget();
         m_holder = nullptr;
         m_grantedBy.clear();
-        acquire();
-    } else if (newOwner.isEmpty() || !acquire()) {
-        return;
+        retry();
+        changed();
+    } else if (!newOwner.isEmpty()) {
+        if (retry())
+            changed();
+        else if (m_asking)
+            m_providerAppeared = true;
     }
-    if (m_holder)
-        Log::info(u"Keep-awake lock now held (%1)"_s.arg(m_holder->name()));
-    if (onLockChanged)
-        onLockChanged();
 }

@@ -2,10 +2,8 @@
 
 #include "utilities/Log.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QTimer>
 
 #include <utility>
 
@@ -29,55 +27,76 @@ bool InhibitorProvider::supports(AwakeMode) const
     return true;
 }
 
-bool InhibitorProvider::isAvailable()
+void InhibitorProvider::inhibit(AwakeMode mode, const QString &reason, Answer answer)
 {
-    if (isHung() || !m_connection.isConnected())
-        return false;
-    QDBusConnectionInterface *bus = m_connection.interface();
-    if (bus->isServiceRegistered(m_service).value())
-        return true;
-    return bus->activatableServiceNames().value().contains(m_service);
-}
-
-QString InhibitorProvider::inhibit(AwakeMode mode, const QString &reason)
-{
-    const QDBusPendingCall call = requestInhibit(mode, reason);
-    if (!awaitAnswer(call, mode))
-        return {};
-    if (call.isError()) {
-        Log::debug(u"Keep-awake lock: %1 refused: %2"_s.arg(name(), call.error().message()));
-        return {};
+    Q_ASSERT(!isAsking());
+    const auto ask = [this, mode, reason, answer] {
+        await(requestInhibit(mode, reason), mode, answer, [this, answer](const QDBusPendingCall &call) {
+            if (call.isError()) {
+                Log::debug(u"Keep-awake lock: %1 refused: %2"_s.arg(name(), call.error().message()));
+                answer(Outcome::Refused, {});
+            } else if (take(call.reply())) {
+                answer(Outcome::Granted, call.reply().service());
+            } else {
+                answer(Outcome::Refused, {});
+            }
+        });
+    };
+    if (const auto probe = requestProbe()) {
+        await(*probe, std::nullopt, answer, [this, answer, ask](const QDBusPendingCall &call) {
+            if (call.isError()) {
+                Log::debug(u"Keep-awake lock: %1 cannot lock: %2"_s.arg(name(), call.error().message()));
+                answer(Outcome::Refused, {});
+            } else {
+                ask();
+            }
+        });
+    } else {
+        ask();
     }
-    return take(call.reply()) ? call.reply().service() : QString();
 }
 
-bool InhibitorProvider::awaitAnswer(const QDBusPendingCall &call, std::optional<AwakeMode> asked)
+void InhibitorProvider::await(const QDBusPendingCall &call, std::optional<AwakeMode> asked,
+                              const Answer &answer, std::function<void(const QDBusPendingCall &)> then)
 {
-    // waitForFinished() would wait as long as the call's timeout, which is none. The answer is
-    // taken in by QtDBus's own thread, so polling sees it without running our event loop.
-    const QDeadlineTimer deadline(m_replyWait);
-    while (!call.isFinished()) {
-        if (deadline.hasExpired()) {
-            Log::info(u"Keep-awake lock: %1 did not answer within %2 ms; not asking it again until it does"_s
-                          .arg(name())
-                          .arg(m_replyWait.count()));
-            m_unanswered = new QDBusPendingCallWatcher(call, m_calls.get());
-            QObject::connect(m_unanswered, &QDBusPendingCallWatcher::finished, m_calls.get(),
-                             [this, asked] { answeredLate(asked); });
-            return false;
-        }
-        QThread::usleep(200);
-    }
-    return true;
+    // Even an answer that is already there (a call on a closed connection) arrives through the
+    // event loop, so the caller always hears back later, never from within this call.
+    auto *watcher = new QDBusPendingCallWatcher(call, m_calls.get());
+    auto *deadline = new QTimer(watcher);
+    deadline->setSingleShot(true);
+    m_pending = watcher;
+    m_hung = false;
+    QObject::connect(deadline, &QTimer::timeout, watcher, [this, answer, watcher] {
+        Log::info(u"Keep-awake lock: %1 did not answer within %2 ms; not asking it again until it does"_s
+                      .arg(name())
+                      .arg(m_replyWait.count()));
+        m_hung = true;
+        Q_ASSERT(m_pending == watcher);
+        answer(Outcome::TimedOut, {});
+    });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, m_calls.get(),
+                     [this, watcher, deadline, asked, then = std::move(then)] {
+                         deadline->stop();
+                         const QDBusPendingCall answered = *watcher;
+                         const bool late = m_hung;
+                         m_pending = nullptr;
+                         m_hung = false;
+                         watcher->deleteLater();
+                         if (late)
+                             answeredLate(answered, asked);
+                         else
+                             then(answered);
+                     });
+    deadline->start(m_replyWait);
 }
 
-void InhibitorProvider::answeredLate(std::optional<AwakeMode> asked)
+void InhibitorProvider::answeredLate(const QDBusPendingCall &call, std::optional<AwakeMode> asked)
 {
-    const QDBusPendingCall call = *m_unanswered;
-    std::exchange(m_unanswered, nullptr)->deleteLater();
     const bool granted = asked && !call.isError() && take(call.reply());
-    Log::info(u"Keep-awake lock: %1 answered at last%2"_s.arg(name(),
-                                                              granted ? u", granting a lock"_s : QString()));
+    if (granted)
+        Log::info(u"Keep-awake lock: %1 answered at last, granting a lock"_s.arg(name()));
+    else
+        Log::info(u"Keep-awake lock: %1 answered at last"_s.arg(name()));
     if (onLateAnswer)
         onLateAnswer(*this, granted ? asked : std::nullopt, granted ? call.reply().service() : QString());
     else if (granted)

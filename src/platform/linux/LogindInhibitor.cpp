@@ -1,5 +1,6 @@
 #include "LogindInhibitor.h"
 
+#include <QCoreApplication>
 #include "utilities/Log.h"
 
 #include <QDBusUnixFileDescriptor>
@@ -24,6 +25,11 @@ LogindInhibitor::~LogindInhibitor()
 QString LogindInhibitor::name() const
 {
     return u"logind"_s;
+}
+
+QString LogindInhibitor::title() const
+{
+    return QCoreApplication::translate("InhibitorProvider", "logind");
 }
 
 QDBusPendingCall LogindInhibitor::requestInhibit(AwakeMode, const QString &reason)

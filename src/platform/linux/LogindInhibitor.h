@@ -11,6 +11,7 @@ public:
     ~LogindInhibitor() override;
 
     QString name() const override;
+    QString title() const override;
     void uninhibit() override;
     void forget() override;
 

@@ -2,6 +2,7 @@
 
 #include "portal_request_proxy.h"
 
+#include <QCoreApplication>
 #include <QDBusObjectPath>
 
 #include <utility>
@@ -29,14 +30,16 @@ QString PortalInhibitor::name() const
     return u"portal"_s;
 }
 
-bool PortalInhibitor::isAvailable()
+QString PortalInhibitor::title() const
 {
-    if (!InhibitorProvider::isAvailable())
-        return false;
+    return QCoreApplication::translate("InhibitorProvider", "the desktop portal");
+}
+
+std::optional<QDBusPendingCall> PortalInhibitor::requestProbe()
+{
     // The portal front end is often running with no back end implementing Inhibit; then even
     // reading the interface's version fails.
-    const QDBusPendingCall version = m_properties.Get(m_proxy.interface(), u"version"_s);
-    return awaitAnswer(version) && !version.isError();
+    return m_properties.Get(m_proxy.interface(), u"version"_s);
 }
 
 QDBusPendingCall PortalInhibitor::requestInhibit(AwakeMode mode, const QString &reason)

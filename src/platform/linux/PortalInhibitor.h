@@ -11,11 +11,12 @@ public:
     PortalInhibitor();
 
     QString name() const override;
-    bool isAvailable() override;
+    QString title() const override;
     void uninhibit() override;
     void forget() override;
 
 protected:
+    std::optional<QDBusPendingCall> requestProbe() override;
     QDBusPendingCall requestInhibit(AwakeMode mode, const QString &reason) override;
     bool take(const QDBusMessage &reply) override;
 

@@ -91,7 +91,7 @@ QList<WatchedRule> watchedRules()
 // The reference model. It knows the reasons a user would say exist and the promise about the lock:
 // none without reasons, else display if any reason wants display, else system. Every change to the
 // reasons asks the backend again unless it already holds exactly that lock; a refusing backend is
-// left holding nothing, and the error stands until a lock is taken.
+// left holding nothing, and the error stands until a lock is taken or nothing is wanted.
 
 struct PowerSeen {
     bool onBattery = false;
@@ -164,6 +164,7 @@ public:
         const auto want = wanted();
         if (!want) {
             held.reset();
+            error = false; // nothing asked for: no failure to report
             return;
         }
         if (held == want)

@@ -118,17 +118,51 @@ private slots:
         manager->removeReason(QUuid::createUuid());
         QCOMPARE(backend->activateCount(), 2);
 
-        // Removing the last reason releases nothing real and keeps the error text.
+        // Removing the last reason releases nothing real, and the error goes with it.
         manager->removeReason(r.id);
         QVERIFY(!manager->isAssertionActive());
         QCOMPARE(manager->currentMode(), std::nullopt);
-        QVERIFY(manager->lastError().has_value());
+        QCOMPARE(manager->lastError(), std::nullopt);
 
         // A later success clears it.
         backend->failActivations = false;
         manager->addReason(make(AwakeMode::System));
         QCOMPARE(manager->lastError(), std::nullopt);
         QVERIFY(manager->isAssertionActive());
+    }
+
+    // A backend that answers from the event loop: meanwhile the lock is being taken (no error, no
+    // claim); its report settles it without asking again, and only a change of reasons re-asks.
+    void aLockAnsweredLaterIsBeingTakenMeanwhile_data()
+    {
+        QTest::addColumn<bool>("granted");
+        QTest::newRow("granted") << true;
+        QTest::newRow("refused") << false;
+    }
+
+    void aLockAnsweredLaterIsBeingTakenMeanwhile()
+    {
+        QFETCH(bool, granted);
+        backend->deferActivations = true;
+        backend->failActivations = !granted;
+        manager->addReason(make(AwakeMode::System));
+        manager->addReason(make(AwakeMode::System));
+        QVERIFY(manager->isTakingLock());
+        QVERIFY(!manager->isAssertionActive());
+        QCOMPARE(manager->lastError(), std::nullopt);
+        QCOMPARE(backend->activateCount(), 1);
+
+        const int before = changes;
+        backend->answerPending();
+        QCOMPARE(changes, before + 1);
+        QVERIFY(!manager->isTakingLock());
+        QCOMPARE(manager->isAssertionActive(), granted);
+        QCOMPARE(manager->lastError().has_value(), !granted);
+        QCOMPARE(backend->activateCount(), 1);
+
+        manager->addReason(make(AwakeMode::System));
+        QCOMPARE(backend->activateCount(), granted ? 1 : 2);
+        QCOMPARE(manager->isTakingLock(), !granted);
     }
 
     void shutdownReleasesButKeepsReasons()

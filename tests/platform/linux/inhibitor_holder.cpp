@@ -11,8 +11,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     InhibitorPowerAssertion assertion;
-    if (!assertion.activate(AwakeMode::System, u"Vigila: keep system awake"_s))
-        return 1;
-    QTextStream(stdout) << "held " << assertion.providerName() << Qt::endl;
+    assertion.onLockChanged = [&assertion] {
+        if (assertion.isActive())
+            QTextStream(stdout) << "held " << assertion.providerName() << Qt::endl;
+        else if (!assertion.isTaking())
+            QCoreApplication::exit(1);
+    };
+    assertion.activate(AwakeMode::System, u"Vigila: keep system awake"_s);
     return QCoreApplication::exec();
 }
