@@ -19,6 +19,7 @@
 #include <QTimeZone>
 
 #include <cstdio>
+#include <functional>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -221,6 +222,27 @@ int act(QDBusPendingReply<> reply, const QString &done)
     return ExitStatus::done;
 }
 
+// A session command: confirms what Vigila did, in the mode the session really keeps (the
+// preferences' default where no mode was given), and fails when the lock could not be taken.
+int actOnSession(QDBusPendingReply<QVariantMap> reply, const std::function<QString(const QString &what)> &done)
+{
+    reply.waitForFinished();
+    if (reply.isError())
+        return ControlClient::report(reply.error());
+    const QVariantMap outcome = reply.value();
+    const bool display = outcome.value(u"mode"_s).toString() == u"display";
+    print(done(display ? u"display"_s : u"computer"_s) + u'\n');
+    const QString lock = outcome.value(u"lock"_s).toString();
+    if (lock == u"failed") {
+        std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(outcome.value(u"lockError"_s).toString()));
+        return ExitStatus::failed;
+    }
+    if (lock == u"taking")
+        std::fputs("vigila: the keep-awake lock is still being taken; \"vigila status\" shows when it is held.\n",
+                   stderr);
+    return ExitStatus::done;
+}
+
 int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &runCommand)
 {
     QCommandLineParser &parser = parsed.parser;
@@ -246,18 +268,20 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
 
     ControlClient client;
     ControlProxy &vigila = client.proxy();
-    const QString what = display ? u"display"_s : u"computer"_s;
     if (name == u"start")
-        return act(vigila.StartManual(modeArgument(display, u"system"_s)),
-                   u"Keeping the %1 awake until you stop it."_s.arg(what));
+        return actOnSession(vigila.StartManual(modeArgument(display, QString())), [](const QString &what) {
+            return u"Keeping the %1 awake until you stop it."_s.arg(what);
+        });
     if (name == u"for") {
         if (positional.isEmpty())
             return usageError(name, u"say for how long, such as 45m or 1h30m."_s);
         const auto seconds = DurationText::parse(positional.constFirst());
         if (!seconds)
             return usageError(name, durationProblem(positional.constFirst()));
-        return act(vigila.StartTimed(*seconds, modeArgument(display, QString())),
-                   u"Keeping the %1 awake for %2."_s.arg(what, DateFormatting::remaining(*seconds)));
+        return actOnSession(vigila.StartTimed(*seconds, modeArgument(display, QString())),
+                            [&](const QString &what) {
+                                return u"Keeping the %1 awake for %2."_s.arg(what, DateFormatting::remaining(*seconds));
+                            });
     }
     if (name == u"until") {
         if (positional.isEmpty())
@@ -270,17 +294,20 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
         const QTimeZone zone = QTimeZone::systemTimeZone();
         const QDateTime end = SessionTimerManager::nextOccurrence(time->hour(), time->minute(), now, zone);
         const bool tomorrow = end.toTimeZone(zone).date() != now.toTimeZone(zone).date();
-        return act(vigila.StartUntil(end.toSecsSinceEpoch(), modeArgument(display, QString())),
-                   u"Keeping the %1 awake until %2%3."_s.arg(what, DateFormatting::clock(end, zone),
-                                                             tomorrow ? u" tomorrow"_s : QString()));
+        return actOnSession(vigila.StartUntil(end.toSecsSinceEpoch(), modeArgument(display, QString())),
+                            [&](const QString &what) {
+                                return u"Keeping the %1 awake until %2%3."_s.arg(
+                                    what, DateFormatting::clock(end, zone), tomorrow ? u" tomorrow"_s : QString());
+                            });
     }
     if (name == u"extend") {
         const QString text = positional.isEmpty() ? u"30m"_s : positional.constFirst();
         const auto seconds = DurationText::parse(text);
         if (!seconds)
             return usageError(name, durationProblem(text));
-        return act(vigila.Extend(*seconds),
-                   u"Added %1 to the running session."_s.arg(DateFormatting::remaining(*seconds)));
+        return actOnSession(vigila.Extend(*seconds), [&](const QString &) {
+            return u"Added %1 to the running session."_s.arg(DateFormatting::remaining(*seconds));
+        });
     }
     // stop
     const bool all = set.contains(u"all"_s);

@@ -16,6 +16,7 @@
 
 #include <QDBusMetaType>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -24,10 +25,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_s;
-const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
-const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
-const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
+const QString invalidArgs = ControlBus::Error::invalidArgs();
+const QString unknownReason = ControlBus::Error::unknownReason();
+const QString unknownHold = ControlBus::Error::unknownHold();
+const QString nothingToExtend = ControlBus::Error::nothingToExtend();
 
 QString idText(const QUuid &id)
 {
@@ -129,8 +130,12 @@ QVariantMap ControlService::statusMap(const QList<OtherInhibitor> &others) const
     };
     if (state.effectiveMode)
         status.insert(u"effectiveMode"_s, rawValue(*state.effectiveMode));
+    if (const QString lock = lockText(); !lock.isEmpty())
+        status.insert(u"lock"_s, lock);
     if (assertions.lastError())
         status.insert(u"lastError"_s, *assertions.lastError());
+    if (const QString detail = assertions.failureDetail(); !detail.isEmpty())
+        status.insert(u"lockDetail"_s, detail);
     if (m_coordinator.batteryMessage())
         status.insert(u"batteryMessage"_s, *m_coordinator.batteryMessage());
     if (m_coordinator.lastStopReason())
@@ -158,60 +163,113 @@ QList<QVariantMap> ControlService::ListReasons() const
 
 // --- Sessions, exactly as the menu starts and stops them ---
 
-void ControlService::StartManual(const QString &mode)
+QVariantMap ControlService::StartManual(const QString &mode)
 {
     std::optional<AwakeMode> chosen;
-    if (acceptMode(mode, chosen))
-        m_coordinator.startManual(chosen.value_or(m_coordinator.prefs().defaultMode()));
+    if (!acceptMode(mode, chosen))
+        return {};
+    return answer(m_coordinator.startManual(chosen.value_or(m_coordinator.prefs().defaultMode())));
 }
 
-void ControlService::StartTimed(double seconds, const QString &mode)
+QVariantMap ControlService::StartTimed(double seconds, const QString &mode)
 {
     std::optional<AwakeMode> chosen;
-    if (acceptSeconds(seconds) && acceptMode(mode, chosen))
-        m_coordinator.startTimed(seconds, chosen);
+    if (!acceptSeconds(seconds) || !acceptMode(mode, chosen))
+        return {};
+    return answer(m_coordinator.startTimed(seconds, chosen));
 }
 
-void ControlService::StartUntil(qlonglong unixSeconds, const QString &mode)
+QVariantMap ControlService::StartUntil(qlonglong unixSeconds, const QString &mode)
 {
     const qint64 now = m_coordinator.clock().now().toSecsSinceEpoch();
     if (unixSeconds <= now) {
         reject(invalidArgs, u"The end time %1 is not in the future."_s.arg(unixSeconds));
-        return;
+        return {};
     }
     if (double(unixSeconds - now) > DurationText::maximumSeconds) {
         reject(invalidArgs, u"The end time %1 is more than 366 days away."_s.arg(unixSeconds));
-        return;
+        return {};
     }
     std::optional<AwakeMode> chosen;
-    if (acceptMode(mode, chosen))
-        m_coordinator.startUntil(QDateTime::fromSecsSinceEpoch(unixSeconds, QTimeZone::utc()), chosen);
+    if (!acceptMode(mode, chosen))
+        return {};
+    return answer(m_coordinator.startUntil(QDateTime::fromSecsSinceEpoch(unixSeconds, QTimeZone::utc()), chosen));
 }
 
-void ControlService::Extend(double seconds)
+QVariantMap ControlService::Extend(double seconds)
 {
     if (!acceptSeconds(seconds))
-        return;
-    const auto target = MenuModel::activeTimedReason(m_coordinator.assertions().reasons());
-    if (!target || !target->endsAt) {
-        reject(nothingToExtend,
-               u"No timed or until-time session is running, so there is nothing to extend."_s);
-        return;
-    }
-    m_coordinator.extendActiveSession(seconds);
+        return {};
+    return answer(m_coordinator.extendActiveSession(seconds));
 }
 
 void ControlService::StopReason(const QString &id)
 {
     QUuid uuid;
-    if (!acceptId(id, uuid))
-        return;
-    const QList<AwakeReason> &reasons = m_coordinator.assertions().reasons();
-    if (std::none_of(reasons.cbegin(), reasons.cend(), [&](const AwakeReason &r) { return r.id == uuid; })) {
+    if (acceptId(id, uuid) && m_coordinator.stopReason(uuid).outcome == SessionResult::Outcome::UnknownId)
         reject(unknownReason, u"No active reason has the id %1."_s.arg(id));
-        return;
+}
+
+QString ControlService::lockText() const
+{
+    const AssertionManager &assertions = m_coordinator.assertions();
+    if (assertions.isAssertionActive())
+        return u"held"_s;
+    if (assertions.isTakingLock())
+        return u"taking"_s;
+    return assertions.lastError() ? u"failed"_s : QString();
+}
+
+QVariantMap ControlService::outcomeMap(const SessionResult &result) const
+{
+    QVariantMap map{{u"outcome"_s, rawValue(result.outcome)}, {u"id"_s, idText(result.id)}};
+    if (result.mode)
+        map.insert(u"mode"_s, rawValue(*result.mode));
+    if (result.endsAt)
+        map.insert(u"endsAt"_s, result.endsAt->toSecsSinceEpoch());
+    if (!result.replaced.isEmpty())
+        map.insert(u"replaced"_s, result.replaced);
+    if (const QString lock = lockText(); !lock.isEmpty())
+        map.insert(u"lock"_s, lock);
+    if (const auto &error = m_coordinator.assertions().lastError()) {
+        const QString detail = m_coordinator.assertions().failureDetail();
+        map.insert(u"lockError"_s, detail.isEmpty() ? *error : *error + u' ' + detail);
     }
-    m_coordinator.stopReason(uuid);
+    return map;
+}
+
+QVariantMap ControlService::answer(const SessionResult &result)
+{
+    switch (result.outcome) {
+    case SessionResult::Outcome::NothingToExtend:
+        reject(nothingToExtend, u"No timed or until-time session is running, so there is nothing to extend."_s);
+        return {};
+    case SessionResult::Outcome::NotInFuture:
+        reject(invalidArgs, u"The end time is not in the future."_s);
+        return {};
+    default:
+        break;
+    }
+    if (!m_coordinator.assertions().isTakingLock() || !calledFromDBus())
+        return outcomeMap(result);
+
+    // The caller hears what became of the lock: answered once its services have, or after
+    // settleWait while they are still being asked. The tray never waits for it.
+    setDelayedReply(true);
+    auto *pending = new QObject(this);
+    const auto send = [this, pending, result, request = message(), bus = connection()] {
+        if (pending->property("sent").toBool())
+            return;
+        pending->setProperty("sent", true);
+        bus.send(request.createReply(QVariant(outcomeMap(result))));
+        pending->deleteLater();
+    };
+    connect(&m_coordinator.assertions(), &AssertionManager::isTakingLockChanged, pending, [this, send] {
+        if (!m_coordinator.assertions().isTakingLock())
+            send();
+    });
+    QTimer::singleShot(settleWait, pending, send);
+    return {};
 }
 
 void ControlService::StopAll()
@@ -270,10 +328,10 @@ bool ControlService::acceptLabel(const QString &label) const
     if (label.trimmed().isEmpty())
         return reject(invalidArgs, u"The label is empty."_s);
     const QList<uint> characters = label.toUcs4();
-    if (characters.size() > maximumLabelLength)
+    if (characters.size() > ControlBus::maximumLabelLength)
         return reject(
             invalidArgs,
-            u"The label has %1 characters; at most %2 fit."_s.arg(characters.size()).arg(maximumLabelLength));
+            u"The label has %1 characters; at most %2 fit."_s.arg(characters.size()).arg(ControlBus::maximumLabelLength));
     if (std::any_of(characters.cbegin(), characters.cend(), isLineBreakOrControl))
         return reject(invalidArgs, u"The label contains a line break or another control character."_s);
     return true;

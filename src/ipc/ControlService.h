@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SessionResult.h"
 #include "power/AwakeReason.h"
 #include "power/OtherInhibitor.h"
 
@@ -11,6 +12,7 @@
 #include <QUuid>
 #include <QVariantMap>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -31,16 +33,17 @@ public:
     // when another Vigila already answers on this bus.
     bool registerOn(const QDBusConnection &connection);
 
-    static constexpr int maximumLabelLength = 200;
+    // How long a session command's answer may wait for the lock's services.
+    static constexpr std::chrono::milliseconds settleWait{4000};
 
     // The interface's methods, named as on the bus; the generated adaptor calls them.
     // Called over the bus, Status answers once the survey of other programs' locks has.
     QVariantMap Status();
     QList<QVariantMap> ListReasons() const;
-    void StartManual(const QString &mode);
-    void StartTimed(double seconds, const QString &mode);
-    void StartUntil(qlonglong unixSeconds, const QString &mode);
-    void Extend(double seconds);
+    QVariantMap StartManual(const QString &mode);
+    QVariantMap StartTimed(double seconds, const QString &mode);
+    QVariantMap StartUntil(qlonglong unixSeconds, const QString &mode);
+    QVariantMap Extend(double seconds);
     void StopReason(const QString &id);
     void StopAll();
     QString Hold(const QString &label, const QString &mode);
@@ -52,6 +55,12 @@ signals:
 
 private:
     QVariantMap statusMap(const QList<OtherInhibitor> &others) const;
+    // "held", "taking", "failed", or empty while nothing is asked for.
+    QString lockText() const;
+    QVariantMap outcomeMap(const SessionResult &result) const;
+    // Rejects a command that did nothing; otherwise answers with its outcome once the lock has
+    // settled (a delayed reply over the bus).
+    QVariantMap answer(const SessionResult &result);
 
     // Each answers false after sending the error reply.
     bool reject(const QString &errorName, const QString &message) const;

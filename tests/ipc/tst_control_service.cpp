@@ -144,12 +144,19 @@ private slots:
     {
         QSignalSpy changed(&client->proxy, &ControlProxy::ReasonsChanged);
 
-        // "" is the preferences' mode (display here).
-        QVERIFY(!Client::wait(client->proxy.StartManual(QString())).isError());
+        // "" is the preferences' mode (display here). The answer says what happened.
+        QVariantMap outcome = Client::wait(client->proxy.StartManual(QString())).value();
         QCOMPARE(reasons().constFirst().label, u"Manual (display awake)"_s);
-        QVERIFY(!Client::wait(client->proxy.StartManual(u"system"_s)).isError());
+        QCOMPARE(outcome, (QVariantMap{{u"outcome"_s, u"started"_s},
+                                       {u"id"_s, idText(reasons().constFirst().id)},
+                                       {u"mode"_s, u"display"_s},
+                                       {u"lock"_s, u"held"_s}}));
+        outcome = Client::wait(client->proxy.StartManual(u"system"_s)).value();
         QCOMPARE(reasons().size(), 1);
         QCOMPARE(reasons().constFirst().label, u"Manual keep-awake"_s);
+        QCOMPARE(outcome.value(u"outcome"_s), u"replaced"_s);
+        QCOMPARE(outcome.value(u"replaced"_s), u"Manual (display awake)"_s);
+        QCOMPARE(outcome.value(u"mode"_s), u"system"_s);
 
         QVERIFY(!Client::wait(client->proxy.StartTimed(1800, QString())).isError());
         QCOMPARE(reasons().constLast().label, u"Timed: 30m 0s"_s);
@@ -157,7 +164,9 @@ private slots:
         // One change, one signal: the coordinator's several steps are sent as one.
         QTRY_COMPARE(changed.count(), 3);
 
-        QVERIFY(!Client::wait(client->proxy.Extend(600)).isError());
+        outcome = Client::wait(client->proxy.Extend(600)).value();
+        QCOMPARE(outcome.value(u"outcome"_s), u"extended"_s);
+        QCOMPARE(outcome.value(u"endsAt"_s), now() + 2400);
         QCOMPARE(reasons().constLast().endsAt, rig->clock->now().addSecs(2400));
         QCOMPARE(reasons().constLast().label, u"Timed: 40m 0s"_s);
 
@@ -178,6 +187,37 @@ private slots:
                                                 {u"Keep-awake started"_s, u"Timed: 30m 0s"_s},
                                                 {u"Keep-awake started"_s, u"Until Today 1:00 PM"_s},
                                                 {u"Keep-awake ended"_s, u"All sessions"_s}}));
+    }
+
+    // The lock is answered later: the command's answer waits for it (never the tray) and says
+    // whether it was taken.
+    void sessionAnswersTellWhatBecameOfTheLock_data()
+    {
+        QTest::addColumn<bool>("granted");
+        QTest::addColumn<QVariantMap>("expected");
+        QTest::newRow("granted") << true << QVariantMap{{u"lock"_s, u"held"_s}};
+        QTest::newRow("refused") << false
+                                 << QVariantMap{{u"lock"_s, u"failed"_s},
+                                                {u"lockError"_s, u"Could not create keep-awake assertion."_s}};
+    }
+
+    void sessionAnswersTellWhatBecameOfTheLock()
+    {
+        QFETCH(bool, granted);
+        QFETCH(QVariantMap, expected);
+        rig->lock->deferActivations = true;
+        rig->lock->failActivations = !granted;
+
+        QDBusPendingReply<QVariantMap> reply = client->proxy.StartTimed(60, QString());
+        QTRY_VERIFY(rig->app->assertions().isTakingLock());
+        QVERIFY(Client::wait(client->proxy.ListReasons()).value().size() == 1); // the tray answers meanwhile
+        QVERIFY(!reply.isFinished());
+        rig->lock->answerPending();
+        const QVariantMap outcome = Client::wait(reply).value();
+        QCOMPARE(outcome.value(u"mode"_s), u"display"_s);
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            QCOMPARE(outcome.value(it.key()), it.value());
+        QCOMPARE(outcome.contains(u"lockError"_s), !granted);
     }
 
     void badInputIsAnErrorAndChangesNothing_data()

@@ -17,6 +17,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
@@ -136,19 +138,33 @@ void AppCoordinator::shutdown()
 
 // --- Sessions ---
 
-void AppCoordinator::addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt,
-                                AwakeMode mode)
+SessionResult AppCoordinator::addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt,
+                                         AwakeMode mode, const std::optional<AwakeReason> &replaced)
 {
-    m_assertions->addReason({QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode});
+    const AwakeReason reason{QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode};
+    m_assertions->addReason(reason);
     setLastStopReason(std::nullopt);
     m_notifications->sessionStarted(label);
+    SessionResult result{replaced ? SessionResult::Outcome::Replaced : SessionResult::Outcome::Started,
+                         reason.id, reason.mode, reason.endsAt, {}};
+    if (replaced)
+        result.replaced = replaced->label;
+    return result;
 }
 
-void AppCoordinator::startManual(AwakeMode mode)
+std::optional<AwakeReason> AppCoordinator::timedSession() const
 {
+    if (auto timed = m_assertions->firstReason(ReasonType::Timed))
+        return timed;
+    return m_assertions->firstReason(ReasonType::UntilTime);
+}
+
+SessionResult AppCoordinator::startManual(AwakeMode mode)
+{
+    const auto replaced = m_assertions->firstReason(ReasonType::Manual);
     m_assertions->removeReasons(ReasonType::Manual);
     const QString label = mode == AwakeMode::Display ? u"Manual (display awake)"_s : u"Manual keep-awake"_s;
-    addSession(ReasonType::Manual, label, std::nullopt, mode);
+    return addSession(ReasonType::Manual, label, std::nullopt, mode, replaced);
 }
 
 void AppCoordinator::toggleManual(AwakeMode mode)
@@ -159,33 +175,33 @@ void AppCoordinator::toggleManual(AwakeMode mode)
         startManual(mode);
 }
 
-void AppCoordinator::startTimed(double seconds, std::optional<AwakeMode> mode)
+SessionResult AppCoordinator::startTimed(double seconds, std::optional<AwakeMode> mode)
 {
+    const auto replaced = timedSession();
     m_assertions->removeReasons(ReasonType::Timed);
     m_assertions->removeReasons(ReasonType::UntilTime);
     const QDateTime now = m_clock->now();
-    addSession(ReasonType::Timed, u"Timed: "_s + DateFormatting::remaining(seconds),
-               DateMath::addSeconds(now, seconds), mode.value_or(m_prefs->defaultMode()));
+    return addSession(ReasonType::Timed, u"Timed: "_s + DateFormatting::remaining(seconds),
+                      DateMath::addSeconds(now, seconds), mode.value_or(m_prefs->defaultMode()), replaced);
 }
 
-void AppCoordinator::startUntil(const QDateTime &date, std::optional<AwakeMode> mode)
+SessionResult AppCoordinator::startUntil(const QDateTime &date, std::optional<AwakeMode> mode)
 {
     const QDateTime now = m_clock->now();
     if (!date.isValid() || date <= now)
-        return;
+        return {SessionResult::Outcome::NotInFuture, {}, {}, {}, {}};
+    const auto replaced = timedSession();
     m_assertions->removeReasons(ReasonType::Timed);
     m_assertions->removeReasons(ReasonType::UntilTime);
-    addSession(ReasonType::UntilTime, u"Until "_s + DateFormatting::endTime(date, now, m_clock->timeZone()), date,
-               mode.value_or(m_prefs->defaultMode()));
+    return addSession(ReasonType::UntilTime, u"Until "_s + DateFormatting::endTime(date, now, m_clock->timeZone()),
+                      date, mode.value_or(m_prefs->defaultMode()), replaced);
 }
 
-void AppCoordinator::extendActiveSession(double seconds)
+SessionResult AppCoordinator::extendActiveSession(double seconds)
 {
-    auto target = m_assertions->firstReason(ReasonType::Timed);
-    if (!target)
-        target = m_assertions->firstReason(ReasonType::UntilTime);
+    const auto target = timedSession();
     if (!target || !target->endsAt)
-        return;
+        return {SessionResult::Outcome::NothingToExtend, {}, {}, {}, {}};
     const QDateTime now = m_clock->now();
     const QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
     const QString label = target->type == ReasonType::Timed
@@ -195,6 +211,7 @@ void AppCoordinator::extendActiveSession(double seconds)
         reason.endsAt = end;
         reason.label = label;
     });
+    return {SessionResult::Outcome::Extended, target->id, target->mode, end, {}};
 }
 
 void AppCoordinator::setDisplayAwake(bool on)
@@ -208,9 +225,13 @@ void AppCoordinator::setDisplayAwake(bool on)
     }
 }
 
-void AppCoordinator::stopReason(const QUuid &id)
+SessionResult AppCoordinator::stopReason(const QUuid &id)
 {
+    const auto &reasons = m_assertions->reasons();
+    if (std::none_of(reasons.cbegin(), reasons.cend(), [&](const AwakeReason &r) { return r.id == id; }))
+        return {SessionResult::Outcome::UnknownId, id, {}, {}, {}};
     m_assertions->removeReason(id);
+    return {SessionResult::Outcome::Stopped, id, {}, {}, {}};
 }
 
 void AppCoordinator::stopAll()

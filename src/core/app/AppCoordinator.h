@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SessionResult.h"
 #include "menubar/StatusIconState.h"
 #include "power/AwakeReason.h"
 #include "processes/ProcessExitWatching.h"
@@ -74,14 +75,14 @@ public:
     // Called at the end of every state refresh (the tray redraws from it).
     std::function<void()> onStateChanged;
 
-    // Sessions. Each works only by adding, changing or removing reasons.
-    void startManual(AwakeMode mode);
+    // Sessions. Each works only by adding, changing or removing reasons, and says what it did.
+    SessionResult startManual(AwakeMode mode);
     void toggleManual(AwakeMode mode);
-    void startTimed(double seconds, std::optional<AwakeMode> mode = {});
-    void startUntil(const QDateTime &date, std::optional<AwakeMode> mode = {});
-    void extendActiveSession(double seconds);
+    SessionResult startTimed(double seconds, std::optional<AwakeMode> mode = {});
+    SessionResult startUntil(const QDateTime &date, std::optional<AwakeMode> mode = {});
+    SessionResult extendActiveSession(double seconds);
     void setDisplayAwake(bool on);
-    void stopReason(const QUuid &id);
+    SessionResult stopReason(const QUuid &id);
     void stopAll();
     void copyHonestStatus();
     void refreshState();
@@ -103,7 +104,10 @@ private:
     void wire();
     void evaluateBattery();
     void clearBatteryWarning();
-    void addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt, AwakeMode mode);
+    SessionResult addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt,
+                             AwakeMode mode, const std::optional<AwakeReason> &replaced);
+    // The timed or until-time session, which a new one of either kind replaces.
+    std::optional<AwakeReason> timedSession() const;
     void setIconState(StatusIconState state);
     void setBatteryMessage(std::optional<QString> message);
     void setLastStopReason(std::optional<QString> reason);
