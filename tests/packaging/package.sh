@@ -7,7 +7,7 @@
 set -euo pipefail
 cpack=$1 build=$2 version=$3 libdir=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps file readelf; do
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps file readelf lintian; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh test installs it)"
 done
 tmp=$(mktemp -d)
@@ -37,6 +37,7 @@ expected=(
   "./usr/$libdir/vigila/vigila-tray.so"
   ./usr/share/applications/$app.desktop
   ./usr/share/dbus-1/interfaces/com.quillmere.Vigila1.xml
+  ./usr/share/doc/vigila/copyright
   ./usr/share/icons/hicolor/scalable/apps/$app.svg
   ./usr/share/man/man1/vigila.1.gz
   ./usr/share/metainfo/$app.metainfo.xml
@@ -51,6 +52,11 @@ difference=$(diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files")) ||
 awk '$2 != "root/root" {exit 1}' "$tmp/contents" || fail "files not owned by root: $(cat "$tmp/contents")"
 awk '$1 !~ /^d/ && ($6 ~ /^\.\/usr\/bin\//) != ($1 == "-rwxr-xr-x") {print; bad = 1} END {exit bad}' \
   "$tmp/contents" >"$tmp/modes" || fail "wrong modes: $(cat "$tmp/modes")"
+
+# Debian's own checker finds no error; its warnings are shown for the record.
+lintian --fail-on error --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 ||
+  fail "lintian found errors:"$'\n'"$(cat "$tmp/lintian.log")"
+echo "lintian:"; grep -v '^running with root privileges' "$tmp/lintian.log" | sed 's/^/  /'
 
 # Unpacked as dpkg would, without installing anything.
 root=$tmp/root
