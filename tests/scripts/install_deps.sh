@@ -58,7 +58,7 @@ expect() { # name, output, pattern
 # Everything present: nothing to do, whoever runs it.
 missing
 for user in "0 1" "1000 1" "1000 none"; do
-  as_user $user
+  as_user $user # uid and sudo, split
   output=$(dry)
   expect "all present ($user)" "$output" "^would do nothing: all [0-9]+ packages for 'run' are present$"
   ! grep -q '^would run' <<<"$output" || fail "all present ($user): a command was planned: $output"

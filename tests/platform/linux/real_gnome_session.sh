@@ -4,15 +4,19 @@
 # empty autostart folder, on private buses, with logind mocked (python3-dbusmock's template).
 #
 # A display-mode lock (inhibit flag 8) must make no logind call; a system-mode lock (flag 4) is
-# turned into a logind "sleep" lock that lasts until Vigila's process is gone. gnome-session's own
-# calls to logind reach it in the order it makes them, so the system-mode lock taken after the
-# display-mode one also shows that the display-mode one made no call before it.
+# turned into a logind "sleep" lock that lasts until Vigila's process is gone. The display-mode
+# lock stays held throughout, so once the system-mode holder is gone, no logind lock may remain.
 #
 # Usage, under with-buses.sh: real_gnome_session.sh <inhibitor_holder>
+# SESSION_DEBUG=1 makes gnome-session log what it does (shown when the test fails).
 set -euo pipefail
 holder=$1
 session_binary=/usr/libexec/gnome-session-binary
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ ! -s "${tmp:-}/session.log" ] || { echo "gnome-session said:" >&2; tail -n 20 "$tmp/session.log" >&2; }
+  exit 1
+}
 [ -x "$session_binary" ] || fail "$session_binary is missing (scripts/install-deps.sh test installs gnome-session-bin)"
 for tool in gdbus dbus-daemon; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh test installs it)"
@@ -22,6 +26,8 @@ tmp=$(mktemp -d)
 pids=()
 made_seats=
 session_pid=
+display_pid=''
+system_pid=''
 cleanup() {
   local i
   # Newest first: the holders, gnome-session, then the services it talks to.
@@ -32,8 +38,9 @@ cleanup() {
   [ ! -p "$tmp/idle" ] || { exec {pipe}<>"$tmp/idle"; exec {pipe}>&-; }
   # gnome-session's session-management socket, which it leaves behind when stopped by a signal.
   [ -z "$session_pid" ] || rm -f "/tmp/.ICE-unix/$session_pid"
-  [ -z "$made_seats" ] || rmdir "$made_seats" 2>/dev/null || true
-  [ -n "${KEEP_TMP:-}" ] && echo "kept $tmp" >&2 || rm -rf "$tmp"
+  # shellcheck disable=SC2086 # the folders we made, innermost first
+  [ -z "$made_seats" ] || rmdir $made_seats 2>/dev/null || true
+  rm -rf "$tmp"
 }
 trap cleanup EXIT
 
@@ -42,7 +49,6 @@ if [ ! -d /run/systemd/seats ]; then
   made_seats=/run/systemd/seats
   [ -d /run/systemd ] || made_seats="$made_seats /run/systemd"
   mkdir -p /run/systemd/seats || fail "cannot create /run/systemd/seats, which gnome-session needs to use logind"
-  made_seats=$(printf '%s\n' $made_seats | tr '\n' ' ')
 fi
 
 # A session bus of our own that starts no service on demand, so no desktop portal installed here
@@ -119,6 +125,7 @@ user=$(id -un)
 sleep_lock="('sleep', '$user', 'user session inhibited', 'block'"
 
 hold display display_pid
+[ "$(inhibit_calls)" = "(@a(tav) [],)" ] || fail "display mode: gnome-session asked logind: $(inhibit_calls)"
 hold system system_pid
 wait_for "system mode: gnome-session's logind lock" "[$sleep_lock" held_locks
 calls=$(inhibit_calls)
