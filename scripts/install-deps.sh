@@ -56,8 +56,8 @@ test_packages=(
   # the freedesktop and AppStream validators for the desktop entries and the metainfo, and
   # Debian's package checker
   desktop-file-utils appstream lintian
-  # the real GNOME session manager, which the lock is checked against
-  gnome-session-bin
+  # the real GNOME session manager, which the lock is checked against, and gdbus to ask it
+  gnome-session-bin libglib2.0-bin
 )
 
 packages=("${run_packages[@]}")
