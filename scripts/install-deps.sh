@@ -9,8 +9,10 @@
 #
 # Idempotent: when everything is already installed it changes nothing and touches no network.
 # As root it installs directly; otherwise through sudo, asking for the password when there is a
-# terminal to type it in. When that cannot work it stops and prints the command to run by hand.
-# --dry-run prints the package set and the command it would run, and changes nothing.
+# terminal to type it in. When that cannot work it stops and prints the command to run by hand
+# (through su when sudo is not installed).
+# --dry-run prints the package set and what the real run would do on this machine (nothing when
+# every package is present), and changes nothing.
 set -euo pipefail
 
 usage() {
@@ -51,8 +53,11 @@ test_packages=(
   tzdata
   # the /bin/ps the /proc listing is checked against
   procps
-  # the freedesktop and AppStream validators for the desktop entries and the metainfo
-  desktop-file-utils appstream
+  # the freedesktop and AppStream validators for the desktop entries and the metainfo, and
+  # Debian's package checker
+  desktop-file-utils appstream lintian
+  # the real GNOME session manager, which the lock is checked against, and gdbus to ask it
+  gnome-session-bin libglib2.0-bin
 )
 
 packages=("${run_packages[@]}")
@@ -65,17 +70,21 @@ for pkg in "${packages[@]}"; do
     missing+=("$pkg")
   fi
 done
-# A dry run shows the command for a machine that has none of them, so it can be checked anywhere.
-[ "$dry_run" -eq 1 ] && install=("${packages[@]}") || install=("${missing[@]}")
 
-if [ "$dry_run" -eq 0 ] && [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all ${#packages[@]} packages for '$set_name' present"
+if [ ${#missing[@]} -eq 0 ]; then
+  if [ "$dry_run" -eq 1 ]; then
+    echo "packages ($set_name): ${packages[*]}"
+    echo "missing here: none"
+    echo "would do nothing: all ${#packages[@]} packages for '$set_name' are present"
+  else
+    echo "install-deps: all ${#packages[@]} packages for '$set_name' present"
+  fi
   exit 0
 fi
 
-by_hand="sudo apt-get install --no-install-recommends ${install[*]}"
+by_hand="sudo apt-get install --no-install-recommends ${missing[*]}"
 apt=(env DEBIAN_FRONTEND=noninteractive sh -c
-     'apt-get update -qq && apt-get install -y -qq --no-install-recommends "$@"' apt-get "${install[@]}")
+     'apt-get update -qq && apt-get install -y -qq --no-install-recommends "$@"' apt-get "${missing[@]}")
 
 # Root installs directly. Otherwise sudo, interactive when a terminal can take the password (sudo
 # then asks once for both apt-get runs); without one only when sudo needs no password.
@@ -84,6 +93,8 @@ if [ "$(id -u)" -eq 0 ]; then
 elif ! command -v sudo >/dev/null 2>&1; then
   command=()
   why="you are not root and sudo is not installed"
+  # su asks for root's password, which a system without sudo has.
+  by_hand="su -c 'apt-get install --no-install-recommends ${missing[*]}'"
 elif [ -t 0 ] && [ -t 2 ]; then
   command=(sudo "${apt[@]}")
 elif sudo -n true 2>/dev/null; then
@@ -95,7 +106,7 @@ fi
 
 if [ "$dry_run" -eq 1 ]; then
   echo "packages ($set_name): ${packages[*]}"
-  echo "missing here: ${missing[*]:-none}"
+  echo "missing here: ${missing[*]}"
   if [ ${#command[@]} -gt 0 ]; then
     printf 'would run:'; printf ' %q' "${command[@]}"; echo
   else

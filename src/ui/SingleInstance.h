@@ -6,8 +6,9 @@
 
 #include <memory>
 
-// One Vigila per user session: the first instance holds a lock file in the runtime directory
-// ($XDG_RUNTIME_DIR); later ones find it held and leave. A lock left by a crashed instance is
+// One Vigila per user, not per session: the first instance holds a lock file in the user's runtime
+// directory ($XDG_RUNTIME_DIR), which all of the user's sessions share; later ones find it held
+// and leave. A lock left by a crashed instance is
 // recognised as stale (its process is gone) and taken over. Where no lock file can be made there
 // (a read-only or missing runtime directory), the next place in the list is tried.
 class SingleInstance final {

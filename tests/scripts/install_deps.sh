@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# install-deps.sh --dry-run: the three package sets, and the command it picks for root, for a sudo
-# user at a terminal, and for a sudo user without one (with and without a password).
+# install-deps.sh --dry-run: the three package sets; nothing to do when all is present; otherwise the
+# command it picks for root, for a sudo user with and without a terminal or password, and without sudo.
 set -euo pipefail
 script=$1
 fakes=$(mktemp -d)
@@ -33,25 +33,51 @@ extra=$(comm -23 <(echo "$run") <(echo "$package"))
 extra=$(comm -23 <(echo "$package") <(echo "$test"))
 [ -z "$extra" ] || fail "the test set lacks package-set packages: $extra"
 
-# Stand-ins for id and sudo decide who runs it and whether sudo needs a password.
-as_user() { # uid, sudo exit status for "sudo -n true"
-  printf '#!/bin/sh\n[ "$1" = -u ] && echo %s || exec /usr/bin/id "$@"\n' "$1" >"$fakes/id"
-  printf '#!/bin/sh\nexit %s\n' "$2" >"$fakes/sudo"
-  chmod +x "$fakes/id" "$fakes/sudo"
+# Stand-ins for dpkg-query, id and sudo decide what is installed, who runs it and whether sudo
+# is there and needs a password.
+missing() { # the packages dpkg-query reports not installed
+  printf '#!/bin/sh\nfor name in %s; do [ "$3" = "$name" ] && exit 1; done\necho installed\n' "$*" >"$fakes/dpkg-query"
+  chmod +x "$fakes/dpkg-query"
 }
-dry() { PATH="$fakes:$PATH" bash "$script" --dry-run run </dev/null 2>&1; }
+as_user() { # uid, sudo exit status for "sudo -n true", or "none" for no sudo
+  printf '#!/bin/sh\n[ "$1" = -u ] && echo %s || exec /usr/bin/id "$@"\n' "$1" >"$fakes/id"
+  rm -f "$fakes/sudo"
+  [ "$2" = none ] || printf '#!/bin/sh\nexit %s\n' "$2" >"$fakes/sudo"
+  chmod +x "$fakes"/*
+}
+# Without a sudo of our own, PATH holds only the stand-ins and the tools the script uses.
+for tool in grep sh env; do ln -s "$(command -v "$tool")" "$fakes/$tool"; done
+path() { [ -e "$fakes/sudo" ] && echo "$fakes:$PATH" || echo "$fakes"; }
+dry() { PATH=$(path) /bin/bash "$script" --dry-run run </dev/null 2>&1; }
+real() { PATH=$(path) /bin/bash "$script" run </dev/null 2>&1 || true; }
 at_terminal() { PATH="$fakes:$PATH" script -qec "bash '$script' --dry-run run" /dev/null </dev/null 2>&1 | tr -d '\r'; }
 expect() { # name, output, pattern
   grep -qE -- "$3" <<<"$2" || fail "$1: expected /$3/ in: $2"
 }
 
+# Everything present: nothing to do, whoever runs it.
+missing
+for user in "0 1" "1000 1" "1000 none"; do
+  as_user $user # uid and sudo, split
+  output=$(dry)
+  expect "all present ($user)" "$output" "^would do nothing: all [0-9]+ packages for 'run' are present$"
+  ! grep -q '^would run' <<<"$output" || fail "all present ($user): a command was planned: $output"
+  expect "all present, real run ($user)" "$(real)" "^install-deps: all [0-9]+ packages for 'run' present$"
+done
+
+# One package missing: the command installs exactly it.
+missing qt6-wayland
 as_user 0 1
-expect "root" "$(dry)" '^would run: env DEBIAN_FRONTEND=noninteractive sh -c .* apt-get g\+\+ cmake '
+expect "root" "$(dry)" '^would run: env DEBIAN_FRONTEND=noninteractive sh -c .* apt-get qt6-wayland$'
 as_user 1000 1
-expect "sudo user at a terminal" "$(at_terminal)" '^would run: sudo env DEBIAN_FRONTEND'
+expect "sudo user at a terminal" "$(at_terminal)" '^would run: sudo env DEBIAN_FRONTEND=.* apt-get qt6-wayland$'
 as_user 1000 0
 expect "sudo user without a terminal, no password needed" "$(dry)" '^would run: sudo -n env DEBIAN_FRONTEND'
 as_user 1000 1
 expect "sudo user without a terminal, password needed" "$(dry)" \
-  '^would stop: sudo needs a password and there is no terminal to ask for it; by hand: sudo apt-get install --no-install-recommends g\+\+ cmake'
+  '^would stop: sudo needs a password and there is no terminal to ask for it; by hand: sudo apt-get install --no-install-recommends qt6-wayland$'
+as_user 1000 none
+expect "no sudo" "$(dry)" \
+  "^would stop: you are not root and sudo is not installed; by hand: su -c 'apt-get install --no-install-recommends qt6-wayland'\$"
+expect "no sudo, real run" "$(real)" "^    su -c 'apt-get install --no-install-recommends qt6-wayland'\$"
 echo "install-deps dry runs: all cases pass"

@@ -12,6 +12,7 @@
 
 #include <QTest>
 #include <csignal>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -115,6 +116,42 @@ private slots:
         QCOMPARE(first.acquire(), SingleInstance::Outcome::Primary);
         SingleInstance second({path});
         QCOMPARE(second.acquire(), SingleInstance::Outcome::AnotherInstance);
+        QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
+    }
+
+    // One Vigila per user, not per session: a second session of the same user (another display,
+    // another login) finds the first one's lock in the shared runtime folder.
+    void secondSessionOfTheSameUserFindsTheFirst()
+    {
+        QTemporaryDir runtime;
+        QVERIFY(
+            QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const auto session = [&](const QByteArray &id, const QByteArray &display) {
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+            qputenv("XDG_SESSION_ID", id);
+            qputenv("DISPLAY", display);
+            return SingleInstance::defaultLockPaths();
+        };
+        const QList<QByteArray> names{"XDG_RUNTIME_DIR", "XDG_SESSION_ID", "DISPLAY"};
+        QList<std::optional<QByteArray>> before;
+        for (const QByteArray &name : names)
+            before << (qEnvironmentVariableIsSet(name.constData()) ? std::optional(qgetenv(name.constData()))
+                                                                   : std::nullopt);
+
+        SingleInstance first(session("1", ":1"));
+        const SingleInstance::Outcome firstOutcome = first.acquire();
+        SingleInstance second(session("2", ":2"));
+        const SingleInstance::Outcome secondOutcome = second.acquire();
+
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (before[i])
+                qputenv(names[i].constData(), *before[i]);
+            else
+                qunsetenv(names[i].constData());
+        }
+        QCOMPARE(firstOutcome, SingleInstance::Outcome::Primary);
+        QVERIFY2(first.lockPath().startsWith(runtime.path()), qPrintable(first.lockPath()));
+        QCOMPARE(secondOutcome, SingleInstance::Outcome::AnotherInstance);
         QCOMPARE(second.ownerPid(), QCoreApplication::applicationPid());
     }
 
