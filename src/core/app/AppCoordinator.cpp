@@ -228,10 +228,10 @@ void AppCoordinator::setDisplayAwake(bool on)
 SessionResult AppCoordinator::stopReason(const QUuid &id)
 {
     const auto &reasons = m_assertions->reasons();
-    if (std::none_of(reasons.cbegin(), reasons.cend(), [&](const AwakeReason &r) { return r.id == id; }))
-        return {SessionResult::Outcome::UnknownId, id, {}, {}, {}};
+    const bool known = std::any_of(reasons.cbegin(), reasons.cend(), [&](const AwakeReason &r) { return r.id == id; });
+    // Reconciles either way, like any change: a lock still missing is asked for again.
     m_assertions->removeReason(id);
-    return {SessionResult::Outcome::Stopped, id, {}, {}, {}};
+    return {known ? SessionResult::Outcome::Stopped : SessionResult::Outcome::UnknownId, id, {}, {}, {}};
 }
 
 void AppCoordinator::stopAll()

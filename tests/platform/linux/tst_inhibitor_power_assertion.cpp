@@ -380,9 +380,9 @@ private slots:
         const AwakeMode mode = provider == "power-management"_L1 ? AwakeMode::System : AwakeMode::Display;
         startMock(provider);
         InhibitorPowerAssertion assertion;
+        QVERIFY(take(assertion, mode));
         bool claimedWhileGone = false;
         assertion.onLockChanged = [&] { claimedWhileGone = claimedWhileGone || assertion.isActive(); };
-        QVERIFY(take(assertion, mode));
 
         mocks.at(provider)->stop();
         QTRY_VERIFY(!assertion.isActive() && !assertion.isTaking());
@@ -460,6 +460,8 @@ private slots:
             mock.pause();
 
         QVERIFY(!take(assertion, mode)); // no answer in time, nobody else to ask
+        QCOMPARE(changes, 1);             // that failure, reported
+        changes = 0;
         assertion.release();
         if (freeze)
             mock.resume();
