@@ -147,6 +147,7 @@ private slots:
         // "" is the preferences' mode (display here).
         QVERIFY(!Client::wait(client->proxy.StartManual(QString())).isError());
         QCOMPARE(reasons().constFirst().label, u"Manual (display awake)"_s);
+        rig->clock->advance(2); // past the window in which starts of a kind are shown as one
         QVERIFY(!Client::wait(client->proxy.StartManual(u"system"_s)).isError());
         QCOMPARE(reasons().size(), 1);
         QCOMPARE(reasons().constFirst().label, u"Manual keep-awake"_s);

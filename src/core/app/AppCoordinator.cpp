@@ -28,8 +28,8 @@ AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
     Q_ASSERT(m_clock && backends.defaults && backends.powerAssertion && backends.powerSources
              && backends.processes && backends.notificationSink);
     m_prefs = std::make_unique<PreferencesStore>(backends.defaults);
-    m_notifications =
-        std::make_unique<NotificationManager>(std::move(backends.notificationSink), backends.applicationId);
+    m_notifications = std::make_unique<NotificationManager>(std::move(backends.notificationSink),
+                                                            backends.applicationId, m_clock);
     m_assertions = std::make_unique<AssertionManager>(std::move(backends.powerAssertion));
     m_power = std::make_unique<PowerSourceMonitor>(std::move(backends.powerSources), powerPollInterval);
     m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock,
@@ -141,7 +141,7 @@ void AppCoordinator::addSession(ReasonType type, const QString &label, std::opti
 {
     m_assertions->addReason({QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode});
     setLastStopReason(std::nullopt);
-    m_notifications->sessionStarted(label);
+    m_notifications->sessionStarted(type, label);
 }
 
 void AppCoordinator::startManual(AwakeMode mode)
