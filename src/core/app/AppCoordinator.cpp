@@ -14,8 +14,11 @@
 #include "utilities/Clock.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DateMath.h"
+#include "utilities/DurationText.h"
 
 #include <QPointer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -187,7 +190,9 @@ void AppCoordinator::extendActiveSession(double seconds)
     if (!target || !target->endsAt)
         return;
     const QDateTime now = m_clock->now();
-    const QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
+    // Extending again and again never reaches past the longest session one can start.
+    const QDateTime end = std::min(DateMath::addSeconds(*target->endsAt, seconds),
+                                   DateMath::addSeconds(now, DurationText::maximumSeconds));
     const QString label = target->type == ReasonType::Timed
                               ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
                               : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());
