@@ -28,6 +28,7 @@ const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_s;
 const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
 const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
 const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
+const QString limitReached = u"com.quillmere.Vigila1.Error.LimitReached"_s;
 
 QString idText(const QUuid &id)
 {
@@ -226,8 +227,20 @@ QString ControlService::Hold(const QString &label, const QString &mode)
     std::optional<AwakeMode> chosen;
     if (!acceptLabel(label) || !acceptMode(mode, chosen))
         return {};
-    return idText(m_holds->hold(message().service(), u"Terminal: "_s + label,
-                                chosen.value_or(m_coordinator.prefs().defaultMode())));
+    const QString owner = message().service();
+    if (m_holds->countOf(owner) >= HoldRegistry::maximumPerOwner) {
+        reject(limitReached, u"This connection already holds %1 holds, as many as one connection may; "
+                             u"release one first."_s.arg(HoldRegistry::maximumPerOwner));
+        return {};
+    }
+    const std::optional<QUuid> id = m_holds->hold(owner, u"Terminal: "_s + label,
+                                                  chosen.value_or(m_coordinator.prefs().defaultMode()));
+    if (!id) {
+        reject(limitReached, u"Vigila already holds %1 holds for its clients, as many as it keeps; "
+                             u"release one first."_s.arg(HoldRegistry::maximumTotal));
+        return {};
+    }
+    return idText(*id);
 }
 
 void ControlService::Release(const QString &id)
@@ -235,6 +248,11 @@ void ControlService::Release(const QString &id)
     QUuid uuid;
     if (acceptId(id, uuid) && !m_holds->release(message().service(), uuid))
         reject(unknownHold, u"This connection holds no hold with the id %1."_s.arg(id));
+}
+
+QSet<uint> ControlService::holderPids() const
+{
+    return m_holds ? m_holds->ownerPids() : QSet<uint>();
 }
 
 // --- Checks ---

@@ -7,6 +7,7 @@
 #include <QDBusContext>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUuid>
 #include <QVariantMap>
@@ -32,6 +33,10 @@ public:
     bool registerOn(const QDBusConnection &connection);
 
     static constexpr int maximumLabelLength = 200;
+
+    // The processes of the clients holding holds, as far as the bus has told them yet: their own
+    // locks (a `vigila run` that took one before handing over to us) are ours too.
+    QSet<uint> holderPids() const;
 
     // The interface's methods, named as on the bus; the generated adaptor calls them.
     // Called over the bus, Status answers once the survey of other programs' locks has.
