@@ -233,8 +233,8 @@ QString ControlService::Hold(const QString &label, const QString &mode)
                              u"release one first."_s.arg(HoldRegistry::maximumPerOwner));
         return {};
     }
-    const std::optional<QUuid> id = m_holds->hold(owner, u"Terminal: "_s + label,
-                                                  chosen.value_or(m_coordinator.prefs().defaultMode()));
+    const std::optional<QUuid> id =
+        m_holds->hold(owner, u"Terminal: "_s + label, chosen.value_or(m_coordinator.prefs().defaultMode()));
     if (!id) {
         reject(limitReached, u"Vigila already holds %1 holds for its clients, as many as it keeps; "
                              u"release one first."_s.arg(HoldRegistry::maximumTotal));

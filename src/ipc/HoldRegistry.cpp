@@ -47,9 +47,9 @@ std::optional<QUuid> HoldRegistry::hold(const QString &owner, const QString &lab
 // that left before then is reported as having no owner, and its farewell is not needed.
 void HoldRegistry::ask(const QString &owner)
 {
-    QDBusMessage request = QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
-                                                          u"org.freedesktop.DBus"_s,
-                                                          u"GetConnectionUnixProcessID"_s);
+    QDBusMessage request =
+        QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
+                                       u"org.freedesktop.DBus"_s, u"GetConnectionUnixProcessID"_s);
     request << owner;
     auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(request), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, owner, watcher] {

@@ -57,7 +57,7 @@ private:
     const Clock &m_clock;
     QDBusConnection m_connection;
     QDBusServiceWatcher m_watcher;
-    QHash<QUuid, QString> m_owners;       // hold id → unique bus name of its owner
-    QHash<QString, QSet<QUuid>> m_holds;  // owner → its holds; an owner is here while it holds one
-    QHash<QString, uint> m_pids;          // owner → its process, once the bus answered
+    QHash<QUuid, QString> m_owners;      // hold id → unique bus name of its owner
+    QHash<QString, QSet<QUuid>> m_holds; // owner → its holds; an owner is here while it holds one
+    QHash<QString, uint> m_pids;         // owner → its process, once the bus answered
 };

@@ -391,8 +391,8 @@ private slots:
 
         const double year = 366.0 * 86400;
         QTest::newRow("timed, within") << u"StartTimed"_s << 1 << 3600.0 << 7200LL << u"Timed: 2h 0m"_s;
-        QTest::newRow("timed, forty years") << u"StartTimed"_s << 40 << year << qint64(year)
-                                            << u"Timed: 8784h 0m"_s;
+        QTest::newRow("timed, forty years")
+            << u"StartTimed"_s << 40 << year << qint64(year) << u"Timed: 8784h 0m"_s;
         QTest::newRow("until, within")
             << u"StartUntil"_s << 2 << 86400.0 << 3600LL + 2 * 86400 << u"Until Mar 12, 1:00 PM"_s;
         QTest::newRow("until, forty years")
@@ -409,7 +409,8 @@ private slots:
 
         const QVariant first = start == u"StartTimed"_s ? QVariant(3600.0) : QVariant(now() + 3600);
         QCOMPARE(client->call(start, {first, QString()}).type(), QDBusMessage::ReplyMessage);
-        for (const QDBusMessage &reply : client->callMany(u"Extend"_s, QList<QVariantList>(calls, QVariantList{seconds})))
+        for (const QDBusMessage &reply :
+             client->callMany(u"Extend"_s, QList<QVariantList>(calls, QVariantList{seconds})))
             QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
         QCOMPARE(reasons().constFirst().endsAt, rig->clock->now().addSecs(endsIn));
         QCOMPARE(reasons().constFirst().label, label);

@@ -75,7 +75,8 @@ QString endTime(const QDateTime &date, const QDateTime &now, const QTimeZone &zo
     if (local.date() == today.addDays(1))
         return QStringLiteral("Tomorrow ") + time;
     // A date months away reads as this year's without its year.
-    const bool far = local.date() > today.addMonths(nearMonths) || local.date() < today.addMonths(-nearMonths);
+    const bool far =
+        local.date() > today.addMonths(nearMonths) || local.date() < today.addMonths(-nearMonths);
     return locale.toString(local.date(), far ? QStringLiteral("MMM d, yyyy") : QStringLiteral("MMM d")) +
            QStringLiteral(", ") + time;
 }

@@ -46,7 +46,8 @@ public:
     using OwnLocksSource = std::function<OwnLocks()>;
 
     // Without a source, only this process's locks count as ours.
-    explicit InhibitorSurvey(std::chrono::milliseconds deadline = defaultDeadline, OwnLocksSource ownLocks = {});
+    explicit InhibitorSurvey(std::chrono::milliseconds deadline = defaultDeadline,
+                             OwnLocksSource ownLocks = {});
     ~InhibitorSurvey() override;
     InhibitorSurvey(const InhibitorSurvey &) = delete;
     InhibitorSurvey &operator=(const InhibitorSurvey &) = delete;

@@ -51,7 +51,8 @@ private slots:
             QTest::newRow(name) << event << title << body;
         };
         row(
-            "session started", [](NotificationManager &m) { m.sessionStarted(ReasonType::Timed, u"Timed: 30m 0s"_s); },
+            "session started",
+            [](NotificationManager &m) { m.sessionStarted(ReasonType::Timed, u"Timed: 30m 0s"_s); },
             u"Keep-awake started"_s, u"Timed: 30m 0s"_s);
         row(
             "session ended", [](NotificationManager &m) { m.sessionEnded(u"All sessions"_s); },

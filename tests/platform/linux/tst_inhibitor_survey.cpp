@@ -115,8 +115,7 @@ private slots:
         QTest::newRow("a client we hold for holds them")
             << (QSet<uint>(self) << 123456) << QString()
             << QStringList{u"Playing video"_s, u"copying"_s, system};
-        QTest::newRow("ours held directly, another under its name")
-            << self << system << QStringList{};
+        QTest::newRow("ours held directly, another under its name") << self << system << QStringList{};
         QTest::newRow("ours held through the portal") << self << display << QStringList{display};
     }
 
@@ -176,8 +175,8 @@ private slots:
         const OtherInhibitor gnomeLock{
             u"logind"_s, u"alice"_s, u"user session inhibited"_s, u"sleep:shutdown"_s, u"block"_s,
             1000,        123456};
-        QCOMPARE(**first, logindHangs ? expected.mid(logindCount)
-                                      : expected.first(2) << gnomeLock << expected.at(2));
+        QCOMPARE(**first,
+                 logindHangs ? expected.mid(logindCount) : expected.first(2) << gnomeLock << expected.at(2));
         QCOMPARE(*second, *first);
 
         hung.resume(); // its late answers disturb nothing
