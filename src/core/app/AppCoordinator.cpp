@@ -190,9 +190,11 @@ void AppCoordinator::extendActiveSession(double seconds)
     if (!target || !target->endsAt)
         return;
     const QDateTime now = m_clock->now();
-    // Extending again and again never reaches past the longest session one can start.
-    const QDateTime end = std::min(DateMath::addSeconds(*target->endsAt, seconds),
-                                   DateMath::addSeconds(now, DurationText::maximumSeconds));
+    QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
+    // Extending again and again never reaches past the longest session one can ask for, nor
+    // brings forward an end that is already further away.
+    if (seconds > 0)
+        end = std::min(end, std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds)));
     const QString label = target->type == ReasonType::Timed
                               ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
                               : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());
