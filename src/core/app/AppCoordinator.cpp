@@ -193,8 +193,10 @@ void AppCoordinator::extendActiveSession(double seconds)
     QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
     // Extending again and again never reaches past the longest session one can ask for, nor
     // brings forward an end that is already further away.
+    const QDateTime latest =
+        std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds));
     if (seconds > 0)
-        end = std::min(end, std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds)));
+        end = std::min(end, latest);
     const QString label = target->type == ReasonType::Timed
                               ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
                               : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());
