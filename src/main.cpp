@@ -87,6 +87,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
     });
 
     const auto inhibitor = std::make_shared<InhibitorPowerAssertion>();
+    const auto survey = std::make_shared<InhibitorSurvey>();
     AppCoordinator::Backends backends{
         std::make_shared<SettingsUserDefaults>(),
         inhibitor,
@@ -97,7 +98,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         std::make_shared<SystemClipboard>(),
         std::make_shared<SystemClock>(),
         std::make_unique<PidfdExitWatcher>(),
-        std::make_shared<InhibitorSurvey>(),
+        survey,
     };
 
     AppDelegate delegate;
@@ -108,6 +109,17 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
     // Scripts and `vigila <command>` reach the coordinator through com.quillmere.Vigila.
     ControlService control(*delegate.coordinator());
     control.registerOn(QDBusConnection::sessionBus());
+
+    // "Also Keeping Awake" leaves out the locks held by us and by the clients we hold for.
+    const QPointer<AssertionManager> assertions = &delegate.coordinator()->assertions();
+    survey->setOwnLocks([assertions, control = QPointer<ControlService>(&control)] {
+        InhibitorSurvey::OwnLocks own = InhibitorSurvey::OwnLocks::ofThisProcess();
+        if (control)
+            own.pids.unite(control->holderPids());
+        if (assertions && assertions->isAssertionActive() && assertions->currentMode())
+            own.heldLockName = AssertionManager::lockName(*assertions->currentMode());
+        return own;
+    });
 
     return QApplication::exec();
 }

@@ -29,6 +29,7 @@ const QString invalidArgs = ControlBus::Error::invalidArgs();
 const QString unknownReason = ControlBus::Error::unknownReason();
 const QString unknownHold = ControlBus::Error::unknownHold();
 const QString nothingToExtend = ControlBus::Error::nothingToExtend();
+const QString limitReached = ControlBus::Error::limitReached();
 
 QString idText(const QUuid &id)
 {
@@ -284,8 +285,20 @@ QString ControlService::Hold(const QString &label, const QString &mode)
     std::optional<AwakeMode> chosen;
     if (!acceptLabel(label) || !acceptMode(mode, chosen))
         return {};
-    return idText(m_holds->hold(message().service(), u"Terminal: "_s + label,
-                                chosen.value_or(m_coordinator.prefs().defaultMode())));
+    const QString owner = message().service();
+    if (m_holds->countOf(owner) >= HoldRegistry::maximumPerOwner) {
+        reject(limitReached, u"This connection already holds %1 holds, as many as one connection may; "
+                             u"release one first."_s.arg(HoldRegistry::maximumPerOwner));
+        return {};
+    }
+    const std::optional<QUuid> id =
+        m_holds->hold(owner, u"Terminal: "_s + label, chosen.value_or(m_coordinator.prefs().defaultMode()));
+    if (!id) {
+        reject(limitReached, u"Vigila already holds %1 holds for its clients, as many as it keeps; "
+                             u"release one first."_s.arg(HoldRegistry::maximumTotal));
+        return {};
+    }
+    return idText(*id);
 }
 
 void ControlService::Release(const QString &id)
@@ -293,6 +306,11 @@ void ControlService::Release(const QString &id)
     QUuid uuid;
     if (acceptId(id, uuid) && !m_holds->release(message().service(), uuid))
         reject(unknownHold, u"This connection holds no hold with the id %1."_s.arg(id));
+}
+
+QSet<uint> ControlService::holderPids() const
+{
+    return m_holds ? m_holds->ownerPids() : QSet<uint>();
 }
 
 // --- Checks ---

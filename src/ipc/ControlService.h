@@ -8,6 +8,7 @@
 #include <QDBusContext>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUuid>
 #include <QVariantMap>
@@ -35,6 +36,10 @@ public:
 
     // How long a session command's answer may wait for the lock's services.
     static constexpr std::chrono::milliseconds settleWait{4000};
+
+    // The processes of the clients holding holds, as far as the bus has told them yet: their own
+    // locks (a `vigila run` that took one before handing over to us) are ours too.
+    QSet<uint> holderPids() const;
 
     // The interface's methods, named as on the bus; the generated adaptor calls them.
     // Called over the bus, Status answers once the survey of other programs' locks has.

@@ -1,18 +1,23 @@
 #include "ControlBus.h"
 #include "ControlService.h"
 #include "CoordinatorRig.h"
+#include "HoldRegistry.h"
 #include "control_proxy.h"
+#include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
 #include "power/PowerSourceMonitor.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using Post = RecordingNotificationSink::Post;
@@ -23,6 +28,7 @@ const QString invalidArgs = u"org.freedesktop.DBus.Error.InvalidArgs"_s;
 const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
 const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
 const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
+const QString limitReached = u"com.quillmere.Vigila1.Error.LimitReached"_s;
 
 // A client with its own connection to the session bus (its own unique name, so it can leave).
 struct Client {
@@ -49,6 +55,32 @@ struct Client {
         if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 5000))
             QTest::qFail("no answer", __FILE__, __LINE__);
         return pending.reply();
+    }
+
+    // Sends them all before awaiting any answer (the bus answers in order).
+    QList<QDBusMessage> callMany(const QString &method, const QList<QVariantList> &calls) const
+    {
+        QList<QDBusPendingCall> pending;
+        for (const QVariantList &arguments : calls) {
+            QDBusMessage message = QDBusMessage::createMethodCall(
+                ControlBus::serviceName(), ControlBus::objectPath(), u"com.quillmere.Vigila1"_s, method);
+            message.setArguments(arguments);
+            pending << connection.asyncCall(message);
+        }
+        // Awaited by the event loop rather than by polling, which would sleep between turns.
+        if (!pending.isEmpty() && !pending.constLast().isFinished()) {
+            QDBusPendingCallWatcher last(pending.constLast());
+            QSignalSpy finished(&last, &QDBusPendingCallWatcher::finished);
+            if (!finished.wait(30000))
+                QTest::qFail("no answer", __FILE__, __LINE__);
+        }
+        QList<QDBusMessage> replies;
+        for (QDBusPendingCall &call : pending) {
+            if (!QTest::qWaitFor([&] { return call.isFinished(); }, 30000))
+                QTest::qFail("no answer", __FILE__, __LINE__);
+            replies << call.reply();
+        }
+        return replies;
     }
 
     QDBusConnection connection;
@@ -151,6 +183,7 @@ private slots:
                                        {u"id"_s, idText(reasons().constFirst().id)},
                                        {u"mode"_s, u"display"_s},
                                        {u"lock"_s, u"held"_s}}));
+        rig->clock->advance(2); // past the window in which starts of a kind are shown as one
         outcome = Client::wait(client->proxy.StartManual(u"system"_s)).value();
         QCOMPARE(reasons().size(), 1);
         QCOMPARE(reasons().constFirst().label, u"Manual keep-awake"_s);
@@ -336,6 +369,108 @@ private slots:
         other.reset();
         QTRY_COMPARE(reasons().size(), 1);
         QCOMPARE(reasons().constFirst().label, u"Terminal: mine"_s);
+    }
+
+    void aHoldOutlivesNoReleaseOfAnother()
+    {
+        auto other = std::make_unique<Client>(u"other"_s);
+        const QString first = Client::wait(other->proxy.Hold(u"one"_s, QString())).value();
+        Client::wait(other->proxy.Hold(u"two"_s, QString()));
+        QVERIFY(!Client::wait(other->proxy.Release(first)).isError());
+        QCOMPARE(reasons().size(), 1);
+        other.reset();
+        QTRY_VERIFY(reasons().isEmpty());
+    }
+
+    // A client holding in a loop is refused past its share, quickly, and the others still hold.
+    void holdsAreCapped()
+    {
+        // In rounds: ten thousand calls awaited at once would measure the client's bookkeeping.
+        const QList<QVariantList> calls(250, QVariantList{u"make"_s, QString()});
+        QElapsedTimer timer;
+        timer.start();
+        QList<QDBusMessage> replies;
+        while (replies.size() < 10000)
+            replies << client->callMany(u"Hold"_s, calls);
+        const qint64 elapsed = timer.elapsed();
+        qInfo("10000 Hold calls answered in %lld ms", elapsed);
+        QVERIFY2(elapsed <= 10000, "more than 1 ms a call");
+        for (qsizetype i = 0; i < replies.size(); ++i) {
+            const bool held = i < HoldRegistry::maximumPerOwner;
+            QCOMPARE(replies.at(i).type(), held ? QDBusMessage::ReplyMessage : QDBusMessage::ErrorMessage);
+            if (!held)
+                QCOMPARE(replies.at(i).errorName(), limitReached);
+        }
+        QCOMPARE(reasons().size(), HoldRegistry::maximumPerOwner);
+
+        // Everyone together: up to the total, then nobody more.
+        std::vector<std::unique_ptr<Client>> others;
+        const QList<QVariantList> share(HoldRegistry::maximumPerOwner, QVariantList{u"tar"_s, QString()});
+        while (reasons().size() < HoldRegistry::maximumTotal) {
+            others.push_back(std::make_unique<Client>(u"other %1"_s.arg(others.size())));
+            for (const QDBusMessage &reply : others.back()->callMany(u"Hold"_s, share))
+                QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        }
+        QCOMPARE(reasons().size(), HoldRegistry::maximumTotal);
+        Client last(u"last"_s);
+        QCOMPARE(last.call(u"Hold"_s, {u"cp"_s, QString()}).errorName(), limitReached);
+
+        // A released hold frees a place.
+        client->call(u"Release"_s, {replies.constFirst().arguments().constFirst()});
+        QCOMPARE(last.call(u"Hold"_s, {u"cp"_s, QString()}).type(), QDBusMessage::ReplyMessage);
+    }
+
+    // Extending again and again stops at 366 days from now; so far away the year is named.
+    void extendIsCapped_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("calls");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<qint64>("endsIn");
+        QTest::addColumn<QString>("label");
+
+        const double year = 366.0 * 86400;
+        QTest::newRow("timed, within") << u"StartTimed"_s << 1 << 3600.0 << 7200LL << u"Timed: 2h 0m"_s;
+        QTest::newRow("timed, forty years")
+            << u"StartTimed"_s << 40 << year << qint64(year) << u"Timed: 8784h 0m"_s;
+        QTest::newRow("until, within")
+            << u"StartUntil"_s << 2 << 86400.0 << 3600LL + 2 * 86400 << u"Until Mar 12, 1:00 PM"_s;
+        QTest::newRow("until, forty years")
+            << u"StartUntil"_s << 40 << year << qint64(year) << u"Until Mar 11, 2027, 12:00 PM"_s;
+    }
+
+    void extendIsCapped()
+    {
+        QFETCH(QString, start);
+        QFETCH(int, calls);
+        QFETCH(double, seconds);
+        QFETCH(qint64, endsIn);
+        QFETCH(QString, label);
+
+        const QVariant first = start == u"StartTimed"_s ? QVariant(3600.0) : QVariant(now() + 3600);
+        QCOMPARE(client->call(start, {first, QString()}).type(), QDBusMessage::ReplyMessage);
+        for (const QDBusMessage &reply :
+             client->callMany(u"Extend"_s, QList<QVariantList>(calls, QVariantList{seconds})))
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(reasons().constFirst().endsAt, rig->clock->now().addSecs(endsIn));
+        QCOMPARE(reasons().constFirst().label, label);
+    }
+
+    // A script starting sessions in a loop: the first shows at once, the last when the burst is over.
+    void aBurstOfStartsPostsTwice()
+    {
+        QList<QVariantList> calls;
+        for (int minutes = 1; minutes <= 500; ++minutes)
+            calls << QVariantList{minutes * 60.0, QString()};
+        for (const QDBusMessage &reply : client->callMany(u"StartTimed"_s, calls))
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(rig->sink->posts, (QList<Post>{{u"Keep-awake started"_s, u"Timed: 1m 0s"_s}}));
+
+        rig->clock->advance(2);
+        rig->app->notifications().postDueStarts();
+        QCOMPARE(rig->sink->posts.size(), 2);
+        QCOMPARE(rig->sink->posts.constLast(), (Post{u"Keep-awake started"_s, u"Timed: 8h 20m"_s}));
+        QVERIFY(!rig->app->notifications().hasWaitingStarts());
     }
 };
 

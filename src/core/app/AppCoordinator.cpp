@@ -14,6 +14,7 @@
 #include "utilities/Clock.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DateMath.h"
+#include "utilities/DurationText.h"
 
 #include <QPointer>
 
@@ -30,8 +31,8 @@ AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
     Q_ASSERT(m_clock && backends.defaults && backends.powerAssertion && backends.powerSources
              && backends.processes && backends.notificationSink);
     m_prefs = std::make_unique<PreferencesStore>(backends.defaults);
-    m_notifications =
-        std::make_unique<NotificationManager>(std::move(backends.notificationSink), backends.applicationId);
+    m_notifications = std::make_unique<NotificationManager>(std::move(backends.notificationSink),
+                                                            backends.applicationId, m_clock);
     m_assertions = std::make_unique<AssertionManager>(std::move(backends.powerAssertion));
     m_power = std::make_unique<PowerSourceMonitor>(std::move(backends.powerSources), powerPollInterval);
     m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock,
@@ -144,7 +145,7 @@ SessionResult AppCoordinator::addSession(ReasonType type, const QString &label, 
     const AwakeReason reason{QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode};
     m_assertions->addReason(reason);
     setLastStopReason(std::nullopt);
-    m_notifications->sessionStarted(label);
+    m_notifications->sessionStarted(type, label);
     SessionResult result{replaced ? SessionResult::Outcome::Replaced : SessionResult::Outcome::Started,
                          reason.id, reason.mode, reason.endsAt, {}};
     if (replaced)
@@ -203,7 +204,13 @@ SessionResult AppCoordinator::extendActiveSession(double seconds)
     if (!target || !target->endsAt)
         return {SessionResult::Outcome::NothingToExtend, {}, {}, {}, {}};
     const QDateTime now = m_clock->now();
-    const QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
+    QDateTime end = DateMath::addSeconds(*target->endsAt, seconds);
+    // Extending again and again never reaches past the longest session one can ask for, nor
+    // brings forward an end that is already further away.
+    const QDateTime latest =
+        std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds));
+    if (seconds > 0)
+        end = std::min(end, latest);
     const QString label = target->type == ReasonType::Timed
                               ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
                               : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());

@@ -1,7 +1,12 @@
 #include "NotificationManager.h"
 
+#include "utilities/Clock.h"
+
 #include <QCoreApplication>
 #include <QPointer>
+
+#include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -20,11 +25,14 @@ QString NotificationManager::productionApplicationId()
 }
 
 NotificationManager::NotificationManager(std::shared_ptr<NotificationSink> sink, QString applicationId,
-                                         QObject *parent)
+                                         std::shared_ptr<const Clock> clock, QObject *parent)
     : QObject(parent)
     , m_sink(std::move(sink))
     , m_applicationId(std::move(applicationId))
+    , m_clock(clock ? std::move(clock) : std::make_shared<SystemClock>())
 {
+    m_startTimer.setSingleShot(true);
+    connect(&m_startTimer, &QTimer::timeout, this, &NotificationManager::postDueStarts);
 }
 
 void NotificationManager::requestAuthorizationIfNeeded()
@@ -49,9 +57,49 @@ void NotificationManager::requestAuthorizationIfNeeded()
     });
 }
 
-void NotificationManager::sessionStarted(const QString &label)
+void NotificationManager::sessionStarted(ReasonType type, const QString &label)
 {
-    post(u"Keep-awake started"_s, label);
+    const QDateTime now = m_clock->now();
+    const auto last = m_lastStart.constFind(type);
+    // A clock set back counts as a window ended.
+    if (last == m_lastStart.cend() || now < *last || last->msecsTo(now) >= startWindowMs) {
+        m_waitingStarts.remove(type);
+        m_lastStart.insert(type, now);
+        post(u"Keep-awake started"_s, label);
+    } else {
+        m_waitingStarts.insert(type, label);
+    }
+    scheduleWaitingStarts();
+}
+
+void NotificationManager::postDueStarts()
+{
+    const QDateTime now = m_clock->now();
+    for (auto it = m_waitingStarts.begin(); it != m_waitingStarts.end();) {
+        const QDateTime last = m_lastStart.value(it.key());
+        if (now < last || last.msecsTo(now) >= startWindowMs) {
+            m_lastStart.insert(it.key(), now);
+            const QString label = *it;
+            it = m_waitingStarts.erase(it);
+            post(u"Keep-awake started"_s, label);
+        } else {
+            ++it;
+        }
+    }
+    scheduleWaitingStarts();
+}
+
+void NotificationManager::scheduleWaitingStarts()
+{
+    if (m_waitingStarts.isEmpty()) {
+        m_startTimer.stop();
+        return;
+    }
+    const QDateTime now = m_clock->now();
+    qint64 wait = std::numeric_limits<qint64>::max();
+    for (auto it = m_waitingStarts.cbegin(); it != m_waitingStarts.cend(); ++it)
+        wait = std::min(wait, startWindowMs - m_lastStart.value(it.key()).msecsTo(now));
+    m_startTimer.start(int(std::clamp<qint64>(wait, 0, startWindowMs)));
 }
 
 void NotificationManager::sessionEnded(const QString &label)

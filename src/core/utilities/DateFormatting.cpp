@@ -74,7 +74,11 @@ QString endTime(const QDateTime &date, const QDateTime &now, const QTimeZone &zo
         return QStringLiteral("Today ") + time;
     if (local.date() == today.addDays(1))
         return QStringLiteral("Tomorrow ") + time;
-    return locale.toString(local.date(), QStringLiteral("MMM d")) + QStringLiteral(", ") + time;
+    // A date months away reads as this year's without its year.
+    const bool far =
+        local.date() > today.addMonths(nearMonths) || local.date() < today.addMonths(-nearMonths);
+    return locale.toString(local.date(), far ? QStringLiteral("MMM d, yyyy") : QStringLiteral("MMM d")) +
+           QStringLiteral(", ") + time;
 }
 
 } // namespace DateFormatting

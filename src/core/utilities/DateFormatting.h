@@ -25,7 +25,11 @@ QString clockFormat(const QLocale &locale = QLocale());
 QString clock(const QDateTime &date, const QTimeZone &zone = QTimeZone::systemTimeZone(),
               const QLocale &locale = QLocale());
 
-// "Today 5:00 PM", "Tomorrow 8:00 AM", or "Dec 9, 5:00 PM".
+// Dates further than this from today are written with their year.
+inline constexpr int nearMonths = 3;
+
+// "Today 5:00 PM", "Tomorrow 8:00 AM", "Dec 9, 5:00 PM", or, more than nearMonths away,
+// "Dec 9, 2027, 5:00 PM".
 QString endTime(const QDateTime &date, const QDateTime &now,
                 const QTimeZone &zone = QTimeZone::systemTimeZone(), const QLocale &locale = QLocale());
 

@@ -39,6 +39,10 @@ inline QString nothingToExtend()
 {
     return QStringLiteral("com.quillmere.Vigila1.Error.NothingToExtend");
 }
+inline QString limitReached()
+{
+    return QStringLiteral("com.quillmere.Vigila1.Error.LimitReached");
+}
 } // namespace Error
 
 // A hold's label, in characters.

@@ -5,7 +5,6 @@
 #include "gnome_session_proxy.h"
 #include "logind_manager_proxy.h"
 
-#include "power/AssertionManager.h"
 #include "utilities/Log.h"
 
 #include <QCoreApplication>
@@ -37,13 +36,6 @@ bool holdsOffSleep(const QString &what)
     return kinds.contains(u"idle"_s) || kinds.contains(u"sleep"_s);
 }
 
-// Our lock, whichever service holds it for us.
-bool isOwn(const QString &why)
-{
-    return why == AssertionManager::lockName(AwakeMode::System) ||
-           why == AssertionManager::lockName(AwakeMode::Display);
-}
-
 QString gnomeWhat(uint flags)
 {
     QStringList kinds;
@@ -65,6 +57,9 @@ struct InhibitorSurvey::Round {
 
     // Parent of the round's call watchers and its deadline; deleted when the round ends.
     QObject *context = nullptr;
+    OwnLocks own;
+    // A lock under our lock's name held by us: then no one holds it for us.
+    bool heldLockSeen = false;
     bool logindDone = false;
     bool gnomeDone = false;
     // Each service's list once it answered in full.
@@ -73,13 +68,18 @@ struct InhibitorSurvey::Round {
     QList<GnomeCalls> gnomeCalls;
 };
 
-InhibitorSurvey::InhibitorSurvey(std::chrono::milliseconds deadline, std::optional<uint> ownPid)
+InhibitorSurvey::OwnLocks InhibitorSurvey::OwnLocks::ofThisProcess()
+{
+    return {{uint(QCoreApplication::applicationPid())}, InhibitorProvider::applicationId(), std::nullopt};
+}
+
+InhibitorSurvey::InhibitorSurvey(std::chrono::milliseconds deadline, OwnLocksSource ownLocks)
     : m_logind(std::make_unique<LogindManagerProxy>(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
                                                     QDBusConnection::systemBus()))
     , m_gnomeSession(std::make_unique<GnomeSessionProxy>(
           u"org.gnome.SessionManager"_s, u"/org/gnome/SessionManager"_s, QDBusConnection::sessionBus()))
     , m_deadline(deadline)
-    , m_ownPid(ownPid.value_or(uint(QCoreApplication::applicationPid())))
+    , m_ownLocks(std::move(ownLocks))
 {
     qDBusRegisterMetaType<LogindInhibitorRecord>();
     qDBusRegisterMetaType<QList<LogindInhibitorRecord>>();
@@ -96,12 +96,18 @@ int InhibitorSurvey::callTimeout() const
     return int(2 * m_deadline.count());
 }
 
+void InhibitorSurvey::setOwnLocks(OwnLocksSource ownLocks)
+{
+    m_ownLocks = std::move(ownLocks);
+}
+
 void InhibitorSurvey::survey(Answer answer)
 {
     m_waiting << std::move(answer);
     if (m_round)
         return;
     m_round = std::make_unique<Round>();
+    m_round->own = m_ownLocks ? m_ownLocks() : OwnLocks::ofThisProcess();
     QObject *context = new QObject(m_calls.get());
     m_round->context = context;
     QTimer::singleShot(m_deadline, context, [this, context] {
@@ -123,11 +129,15 @@ void InhibitorSurvey::askLogind()
         const QDBusPendingReply<QList<LogindInhibitorRecord>> reply = *watcher;
         if (!reply.isError()) {
             QList<OtherInhibitor> found;
+            const OwnLocks &own = m_round->own;
             for (const LogindInhibitorRecord &lock : reply.value()) {
                 // A delay lock only postpones sleep for a moment.
-                if (lock.mode == u"delay"_s || !holdsOffSleep(lock.what) || lock.pid == m_ownPid ||
-                    isOwn(lock.why))
+                if (lock.mode == u"delay"_s || !holdsOffSleep(lock.what))
                     continue;
+                if (own.pids.contains(lock.pid)) {
+                    m_round->heldLockSeen |= lock.why == own.heldLockName;
+                    continue;
+                }
                 found << OtherInhibitor{u"logind"_s, lock.who, lock.why, lock.what,
                                         lock.mode,   lock.uid, lock.pid};
             }
@@ -190,9 +200,12 @@ void InhibitorSurvey::gnomeInhibitorAnswered()
         if (calls.appId.isError() || calls.reason.isError() || calls.flags.isError())
             continue;
         const uint flags = calls.flags.value();
-        if (!(flags & (suspendFlag | idleFlag)) ||
-            calls.appId.value() == InhibitorProvider::applicationId() || isOwn(calls.reason.value()))
+        if (!(flags & (suspendFlag | idleFlag)))
             continue;
+        if (calls.appId.value() == m_round->own.applicationId) {
+            m_round->heldLockSeen |= calls.reason.value() == m_round->own.heldLockName;
+            continue;
+        }
         found << OtherInhibitor{u"gnome-session"_s, calls.appId.value(), calls.reason.value(),
                                 gnomeWhat(flags),   u"block"_s,          std::nullopt,
                                 std::nullopt};
@@ -224,6 +237,13 @@ void InhibitorSurvey::finish()
             others << lock;
     }
     others << round->gnomeSession.value_or(QList<OtherInhibitor>());
+    // We hold one lock at most: if it is not among those held by us, a service holds it for us.
+    if (const std::optional<QString> &name = round->own.heldLockName; name && !round->heldLockSeen) {
+        const auto relayed = std::find_if(others.cbegin(), others.cend(),
+                                          [&](const OtherInhibitor &lock) { return lock.why == *name; });
+        if (relayed != others.cend())
+            others.erase(relayed);
+    }
     // An answer may ask again: that starts a new round.
     for (const Answer &answer : std::exchange(m_waiting, {}))
         answer(others);

@@ -1,6 +1,7 @@
 #include "CoordinatorRig.h"
 #include "commands/CommandHistory.h"
 #include "commands/CommandRunner.h"
+#include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
 #include "power/PowerSourceMonitor.h"
 #include "preferences/PreferencesStore.h"
@@ -241,6 +242,10 @@ private slots:
         rig.app->startManual(AwakeMode::System);
         QCOMPARE(m.reasons().size(), 1);
         QCOMPARE(m.reasons().first().label, u"Manual keep-awake"_s);
+        // The second start is told once the first one's notification has been up a while.
+        QCOMPARE(rig.postsTitled(u"Keep-awake started"_s).size(), 1);
+        rig.clock->advance(2);
+        rig.app->notifications().postDueStarts();
         QCOMPARE(rig.postsTitled(u"Keep-awake started"_s).size(), 2);
 
         // Display replaces system; other reasons stay.
@@ -260,6 +265,7 @@ private slots:
         rig.app->setDisplayAwake(false);
         QVERIFY(!m.hasReason(ReasonType::Manual));
         QCOMPARE(rig.sink->posts.size(), posts);
+        rig.clock->advance(2); // a start of its own, not one of a burst
         rig.app->setDisplayAwake(true);
         QCOMPARE(m.firstReason(ReasonType::Manual)->mode, AwakeMode::Display);
         QCOMPARE(rig.sink->posts.last(), (Post{u"Keep-awake started"_s, u"Manual (display awake)"_s}));

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -230,11 +231,13 @@ public:
         deadline = Deadline{type, endMs, mode};
         changed();
     }
-    void extend(double seconds)
+    void extend(double seconds, qint64 nowMs)
     {
         if (!deadline)
             return;
-        deadline->endMs = moved(deadline->endMs, seconds);
+        const qint64 end = moved(deadline->endMs, seconds);
+        const qint64 cap = std::max(deadline->endMs, moved(nowMs, 366.0 * 86400));
+        deadline->endMs = seconds > 0 ? std::min(end, cap) : end;
         changed();
     }
     void setDisplayAwake(bool on)
@@ -595,7 +598,7 @@ private:
             const double seconds = anyExtension();
             note(u"extendActiveSession(%1)"_s.arg(seconds));
             app.extendActiveSession(seconds);
-            m_model.extend(seconds);
+            m_model.extend(seconds, nowMs());
             break;
         }
         case Op::DisplayAwake: {

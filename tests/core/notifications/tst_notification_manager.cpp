@@ -1,3 +1,4 @@
+#include "ManualClock.h"
 #include "RecordingNotificationSink.h"
 #include "notifications/NotificationManager.h"
 
@@ -21,7 +22,7 @@ class TestNotificationManager : public QObject {
     static QList<Event> everyEvent()
     {
         return {
-            [](NotificationManager &m) { m.sessionStarted(u"Manual"_s); },
+            [](NotificationManager &m) { m.sessionStarted(ReasonType::Manual, u"Manual"_s); },
             [](NotificationManager &m) { m.sessionEnded(u"All sessions"_s); },
             [](NotificationManager &m) { m.batteryWarning(u"Battery at 10%"_s); },
             [](NotificationManager &m) { m.assertionFailed(); },
@@ -50,7 +51,8 @@ private slots:
             QTest::newRow(name) << event << title << body;
         };
         row(
-            "session started", [](NotificationManager &m) { m.sessionStarted(u"Timed: 30m 0s"_s); },
+            "session started",
+            [](NotificationManager &m) { m.sessionStarted(ReasonType::Timed, u"Timed: 30m 0s"_s); },
             u"Keep-awake started"_s, u"Timed: 30m 0s"_s);
         row(
             "session ended", [](NotificationManager &m) { m.sessionEnded(u"All sessions"_s); },
@@ -109,7 +111,7 @@ private slots:
         manager->processWatchActivated(u"node"_s);
         manager->processWatchReleased(u"node"_s);
         QVERIFY(sink->posts.isEmpty());
-        manager->sessionStarted(u"Manual"_s);
+        manager->sessionStarted(ReasonType::Manual, u"Manual"_s);
         QCOMPARE(sink->posts, (QList<Post>{{u"Keep-awake started"_s, u"Manual"_s}}));
     }
 
@@ -152,10 +154,39 @@ private slots:
 
     void identicalEventsPostTwice()
     {
-        manager->sessionStarted(u"Manual"_s);
-        manager->sessionStarted(u"Manual"_s);
+        manager->sessionEnded(u"Manual"_s);
+        manager->sessionEnded(u"Manual"_s);
         QCOMPARE(sink->posts.size(), 2);
         QCOMPARE(sink->posts.at(0), sink->posts.at(1));
+    }
+
+    // A burst of starts shows the first at once and the latest of each kind when its window ends;
+    // nothing waits, and no timer runs, once they are shown.
+    void sessionStartsOfAKindAreCoalesced()
+    {
+        const auto clock = std::make_shared<ManualClock>();
+        NotificationManager coalescing(sink, NotificationManager::productionApplicationId(), clock);
+        const auto started = [](const QString &label) { return Post{u"Keep-awake started"_s, label}; };
+        for (int i = 1; i <= 3; ++i) {
+            coalescing.sessionStarted(ReasonType::Timed, u"Timed %1"_s.arg(i));
+            coalescing.sessionStarted(ReasonType::Manual, u"Manual %1"_s.arg(i));
+            clock->advance(0.5);
+        }
+        QCOMPARE(sink->posts, (QList<Post>{started(u"Timed 1"_s), started(u"Manual 1"_s)}));
+        QVERIFY(coalescing.hasWaitingStarts());
+
+        coalescing.postDueStarts(); // early: the window is still open
+        QCOMPARE(sink->posts.size(), 2);
+        clock->advance(0.5);
+        coalescing.postDueStarts();
+        QCOMPARE(sink->posts.mid(2), (QList<Post>{started(u"Manual 3"_s), started(u"Timed 3"_s)}));
+        QVERIFY(!coalescing.hasWaitingStarts());
+
+        // The next window counts from that post: a start 2 s later shows at once.
+        clock->advance(2);
+        coalescing.sessionStarted(ReasonType::Timed, u"Timed 4"_s);
+        QCOMPARE(sink->posts.constLast(), started(u"Timed 4"_s));
+        QVERIFY(!coalescing.hasWaitingStarts());
     }
 
     void noApplicationIdPostsNothingAndAsksNothing()
@@ -172,9 +203,9 @@ private slots:
 
     void authorizationIsAskedOnceWhateverCallsFirst()
     {
-        manager->sessionStarted(u"Manual"_s); // the first post asks
+        manager->sessionStarted(ReasonType::Manual, u"Manual"_s); // the first post asks
         manager->requestAuthorizationIfNeeded();
-        manager->sessionStarted(u"Manual"_s);
+        manager->sessionEnded(u"Manual"_s);
         manager->requestAuthorizationIfNeeded();
         QCOMPARE(sink->authorizationRequests, 1);
         QCOMPARE(sink->posts.size(), 2); // posting does not wait for the answer

@@ -120,6 +120,28 @@ private slots:
         QCOMPARE(DateFormatting::endTime(local(QDate(2026, 12, 9), QTime(0, 30)), lateNow, zone, us),
                  u"Tomorrow 12:30 AM"_s);
     }
+
+    void endTimeNamesTheYearOfAFarDate_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        // From Dec 8, 2026.
+        QTest::newRow("next month, next year") << QDate(2027, 1, 5) << u"Jan 5, 8:00 AM"_s;
+        QTest::newRow("three months on") << QDate(2027, 3, 8) << u"Mar 8, 8:00 AM"_s;
+        QTest::newRow("a day later") << QDate(2027, 3, 9) << u"Mar 9, 2027, 8:00 AM"_s;
+        QTest::newRow("a year on") << QDate(2027, 12, 9) << u"Dec 9, 2027, 8:00 AM"_s;
+        QTest::newRow("forty years on") << QDate(2067, 1, 2) << u"Jan 2, 2067, 8:00 AM"_s;
+        QTest::newRow("three months ago") << QDate(2026, 9, 8) << u"Sep 8, 8:00 AM"_s;
+        QTest::newRow("long ago") << QDate(2026, 9, 7) << u"Sep 7, 2026, 8:00 AM"_s;
+    }
+
+    void endTimeNamesTheYearOfAFarDate()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        const QDateTime now = local(QDate(2026, 12, 8), QTime(9, 15));
+        QCOMPARE(DateFormatting::endTime(local(date, QTime(8, 0)), now, zone, us), text);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDateFormatting)
