@@ -133,7 +133,7 @@ const QStringList &PSProcessSnapshotProvider::commandListingArguments()
 
 QFuture<ProcessSnapshotProviding::Listing> PSProcessSnapshotProvider::snapshot(Detail)
 {
-    return inBackground([psPath = m_psPath, timeout = m_timeoutMilliseconds, environment = m_environment] {
+    return m_threads.run([psPath = m_psPath, timeout = m_timeoutMilliseconds, environment = m_environment] {
         return list(psPath, timeout, environment);
     });
 }

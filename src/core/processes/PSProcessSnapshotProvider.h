@@ -1,5 +1,6 @@
 #pragma once
 
+#include "processes/ListingThreads.h"
 #include "processes/ProcessRule.h"
 #include "processes/ProcessSnapshotProviding.h"
 
@@ -63,4 +64,5 @@ private:
     QString m_psPath;
     int m_timeoutMilliseconds;
     QProcessEnvironment m_environment;
+    ListingThreads m_threads;
 };

@@ -5,7 +5,6 @@
 #include <QFuture>
 #include <QList>
 
-#include <functional>
 #include <optional>
 
 // Lists the running processes. A process that cannot be read is simply not listed; nothing at all
@@ -28,8 +27,4 @@ public:
 
     // A listing that is already done.
     static QFuture<Listing> ready(Listing listing);
-    // Runs a blocking listing on a thread of its own. A thread per listing, never waited for: one
-    // stuck in the kernel keeps its thread, and neither the next listing nor quitting waits on it.
-    // The function must not refer to anything that may go away before it returns.
-    static QFuture<Listing> inBackground(std::function<Listing()> listing);
 };

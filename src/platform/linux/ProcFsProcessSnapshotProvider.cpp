@@ -205,7 +205,7 @@ ProcFsProcessSnapshotProvider::ProcFsProcessSnapshotProvider(QString root)
 
 QFuture<ProcessSnapshotProviding::Listing> ProcFsProcessSnapshotProvider::snapshot(Detail detail)
 {
-    return inBackground([root = m_root, detail] { return list(root, detail); });
+    return m_threads.run([root = m_root, detail] { return list(root, detail); });
 }
 
 ProcessSnapshotProviding::Listing ProcFsProcessSnapshotProvider::list(const QString &root, Detail detail)

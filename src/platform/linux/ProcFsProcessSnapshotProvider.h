@@ -1,5 +1,6 @@
 #pragma once
 
+#include "processes/ListingThreads.h"
 #include "processes/ProcessSnapshotProviding.h"
 
 #include <QString>
@@ -39,4 +40,5 @@ public:
 
 private:
     QString m_root;
+    ListingThreads m_threads;
 };
