@@ -31,6 +31,7 @@
 #include <vector>
 
 #include <csignal>
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -82,7 +83,17 @@ struct Stall {
     qint64 longGaps = 0;
     // The longest time one poll itself held the main thread, where the poll is run here.
     qint64 longestPollUs = 0;
+    // CPU time of the main thread alone over the whole run: unlike the gaps, not inflated by a
+    // busy machine.
+    qint64 mainThreadCpuUs = 0;
 };
+
+qint64 threadCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
 
 // Turns the event loop for the given time with a 1 ms tick, recording the longest gap.
 Stall measure(int seconds, const std::function<void()> &everySecond)
@@ -110,9 +121,11 @@ Stall measure(int seconds, const std::function<void()> &everySecond)
     }
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    const qint64 cpuBefore = threadCpuMicroseconds();
     sinceTick.start();
     tick.start(1);
     loop.exec();
+    stall.mainThreadCpuUs = threadCpuMicroseconds() - cpuBefore;
     return stall;
 }
 
@@ -162,12 +175,22 @@ int main(int argc, char **argv)
         watcher.start();
         waitForPoll(watcher);
         const int matched = watcher.matchCounts().value(rule.id);
+        // What the loop itself, the tick and the machine cost, with no poll at all.
+        watcher.stop();
+        const int idleSeconds = std::max(10, seconds / 4);
+        const Stall idle = measure(idleSeconds, {});
+        std::printf("main-thread stall, no polls (the machine's own noise): longest %lld ms over %d s, "
+                    "%lld gaps over 16 ms, main thread CPU %lld ms\n",
+                    idle.longestMs, idleSeconds, idle.longGaps, idle.mainThreadCpuUs / 1000);
+        polls = 0;
+        watcher.start();
         const Stall listingOnAThread = measure(seconds, {});
         watcher.stop();
         std::printf(
-            "main-thread stall, listing on its thread: longest %lld ms over %d s, %lld ticks, %d polls, "
-            "%d processes matched\n",
-            listingOnAThread.longestMs, seconds, listingOnAThread.turns, polls, matched);
+            "main-thread stall, listing on its thread: longest %lld ms over %d s, %lld gaps over 16 ms, "
+            "%d polls, %d processes matched, main thread CPU %lld ms\n",
+            listingOnAThread.longestMs, seconds, listingOnAThread.longGaps, polls, matched,
+            listingOnAThread.mainThreadCpuUs / 1000);
 
         const QList<ProcessRule> rules{rule};
         const int hereSeconds = std::max(10, seconds / 4);
@@ -178,9 +201,9 @@ int main(int argc, char **argv)
                 ProcessMatching::countMatches(rules, *listing);
         });
         std::printf("main-thread stall, listing on the main thread (as before): longest %lld ms over %d s, "
-                    "%lld gaps over 16 ms, %d polls, longest poll %lld us\n",
+                    "%lld gaps over 16 ms, %d polls, longest poll %lld us, main thread CPU %lld ms\n",
                     listingHere.longestMs, hereSeconds, listingHere.longGaps, listingHere.polls,
-                    listingHere.longestPollUs);
+                    listingHere.longestPollUs, listingHere.mainThreadCpuUs / 1000);
         killAll(pids);
     }
 
