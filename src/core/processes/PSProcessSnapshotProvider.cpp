@@ -131,30 +131,48 @@ const QStringList &PSProcessSnapshotProvider::commandListingArguments()
     return arguments;
 }
 
-std::optional<QList<RunningProcess>> PSProcessSnapshotProvider::snapshot(Detail)
+QFuture<ProcessSnapshotProviding::Listing> PSProcessSnapshotProvider::snapshot(Detail)
+{
+    return m_threads.run([psPath = m_psPath, timeout = m_timeoutMilliseconds, environment = m_environment] {
+        return list(psPath, timeout, environment);
+    });
+}
+
+ProcessSnapshotProviding::Listing PSProcessSnapshotProvider::list() const
+{
+    return list(m_psPath, m_timeoutMilliseconds, m_environment);
+}
+
+ProcessSnapshotProviding::Listing PSProcessSnapshotProvider::list(const QString &psPath,
+                                                                  int timeoutMilliseconds,
+                                                                  const QProcessEnvironment &environment)
 {
     // Without task names the command lines still give every process a name; without command
     // lines there is no listing.
-    const std::optional<QString> taskListing = runPS(taskListingArguments());
-    const std::optional<QString> commandListing = runPS(commandListingArguments());
+    const std::optional<QString> taskListing =
+        runPS(psPath, timeoutMilliseconds, environment, taskListingArguments());
+    const std::optional<QString> commandListing =
+        runPS(psPath, timeoutMilliseconds, environment, commandListingArguments());
     if (!commandListing)
         return std::nullopt;
     return parse(taskListing.value_or(QString()), *commandListing);
 }
 
-std::optional<QString> PSProcessSnapshotProvider::runPS(const QStringList &arguments) const
+std::optional<QString> PSProcessSnapshotProvider::runPS(const QString &psPath, int timeoutMilliseconds,
+                                                        const QProcessEnvironment &environment,
+                                                        const QStringList &arguments)
 {
     QProcess ps;
-    ps.setProgram(m_psPath);
+    ps.setProgram(psPath);
     ps.setArguments(arguments);
-    ps.setProcessEnvironment(m_environment);
+    ps.setProcessEnvironment(environment);
     ps.setStandardInputFile(QProcess::nullDevice());
     ps.setStandardErrorFile(QProcess::nullDevice());
     ps.start(QIODevice::ReadOnly);
-    if (!ps.waitForStarted(m_timeoutMilliseconds))
+    if (!ps.waitForStarted(timeoutMilliseconds))
         return std::nullopt;
     // QProcess keeps draining the pipe while it waits, so a long listing cannot stall the child.
-    if (!ps.waitForFinished(m_timeoutMilliseconds)) {
+    if (!ps.waitForFinished(timeoutMilliseconds)) {
         ps.kill();
         ps.waitForFinished(1000);
         return std::nullopt;

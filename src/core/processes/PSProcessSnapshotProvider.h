@@ -1,5 +1,6 @@
 #pragma once
 
+#include "processes/ListingThreads.h"
 #include "processes/ProcessRule.h"
 #include "processes/ProcessSnapshotProviding.h"
 
@@ -31,13 +32,16 @@ public:
     static constexpr int defaultTimeoutMilliseconds = 5000;
 
     // psPath is replaceable so tests can stand a script in for ps. A run that takes longer than
-    // timeoutMilliseconds is killed and the listing fails: a hung ps must not freeze the UI.
+    // timeoutMilliseconds is killed and the listing fails: a hung ps must not hold the listing up.
     explicit PSProcessSnapshotProvider(QString psPath = defaultPSPath(),
                                        int timeoutMilliseconds = defaultTimeoutMilliseconds);
 
-    // Always with command lines, which ps lists anyway. Nothing when the command listing fails: ps
-    // cannot run, times out, fails or writes invalid UTF-8.
-    std::optional<QList<RunningProcess>> snapshot(Detail detail) override;
+    // Always with command lines, which ps lists anyway, on a thread of its own (ps waits for every
+    // process it reads, like any listing). Nothing when the command listing fails: ps cannot run,
+    // times out, fails or writes invalid UTF-8.
+    QFuture<Listing> snapshot(Detail detail) override;
+    // The same listing on the calling thread.
+    Listing list() const;
 
     // The pid and the rest of one listing line, both trimmed of horizontal white space; nothing if
     // the line has no space or does not start with a decimal number.
@@ -52,9 +56,13 @@ public:
 
 private:
     // Standard output as text; nothing if ps cannot run, times out, fails or writes invalid UTF-8.
-    std::optional<QString> runPS(const QStringList &arguments) const;
+    static std::optional<QString> runPS(const QString &psPath, int timeoutMilliseconds,
+                                        const QProcessEnvironment &environment, const QStringList &arguments);
+    static Listing list(const QString &psPath, int timeoutMilliseconds,
+                        const QProcessEnvironment &environment);
 
     QString m_psPath;
     int m_timeoutMilliseconds;
     QProcessEnvironment m_environment;
+    ListingThreads m_threads;
 };

@@ -9,9 +9,16 @@
 // the next poll.
 class ProcessExitWatching {
 public:
+    // Each watch may cost a file descriptor, and a watch needs to know only when the last of a
+    // rule's processes exits: a rule with more processes than this is left to the polls, and no
+    // more than maximumWatches processes are watched in all.
+    static constexpr qsizetype maximumWatchesPerRule = 8;
+    static constexpr qsizetype maximumWatches = 64;
+
     virtual ~ProcessExitWatching() = default;
 
-    // Replaces the watched processes. A pid that is already gone is reported as exited.
+    // Replaces the watched processes: the first maximumWatches of pids. A pid that is already gone
+    // is reported as exited.
     virtual void watch(const QList<qint64> &pids) = 0;
 
     // Called on the main thread, once per watched process that exits.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -28,14 +29,19 @@ ProcessWatcher::ProcessWatcher(AssertionManager *manager, std::unique_ptr<Proces
                 self->processExited(pid);
         };
     }
+    m_listingDeadline.setSingleShot(true);
+    m_listingDeadline.setInterval(defaultListingDeadlineMilliseconds);
+    connect(&m_listingDeadline, &QTimer::timeout, this, &ProcessWatcher::listingOverdue);
 }
 
+// A listing still running finishes on its own thread; its result goes nowhere.
 ProcessWatcher::~ProcessWatcher() = default;
 
 void ProcessWatcher::setRules(QList<ProcessRule> rules)
 {
     m_rules = std::move(rules);
     emit rulesChanged();
+    updateTimer();
 }
 
 void ProcessWatcher::setMatchCounts(QHash<QUuid, int> counts)
@@ -52,8 +58,8 @@ void ProcessWatcher::start()
     timer->setTimerType(Qt::CoarseTimer);
     timer->setInterval(timerIntervalMilliseconds(m_pollInterval));
     connect(timer, &QTimer::timeout, this, &ProcessWatcher::poll);
-    timer->start();
     m_timer = timer;
+    updateTimer();
     // Polling already, so that this first poll watches the processes it finds for their exit.
     poll();
 }
@@ -64,12 +70,29 @@ void ProcessWatcher::stop()
         m_runningByRule.clear();
         m_exits->watch({});
     }
+    // The listing keeps its place, so that no second one starts beside it, but its result is
+    // no longer wanted.
+    if (m_listing)
+        m_listingDiscarded = true;
+    m_pollAgain = false;
     if (!m_timer)
         return;
     m_timer->stop();
     // Not deleted at once: stop() may run inside the timer's own timeout.
     m_timer->deleteLater();
     m_timer = nullptr;
+}
+
+void ProcessWatcher::updateTimer()
+{
+    if (!m_timer)
+        return;
+    // Nothing to poll for: no enabled rule can match, and no reason waits for its release.
+    const bool needed = !m_reasonByRule.isEmpty() || detailFor(m_rules).has_value();
+    if (needed && !m_timer->isActive())
+        m_timer->start();
+    else if (!needed && m_timer->isActive())
+        m_timer->stop();
 }
 
 void ProcessWatcher::updatePollInterval(double seconds)
@@ -81,7 +104,7 @@ void ProcessWatcher::updatePollInterval(double seconds)
 
 int ProcessWatcher::timerIntervalMilliseconds(double seconds)
 {
-    // A zero or negative interval would list the processes back to back and hold the main thread.
+    // A zero or negative interval would list the processes back to back.
     if (!(seconds >= minimumTimerInterval))
         seconds = minimumTimerInterval;
     const double milliseconds = std::min(seconds * 1000.0, double(std::numeric_limits<int>::max()));
@@ -94,20 +117,22 @@ QString ProcessWatcher::labelFor(const ProcessRule &rule, int count)
            (count == 1 ? u" match)"_s : u" matches)"_s);
 }
 
-void ProcessWatcher::noteListing(bool listed)
+void ProcessWatcher::noteListing(bool listed, const QString &failure)
 {
     // Once per episode: a listing that keeps failing would otherwise log at every poll.
     if (listed == !m_listingFailed)
         return;
     m_listingFailed = !listed;
-    if (m_listingFailed)
+    if (!m_listingFailed)
+        Log::info(u"The running processes can be listed again."_s);
+    else if (!failure.isEmpty())
+        Log::error(failure);
+    else
         Log::error(u"Could not list the running processes; process watches are kept as they are "
                    u"until the list can be read again."_s);
-    else
-        Log::info(u"The running processes can be listed again."_s);
 }
 
-std::optional<QList<RunningProcess>> ProcessWatcher::takeSnapshot(const QList<ProcessRule> &rules)
+std::optional<ProcessSnapshotProviding::Detail> ProcessWatcher::detailFor(const QList<ProcessRule> &rules)
 {
     // Only what the rules look at is read: nothing at all while no rule can match (every count is
     // 0 whatever runs), no command lines while no rule searches them.
@@ -117,21 +142,90 @@ std::optional<QList<RunningProcess>> ProcessWatcher::takeSnapshot(const QList<Pr
         if (rule.enabled && !rule.name.isEmpty())
             (rule.matchMode == ProcessMatchMode::Contains ? commandLines : names) = true;
     }
-    if (!names && !commandLines)
-        return QList<RunningProcess>();
-    auto snapshot = m_provider->snapshot(commandLines ? ProcessSnapshotProviding::Detail::CommandLines
-                                                      : ProcessSnapshotProviding::Detail::Names);
-    noteListing(snapshot.has_value());
-    return snapshot;
+    if (commandLines)
+        return Detail::CommandLines;
+    if (names)
+        return Detail::Names;
+    return std::nullopt;
 }
 
 void ProcessWatcher::poll()
 {
     if (!m_manager)
         return;
+    const std::optional<Detail> detail = detailFor(m_rules);
+    if (!detail) {
+        apply(QList<RunningProcess>());
+        return;
+    }
+    // One listing at a time: another beside a stuck one would get stuck too, and pile up threads.
+    if (m_listing) {
+        if (m_listingOverdue)
+            apply(std::nullopt);
+        else
+            m_pollAgain = true;
+        return;
+    }
+    const QFuture<Listing> future = m_provider->snapshot(*detail);
+    if (future.isFinished()) {
+        const Listing listing = future.resultCount() > 0 ? future.result() : std::nullopt;
+        noteListing(listing.has_value());
+        apply(listing);
+        return;
+    }
+    m_listing = new QFutureWatcher<Listing>(this);
+    m_listingDetail = *detail;
+    m_listingDiscarded = false;
+    m_listingOverdue = false;
+    connect(m_listing, &QFutureWatcherBase::finished, this, &ProcessWatcher::listingFinished);
+    m_listing->setFuture(future);
+    m_listingDeadline.start();
+}
+
+void ProcessWatcher::listingOverdue()
+{
+    if (!m_listing)
+        return;
+    m_listingOverdue = true;
+    noteListing(false,
+                u"Listing the running processes has taken longer than %1 ms; process watches are "
+                u"kept as they are until the list can be read again."_s.arg(m_listingDeadline.interval()));
+    // A poll that waited for this listing goes ahead without it.
+    if (std::exchange(m_pollAgain, false) && !m_listingDiscarded)
+        apply(std::nullopt);
+}
+
+void ProcessWatcher::listingFinished()
+{
+    QFutureWatcher<Listing> *watcher = std::exchange(m_listing, nullptr);
+    watcher->deleteLater();
+    m_listingDeadline.stop();
+    bool pollAgain = std::exchange(m_pollAgain, false);
+    // An overdue listing has counted as failed already; the next poll lists afresh.
+    if (m_listingOverdue || m_listingDiscarded) {
+        if (pollAgain)
+            poll();
+        return;
+    }
+    const QFuture<Listing> future = watcher->future();
+    const Listing listing = future.resultCount() > 0 ? future.result() : std::nullopt;
+    const std::optional<Detail> needed = detailFor(m_rules);
+    // Names alone cannot serve a rule that has come to search command lines while they were read.
+    if (listing && needed == Detail::CommandLines && m_listingDetail == Detail::Names) {
+        poll();
+        return;
+    }
+    const QPointer<ProcessWatcher> self(this);
+    noteListing(listing.has_value());
+    apply(listing);
+    if (pollAgain && self)
+        poll();
+}
+
+void ProcessWatcher::apply(const Listing &snapshot)
+{
     // Callbacks may replace the rules; this pass works on the list as it was.
     const QList<ProcessRule> rules = m_rules;
-    const std::optional<QList<RunningProcess>> snapshot = takeSnapshot(rules);
     QList<int> counts;
     if (snapshot) {
         counts = ProcessMatching::countMatches(rules, *snapshot);
@@ -202,19 +296,27 @@ void ProcessWatcher::poll()
     }
 
     if (snapshot)
-        watchExits(rules, *snapshot);
+        watchExits(rules, counts, *snapshot);
+    updateTimer();
     setMatchCounts(std::move(countByRule));
 }
 
-void ProcessWatcher::watchExits(const QList<ProcessRule> &rules, const QList<RunningProcess> &snapshot)
+void ProcessWatcher::watchExits(const QList<ProcessRule> &rules, const QList<int> &counts,
+                                const QList<RunningProcess> &snapshot)
 {
     if (!m_exits)
         return;
     QHash<QUuid, QSet<qint64>> running;
     QList<qint64> pids;
     if (m_timer) {
-        for (const ProcessRule &rule : rules) {
+        for (qsizetype i = 0; i < rules.size(); ++i) {
+            const ProcessRule &rule = rules[i];
             if (!rule.enabled || !m_reasonByRule.contains(rule.id))
+                continue;
+            // Some of a rule's processes would not tell when its last one exits: a rule with many
+            // processes, or one past the total, is left to the polls.
+            if (counts[i] > ProcessExitWatching::maximumWatchesPerRule ||
+                pids.size() + counts[i] > ProcessExitWatching::maximumWatches)
                 continue;
             QSet<qint64> &matched = running[rule.id];
             for (const RunningProcess &process : snapshot) {

@@ -3,6 +3,7 @@
 #include <QSet>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <sys/syscall.h>
@@ -30,7 +31,9 @@ void PidfdExitWatcher::release(const Watch &watch)
 
 void PidfdExitWatcher::watch(const QList<qint64> &pids)
 {
-    const QSet<qint64> wanted(pids.cbegin(), pids.cend());
+    // One descriptor per watch: never more than the bound, whatever the caller asks for.
+    const auto end = pids.cbegin() + std::min(pids.size(), maximumWatches);
+    const QSet<qint64> wanted(pids.cbegin(), end);
     for (auto it = m_watches.begin(); it != m_watches.end();) {
         if (wanted.contains(it.key())) {
             ++it;

@@ -5,9 +5,9 @@
 #include <QByteArrayView>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,26 +19,6 @@ namespace {
 
 // What the kernel marks its own threads with in the flags of "stat".
 constexpr quint64 kernelThreadFlag = 0x00200000;
-
-// Holds one file at a time: on the stack, or on the heap for a long command line. The heap
-// storage, once grown, serves every later file.
-class ReadBuffer {
-public:
-    char *data() { return m_heap ? m_heap.get() : m_stack; }
-    qsizetype capacity() const { return m_capacity; }
-    void grow(qsizetype used)
-    {
-        auto bigger = std::make_unique<char[]>(size_t(m_capacity) * 2);
-        std::memcpy(bigger.get(), data(), size_t(used));
-        m_heap = std::move(bigger);
-        m_capacity *= 2;
-    }
-
-private:
-    char m_stack[4096];
-    std::unique_ptr<char[]> m_heap;
-    qsizetype m_capacity = sizeof m_stack;
-};
 
 class FileDescriptor {
 public:
@@ -59,27 +39,41 @@ private:
     int m_fd;
 };
 
-// The whole file at directory/path, or nothing when it cannot be opened or read (the process is
-// gone, or the file is not ours to read). A read that does not fill the buffer has reached the end:
-// /proc hands out a file whole (up to the size asked for), and so do regular files.
-std::optional<QByteArrayView> readFile(int directory, const char *path, ReadBuffer &buffer)
+// What one read of a process's file came to: the bytes, or the error that stopped it.
+struct Read {
+    QByteArrayView bytes;
+    int error = 0;
+};
+
+// The process is gone, or the file is not ours to read: the process is left out. Any other error
+// (no descriptors left, an I/O error) would leave out processes that are there, so it fails the
+// whole listing instead.
+bool skipsTheProcess(int error)
+{
+    return error == ENOENT || error == ESRCH || error == EACCES;
+}
+
+// The file at directory/path, up to the size of buffer. A read that does not fill the buffer has
+// reached the end: /proc hands out a file whole (up to the size asked for), and so do regular
+// files. Stopping at the buffer's size bounds what a long command line costs: the kernel copies
+// only what is asked for.
+Read readFile(int directory, const char *path, char *buffer, qsizetype size)
 {
     const FileDescriptor fd(::openat(directory, path, O_RDONLY | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
-        return std::nullopt;
+        return {{}, errno};
     qsizetype used = 0;
-    for (;;) {
-        const qsizetype room = buffer.capacity() - used;
-        const ssize_t count = ::read(fd.get(), buffer.data() + used, size_t(room));
+    while (used < size) {
+        const ssize_t count = ::read(fd.get(), buffer + used, size_t(size - used));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return std::nullopt;
+            return {{}, errno};
+        if (count == 0)
+            break;
         used += count;
-        if (count < room)
-            return QByteArrayView(buffer.data(), used);
-        buffer.grow(used);
     }
+    return {QByteArrayView(buffer, used), 0};
 }
 
 bool isPid(const char *name)
@@ -136,54 +130,65 @@ std::optional<TaskStatus> parseStat(QByteArrayView stat)
     return status;
 }
 
-// One process, or nothing when it is gone, a zombie or unreadable.
-std::optional<RunningProcess> readProcess(int proc, const char *pid, ProcessSnapshotProviding::Detail detail,
-                                          ReadBuffer &buffer)
+enum class Outcome { Listed, Skipped, Failed };
+
+// One process into process; skipped when it is gone, a zombie or not ours to read.
+Outcome readProcess(int proc, const char *pid, ProcessSnapshotProviding::Detail detail, char *buffer,
+                    RunningProcess &process)
 {
     char path[32];
     const size_t pidLength = std::strlen(pid);
     if (pidLength + sizeof "/cmdline" > sizeof path)
-        return std::nullopt;
+        return Outcome::Skipped;
     std::memcpy(path, pid, pidLength);
 
     std::memcpy(path + pidLength, "/stat", sizeof "/stat");
-    const std::optional<QByteArrayView> stat = readFile(proc, path, buffer);
-    const std::optional<TaskStatus> status = stat ? parseStat(*stat) : std::nullopt;
+    const Read stat = readFile(proc, path, buffer, ProcFsProcessSnapshotProvider::readBytes);
+    if (stat.error)
+        return skipsTheProcess(stat.error) ? Outcome::Skipped : Outcome::Failed;
+    const std::optional<TaskStatus> status = parseStat(stat.bytes);
     if (!status)
-        return std::nullopt;
+        return Outcome::Skipped;
     // A zombie has ended and waits for its parent. While other threads run, though, only the first
     // thread has ended.
     if ((status->state == 'Z' || status->state == 'X') && status->threads <= 1)
-        return std::nullopt;
+        return Outcome::Skipped;
     const qint64 id = QByteArrayView(pid, qsizetype(pidLength)).toLongLong();
     QString taskName = QString::fromUtf8(status->name);
     const qsizetype taskBytes = status->name.size();
-    if (status->flags & kernelThreadFlag)
-        return RunningProcess{id, taskName, QString(u'[' + taskName + u']')};
+    if (status->flags & kernelThreadFlag) {
+        process = RunningProcess{id, taskName, QString(u'[' + taskName + u']')};
+        return Outcome::Listed;
+    }
     // A whole name needs no command line, unless the caller looks at it.
-    if (taskBytes < TaskNames::maximumBytes && detail == ProcessSnapshotProviding::Detail::Names)
-        return RunningProcess{id, taskName, QString()};
+    if (taskBytes < TaskNames::maximumBytes && detail == ProcessSnapshotProviding::Detail::Names) {
+        process = RunningProcess{id, taskName, QString()};
+        return Outcome::Listed;
+    }
 
     std::memcpy(path + pidLength, "/cmdline", sizeof "/cmdline");
-    const std::optional<QByteArrayView> arguments = readFile(proc, path, buffer);
-    if (!arguments)
-        return std::nullopt;
+    const Read arguments = readFile(proc, path, buffer, ProcFsProcessSnapshotProvider::commandLineBytes);
+    if (arguments.error)
+        return skipsTheProcess(arguments.error) ? Outcome::Skipped : Outcome::Failed;
     // NUL-separated, as the kernel keeps them: joined by single spaces, without the terminating
     // NUL and without spaces at either end, as ps shows them.
-    QByteArrayView bytes = *arguments;
+    QByteArrayView bytes = arguments.bytes;
     const auto blank = [](char c) { return c == '\0' || c == ' '; };
     while (!bytes.isEmpty() && blank(bytes.front()))
         bytes = bytes.sliced(1);
     while (!bytes.isEmpty() && blank(bytes.back()))
         bytes.chop(1);
-    if (bytes.isEmpty())
-        return RunningProcess{id, taskName, QString(u'[' + taskName + u']')};
+    if (bytes.isEmpty()) {
+        process = RunningProcess{id, taskName, QString(u'[' + taskName + u']')};
+        return Outcome::Listed;
+    }
     QString commandLine = QString::fromUtf8(bytes);
     const qsizetype firstArgumentEnd = commandLine.indexOf(QChar(u'\0'));
     commandLine.replace(QChar(u'\0'), QChar(u' '));
     if (taskBytes >= TaskNames::maximumBytes)
         taskName = TaskNames::wholeName(taskName, commandLine, firstArgumentEnd).toString();
-    return RunningProcess{id, std::move(taskName), std::move(commandLine)};
+    process = RunningProcess{id, std::move(taskName), std::move(commandLine)};
+    return Outcome::Listed;
 }
 
 } // namespace
@@ -198,16 +203,22 @@ ProcFsProcessSnapshotProvider::ProcFsProcessSnapshotProvider(QString root)
 {
 }
 
-std::optional<QList<RunningProcess>> ProcFsProcessSnapshotProvider::snapshot(Detail detail)
+QFuture<ProcessSnapshotProviding::Listing> ProcFsProcessSnapshotProvider::snapshot(Detail detail)
+{
+    return m_threads.run([root = m_root, detail] { return list(root, detail); });
+}
+
+ProcessSnapshotProviding::Listing ProcFsProcessSnapshotProvider::list(const QString &root, Detail detail)
 {
     const FileDescriptor proc(
-        ::open(QFile::encodeName(m_root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (proc.get() < 0)
         return std::nullopt;
 
     QList<RunningProcess> processes;
     bool anyPid = false;
-    ReadBuffer buffer;
+    // One file at a time; no file is read past this size.
+    char buffer[std::max(readBytes, commandLineBytes)];
     alignas(dirent64) char entries[4096];
     for (;;) {
         const ssize_t size = ::getdents64(proc.get(), entries, sizeof entries);
@@ -223,8 +234,16 @@ std::optional<QList<RunningProcess>> ProcFsProcessSnapshotProvider::snapshot(Det
             if (!isPid(entry->d_name))
                 continue;
             anyPid = true;
-            if (auto process = readProcess(proc.get(), entry->d_name, detail, buffer))
-                processes.append(std::move(*process));
+            RunningProcess process;
+            switch (readProcess(proc.get(), entry->d_name, detail, buffer, process)) {
+            case Outcome::Listed:
+                processes.append(std::move(process));
+                break;
+            case Outcome::Skipped:
+                break;
+            case Outcome::Failed:
+                return std::nullopt;
+            }
         }
     }
     if (!anyPid)

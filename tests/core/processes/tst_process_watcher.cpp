@@ -338,6 +338,104 @@ private slots:
         QCOMPARE(provider->snapshotCount, 2);
     }
 
+    void stuckListingCountsAsFailed()
+    {
+        const ProcessRule rsync = rule(u"rsync"_s);
+        watcher->setRules({rsync});
+        running({u"rsync"_s});
+        watcher->poll();
+        QCOMPARE(manager->reasons().size(), 1);
+
+        // A poll while a listing runs waits for it, and follows it at once.
+        provider->hangs = true;
+        watcher->poll();
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, 2);
+        provider->finishPending();
+        QTRY_COMPARE(provider->snapshotCount, 3);
+
+        // The listing that follows never finishes: past its deadline it counts as failed, and
+        // no poll starts another beside it. The process is gone, yet nothing is released.
+        LogCapture log;
+        const auto logged = [&log](QtMsgType type) {
+            return log.texts(type).filter(u"running processes"_s).size();
+        };
+        watcher->setListingDeadline(50);
+        provider->processes.clear();
+        QTRY_COMPARE(logged(QtCriticalMsg), 1);
+        watcher->poll();
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, 3);
+        QVERIFY(watcher->isListing());
+        QCOMPARE(manager->reasons().size(), 1);
+        QCOMPARE(watcher->matchCounts().value(rsync.id), 1);
+
+        // Finished late, it is still dropped; the next poll lists afresh.
+        provider->hangs = false;
+        provider->finishPending();
+        QTRY_VERIFY(!watcher->isListing());
+        QCOMPARE(manager->reasons().size(), 1);
+        watcher->poll();
+        QCOMPARE(provider->snapshotCount, 4);
+        QVERIFY(manager->reasons().isEmpty());
+        QCOMPARE(logged(QtCriticalMsg), 1);
+        QCOMPARE(logged(QtInfoMsg), 1);
+    }
+
+    void exitWatchesAreBounded_data()
+    {
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<int>("processesPerRule");
+        QTest::addColumn<int>("watched");
+        // A rule is watched whole or not at all: some of its processes cannot tell when its
+        // last one exits.
+        QTest::newRow("one rule, 5 000 processes") << 1 << 5000 << 0;
+        QTest::newRow("1 000 rules, 5 processes each") << 1000 << 5 << 60;
+        QTest::newRow("10 rules at the per-rule bound") << 10 << 8 << 64;
+        QTest::newRow("rules just past it") << 3 << 9 << 0;
+        QTest::newRow("a few small rules") << 3 << 2 << 6;
+    }
+
+    void exitWatchesAreBounded()
+    {
+        QFETCH(int, rules);
+        QFETCH(int, processesPerRule);
+        QFETCH(int, watched);
+        QList<ProcessRule> list;
+        for (int r = 0; r < rules; ++r) {
+            list.append(rule(u"tool-%1"_s.arg(r)));
+            for (int p = 0; p < processesPerRule; ++p)
+                provider->processes.append(proc(100 + provider->processes.size(), list.last().name));
+        }
+        watcher->setRules(list);
+        watcher->start();
+        QCOMPARE(manager->reasons().size(), rules);
+        QCOMPARE(exits->watched.size(), watched);
+    }
+
+    void timerRunsOnlyWhileThereIsSomethingToPollFor()
+    {
+        ProcessRule docker = rule(u"docker"_s, ProcessMatchMode::Exact, false);
+        watcher->setRules({docker, rule(QString())});
+        watcher->start();
+        QVERIFY(watcher->isPolling());
+        QVERIFY(!watcher->timer()->isActive());
+
+        docker.enabled = true;
+        watcher->setRules({docker});
+        QVERIFY(watcher->timer()->isActive());
+        running({u"docker"_s});
+        watcher->poll();
+
+        // Disabled, the rule still holds its reason until a poll releases it.
+        docker.enabled = false;
+        watcher->setRules({docker});
+        QVERIFY(watcher->timer()->isActive());
+        watcher->poll();
+        QVERIFY(manager->reasons().isEmpty());
+        QVERIFY(!watcher->timer()->isActive());
+    }
+
     void destroyedManagerStopsPolling()
     {
         const ProcessRule git = rule(u"git"_s);
