@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -175,10 +176,11 @@ void MenuBarController::refreshMenu(const MenuState &state, const QDateTime &now
         m_menu->update(MenuModel::build(state, now));
         m_menuState = state;
     } else if (!(state == m_menuState)) {
-        // Some StatusNotifier hosts never announce that they open the menu: keep its entries (not
-        // the ticking texts) current while closed too. Only a change of state changes them.
+        // Some StatusNotifier hosts never announce that they open the menu: keep it current while
+        // closed too, titles and states as well as entries (an extended end, a new match count).
+        // Only a change of state redraws it, so the ticking texts alone do not.
         const QList<MenuItem> model = MenuModel::build(state, now);
-        if (!TrayMenu::sameShape(model, m_menu->model()))
+        if (!std::ranges::equal(model, m_menu->model()))
             m_menu->update(model);
         m_menuState = state;
     }
