@@ -364,6 +364,23 @@ private slots:
                  pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
     }
 
+    // Sessions that start and stop show the same icons again, not new drawings that Qt's pixmap
+    // cache and the tray host would each keep.
+    void startingAndStoppingReusesTheIcons()
+    {
+        const auto shown = [this] { return controller->trayIcon()->icon().cacheKey(); };
+        const qint64 sleeping = shown();
+        coordinator->startTimed(900);
+        QTRY_VERIFY(shown() != sleeping);
+        const qint64 open = shown();
+        for (int i = 0; i < 3; ++i) {
+            coordinator->assertions().stopAll();
+            QTRY_COMPARE(shown(), sleeping);
+            coordinator->startTimed(900);
+            QTRY_COMPARE(shown(), open);
+        }
+    }
+
     // Opening the menu asks who else keeps the computer awake; the answer fills the open menu when
     // it comes (a long line shortened, all of it in the tooltip), and the next opening starts from it.
     void otherProgramsShowWhenTheSurveyAnswers()
