@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -175,10 +176,11 @@ void MenuBarController::refreshMenu(const MenuState &state, const QDateTime &now
         m_menu->update(MenuModel::build(state, now));
         m_menuState = state;
     } else if (!(state == m_menuState)) {
-        // Some StatusNotifier hosts never announce that they open the menu: keep its entries (not
-        // the ticking texts) current while closed too. Only a change of state changes them.
+        // Some StatusNotifier hosts never announce that they open the menu: keep it current while
+        // closed too, titles and states as well as entries (an extended end, a new match count).
+        // Only a change of state redraws it, so the ticking texts alone do not.
         const QList<MenuItem> model = MenuModel::build(state, now);
-        if (!TrayMenu::sameShape(model, m_menu->model()))
+        if (!std::ranges::equal(model, m_menu->model()))
             m_menu->update(model);
         m_menuState = state;
     }
@@ -208,6 +210,25 @@ void MenuBarController::surveyOtherInhibitors()
     });
 }
 
+QIcon MenuBarController::recentIcon(const IconKey &key, const std::function<QIcon()> &draw)
+{
+    // The sleeping eye, the open one and one or two with the minutes left cover start and stop.
+    constexpr qsizetype kept = 4;
+    const auto found = std::find_if(m_recentIcons.begin(), m_recentIcons.end(),
+                                    [&key](const auto &recent) { return recent.first == key; });
+    QIcon icon;
+    if (found != m_recentIcons.end()) {
+        icon = found->second;
+        m_recentIcons.erase(found);
+    } else {
+        icon = draw();
+    }
+    m_recentIcons.prepend({key, icon});
+    if (m_recentIcons.size() > kept)
+        m_recentIcons.removeLast();
+    return icon;
+}
+
 void MenuBarController::updateButton(const MenuState &menuState, const QDateTime &now)
 {
     const StatusIconState state = m_coordinator->iconState();
@@ -221,9 +242,11 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
                 : IconKey{2 + int(state), 0, {}};
     if (!(key == m_iconKey)) {
         const QColor color = QColor::fromRgba(key.color);
-        m_icon = !branded   ? themedIcon(state)
-                 : sleeping ? BrandAssets::sleepingEye(color).value_or(QIcon())
-                            : BrandAssets::openEye(color, key.badge).value_or(QIcon());
+        m_icon = recentIcon(key, [&] {
+            return !branded   ? themedIcon(state)
+                   : sleeping ? BrandAssets::sleepingEye(color).value_or(QIcon())
+                              : BrandAssets::openEye(color, key.badge).value_or(QIcon());
+        });
         m_iconKey = key;
         m_tray->setIcon(m_icon);
     }

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class AppCoordinator;
 class MenuActions;
@@ -61,6 +62,8 @@ private:
     };
 
     void stateChanged();
+    // The icon for a key: one drawn lately when there is one, else what `draw` makes.
+    QIcon recentIcon(const IconKey &key, const std::function<QIcon()> &draw);
     void updateButton(const MenuState &state, const QDateTime &now);
     void refreshMenu(const MenuState &state, const QDateTime &now);
     void menuAboutToShow();
@@ -80,6 +83,10 @@ private:
     // an unchanged icon, tooltip or menu is left alone (no redraw, and no message to the tray host).
     IconKey m_iconKey;
     QIcon m_icon;
+    // The icons drawn lately, newest first. Sessions that start and stop show the same few icons
+    // over and over: drawing each anew gave pixmaps Qt's pixmap cache keeps (up to its 10 MB) and
+    // a new icon for the tray host to fetch every time.
+    QList<std::pair<IconKey, QIcon>> m_recentIcons;
     QString m_toolTip;
     MenuState m_menuState;
     // Other programs' locks, as the last survey found them.

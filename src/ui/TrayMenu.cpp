@@ -197,21 +197,6 @@ bool TrayMenu::triggerShortcut(const QKeyEvent &key)
     return true;
 }
 
-bool TrayMenu::sameShape(const QList<MenuItem> &a, const QList<MenuItem> &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const MenuItem &x = a.at(i);
-        const MenuItem &y = b.at(i);
-        if (x.separator != y.separator || x.keyEquivalent != y.keyEquivalent || x.checked != y.checked ||
-            x.enabled != y.enabled || x.toolTip != y.toolTip || x.symbol != y.symbol ||
-            !(x.action == y.action) || !sameShape(x.submenu, y.submenu))
-            return false;
-    }
-    return true;
-}
-
 QString TrayMenu::actionText(const QString &title)
 {
     QString text = title;

@@ -37,8 +37,6 @@ public:
     // exported over D-Bus, platform items for each one.
     void update(const QList<MenuItem> &model);
 
-    // Whether two models differ in nothing but their titles.
-    static bool sameShape(const QList<MenuItem> &a, const QList<MenuItem> &b);
     // A model title as QAction text: "&" is literal, a tab is a space (it would start the
     // shortcut column).
     static QString actionText(const QString &title);

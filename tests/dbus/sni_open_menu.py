@@ -3,7 +3,7 @@
 does when the user clicks: AboutToShow on the root, then the whole layout.
 
 With --sessions, each time starts a 15-minute session from the menu and stops it again, as a user
-does, opening the menu until it shows the change.
+does, opening the menu until it shows the change and fetching the tray icon that changed with it.
 
 Usage: sni_open_menu.py times [--sessions]"""
 import sys
@@ -56,9 +56,14 @@ def start_and_stop_session(item, menu):
             time.sleep(0.01)
         sys.exit("the menu did not change after a click")
 
+    def fetch_icon():  # as a panel does when the item announces a new icon
+        prop(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "IconPixmap")
+
     click(find(open_until(False), "15 minutes"))
+    fetch_icon()
     click(find(open_until(True), "Stop Current Session"))
     open_until(False)
+    fetch_icon()
 
 
 sessions = "--sessions" in sys.argv[2:]

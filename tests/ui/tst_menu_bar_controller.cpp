@@ -1,5 +1,6 @@
 #include "BrandAssets.h"
 #include "MenuBarController.h"
+#include "SymbolIcons.h"
 #include "SystemTrayWaiter.h"
 #include "TrayMenu.h"
 
@@ -9,6 +10,7 @@
 #include "menubar/MenuActions.h"
 #include "power/AssertionManager.h"
 #include "preferences/PreferencesStore.h"
+#include "processes/ProcessWatcher.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -178,6 +180,58 @@ private slots:
         QVERIFY(find(controller->menu(), u"Stop Keep Awake"_s)->isChecked());
     }
 
+    // A change of state that only retitles entries (an extended session, one more matching
+    // process) reaches the closed menu too, in place.
+    void closedMenuFollowsTitleOnlyChanges()
+    {
+        coordinator->prefs().setProcessRules(
+            {{QUuid::createUuid(), u"make"_s, true, ProcessMatchMode::Exact}});
+        coordinator->applyPreferences();
+        fakes.processes->processes = {{42, u"make"_s, u"make all"_s}};
+        coordinator->watcher().poll();
+        coordinator->startTimed(1800);
+        QTRY_VERIFY(find(controller->menu(), u"make  (1 running)"_s));
+        QAction *timed = find(controller->menu(), u"   \u2022 Timed: 30m 0s  \u2014  30m 0s left"_s);
+        QVERIFY(timed);
+
+        coordinator->extendActiveSession(1800);
+        QTRY_COMPARE(timed->text(), u"   \u2022 Timed: 1h 0m  \u2014  1h 0m left"_s);
+        fakes.processes->processes << RunningProcess{43, u"make"_s, u"make -j2"_s};
+        coordinator->watcher().poll();
+        QTRY_VERIFY(find(controller->menu(), u"make  (2 running)"_s));
+        QVERIFY(!controller->menu()->isVisible());
+    }
+
+    // An entry updated in place shows the sign of its latest model each time.
+    void signFollowsAnEntryUpdatedInPlace()
+    {
+        using Symbol = MenuItem::Symbol;
+        TrayMenu tray;
+        const QColor text = tray.menu()->palette().color(QPalette::WindowText);
+        const auto pixels = [](const QIcon &icon) {
+            return icon.isNull() ? QImage() : icon.pixmap(QSize(16, 16)).toImage();
+        };
+        const QImage warning = pixels(SymbolIcons::drawn(SymbolIcons::Symbol::Warning, text));
+        const QImage info = pixels(SymbolIcons::drawn(SymbolIcons::Symbol::Info, text));
+        const QList<std::pair<Symbol, QImage>> steps{{Symbol::Warning, warning},
+                                                     {Symbol::None, QImage()},
+                                                     {Symbol::Warning, warning},
+                                                     {Symbol::Info, info},
+                                                     {Symbol::Warning, warning}};
+        QAction *entry = nullptr;
+        for (const auto &[symbol, shows] : steps) {
+            MenuItem line;
+            line.title = u"Running on battery power."_s;
+            line.enabled = false;
+            line.symbol = symbol;
+            tray.update({line});
+            if (!entry)
+                entry = tray.menu()->actions().first();
+            QCOMPARE(tray.menu()->actions().first(), entry);
+            QCOMPARE(pixels(entry->icon()), shows);
+        }
+    }
+
     // The shortcuts shown beside the entries work while the menu (or one of its submenus) is open.
     void shortcutsWorkWhileTheMenuIsOpen_data()
     {
@@ -308,6 +362,23 @@ private slots:
         QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: assertion failed"_s);
         QCOMPARE(pixels(controller->trayIcon()->icon()),
                  pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
+    }
+
+    // Sessions that start and stop show the same icons again, not new drawings that Qt's pixmap
+    // cache and the tray host would each keep.
+    void startingAndStoppingReusesTheIcons()
+    {
+        const auto shown = [this] { return controller->trayIcon()->icon().cacheKey(); };
+        const qint64 sleeping = shown();
+        coordinator->startTimed(900);
+        QTRY_VERIFY(shown() != sleeping);
+        const qint64 open = shown();
+        for (int i = 0; i < 3; ++i) {
+            coordinator->assertions().stopAll();
+            QTRY_COMPARE(shown(), sleeping);
+            coordinator->startTimed(900);
+            QTRY_COMPARE(shown(), open);
+        }
     }
 
     // Opening the menu asks who else keeps the computer awake; the answer fills the open menu when

@@ -3,6 +3,7 @@
 #include "timers/DurationPreset.h"
 #include "utilities/DateFormatting.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -167,7 +168,9 @@ QList<MenuItem> controlsSection(const MenuState &state)
 QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
 {
     QList<MenuItem> items{label(u"Active Reasons"_s)};
-    for (const AwakeReason &reason : state.reasons) {
+    // Holds from other programs can be many: the menu lists the first ones, the command line all.
+    const QList<AwakeReason> &reasons = state.reasons;
+    for (const AwakeReason &reason : reasons.first(std::min(reasons.size(), maxMenuReasons))) {
         QString title = u"   \u2022 "_s + reason.label;
         if (reason.endsAt)
             title += u"  \u2014  "_s + leftText(reason, now) + u" left"_s;
@@ -175,7 +178,10 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
         item.toolTip = u"Click to stop this reason"_s;
         items << item;
     }
-    if (state.reasons.isEmpty()) {
+    if (reasons.size() > maxMenuReasons)
+        items << label(QCoreApplication::translate("MenuModel", "   %n more \u2014 `vigila list`", nullptr,
+                                                   int(reasons.size() - maxMenuReasons)));
+    if (reasons.isEmpty()) {
         items << label(u"   None"_s);
         return items;
     }

@@ -86,6 +86,8 @@ namespace MenuModel {
 
 // The process submenu lists at most this many rules.
 constexpr qsizetype maxMenuRules = 30;
+// "Active Reasons" lists at most as many reasons as the process submenu lists rules.
+constexpr qsizetype maxMenuReasons = maxMenuRules;
 // "Also Keeping Awake" lists at most this many other programs' locks.
 constexpr qsizetype maxMenuInhibitors = 10;
 

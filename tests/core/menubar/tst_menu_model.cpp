@@ -216,6 +216,43 @@ private slots:
         QCOMPARE(processes.last().action.kind, Kind::OpenPreferences);
     }
 
+    // Any number of reasons gives a short list that points to the command line, which lists all.
+    void longReasonListIsCutShort_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("more");
+        const int cap = int(MenuModel::maxMenuReasons);
+        QTest::newRow("one") << 1 << 1 << QString();
+        QTest::newRow("as many as fit") << cap << cap << QString();
+        QTest::newRow("one too many") << cap + 1 << cap << u"   1 more \u2014 `vigila list`"_s;
+        QTest::newRow("thousands") << 5000 << cap << u"   %1 more \u2014 `vigila list`"_s.arg(5000 - cap);
+    }
+
+    void longReasonListIsCutShort()
+    {
+        QFETCH(int, count);
+        QFETCH(int, listed);
+        QFETCH(QString, more);
+        // Processes first, a timed session last: hidden or not, it can still be extended.
+        MenuState state;
+        for (int i = 0; i < count - 1; ++i)
+            state.reasons << reason(ReasonType::Process, u"r%1"_s.arg(i));
+        state.reasons << reason(ReasonType::Timed, u"t"_s, AwakeMode::System, 60);
+        const QList<MenuItem> menu = MenuModel::build(state, now);
+        const QStringList shown = titles(menu);
+        const qsizetype header = shown.indexOf(u"Active Reasons"_s);
+        const qsizetype extend = shown.indexOf(u"   \u21BB Extend session by 30 min"_s);
+        QVERIFY(header >= 0 && extend > header);
+        QStringList expected;
+        for (int i = 0; i < listed; ++i)
+            expected << (i < count - 1 ? u"   \u2022 r%1"_s.arg(i) : u"   \u2022 t  \u2014  1m 0s left"_s);
+        if (!more.isEmpty())
+            expected << more;
+        QCOMPARE(shown.mid(header + 1, extend - header - 1), expected);
+        QCOMPARE(menu.at(extend - 1).enabled, more.isEmpty());
+    }
+
     // Other programs' locks follow the reasons, as disabled lines, only when there are some.
     void otherProgramsFollowTheReasons()
     {
