@@ -11,7 +11,7 @@ set -euo pipefail
 
 vigila=$1
 appindicator=ubuntu-appindicators@ubuntu.com
-for tool in gnome-shell gsettings gdbus dbus-send dbus-monitor; do
+for tool in gnome-shell gsettings gdbus dbus-send; do
   command -v "$tool" >/dev/null || { echo "gnome_shell: $tool is missing (scripts/install-deps.sh test installs it)" >&2; exit 1; }
 done
 [ -d "/usr/share/gnome-shell/extensions/$appindicator" ] ||
@@ -46,6 +46,11 @@ gsettings set org.gnome.shell welcome-dialog-last-shown-version '999'
 pids+=($!)
 wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
 
+# A notification server that logs every notification asked for (this shell starts none of its own).
+/usr/bin/python3 -m dbusmock --template notification_daemon >"$tmp/notify.log" 2>&1 &
+pids+=($!)
+wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notification server did not start"
+
 gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 >"$tmp/gnome-shell.log" 2>&1 &
 shell_pid=$!
 pids+=("$shell_pid")
@@ -67,10 +72,6 @@ wait_for 90 shell_ready || fail "GNOME Shell did not start, or Eval stayed locke
 socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? 2>/dev/null | head -n 1)
 [ -n "$socket" ] || fail "GNOME Shell opened no Wayland socket in $XDG_RUNTIME_DIR"
 
-# Every notification asked for, from here on.
-dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
-  >"$tmp/notify.log" 2>&1 &
-pids+=($!)
 export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket
 "$vigila" >"$tmp/vigila.log" 2>&1 &
 vigila_pid=$!
