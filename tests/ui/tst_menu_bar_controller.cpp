@@ -232,7 +232,7 @@ private slots:
                                              now, now.addSecs(1800), AwakeMode::System});
         open();
         const QAction *rule =
-            visible(find(controller->menu(), u"Keep Awake While Process Runs\u2026"_s)->menu())).first();
+            visible(find(controller->menu(), u"Keep Awake While Process Runs\u2026"_s)->menu()).first();
         QVERIFY(rule->text().size() <= 60 && rule->text().startsWith(u"<b>uild-x"_s));
         // User data shows literally, also where it looks like markup.
         QCOMPARE(rule->toolTip(), Qt::convertFromPlainText(name));
