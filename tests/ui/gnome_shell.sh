@@ -62,9 +62,10 @@ shell_eval() {
   local reply
   reply=$(timeout 10 gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
     --method org.gnome.Shell.Eval "$1" 2>/dev/null) || return 1
-  [[ $reply == "(true, '"* ]] || return 1
-  reply=${reply#"(true, '"}
-  printf '%s\n' "${reply%"')"}"
+  # "(true, '<json>')", quoted as a Python string literal would be.
+  /usr/bin/python3 -c 'import ast, sys
+reply = sys.argv[1]
+sys.exit(1) if not reply.startswith("(true, ") else print(ast.literal_eval(reply[7:-1]))' "$reply"
 }
 shell_ready() { kill -0 "$shell_pid" 2>/dev/null && [ "$(shell_eval 'Main.layoutManager._startingUp' || true)" = false ]; }
 wait_for 90 shell_ready || fail "GNOME Shell did not start, or Eval stayed locked"
