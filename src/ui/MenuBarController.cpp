@@ -65,8 +65,8 @@ MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_pt
     // XEmbed trays (X11 only) announce themselves on no bus: those are still looked for now and
     // then; a StatusNotifier tray is noticed when its watcher comes onto the session bus.
     const bool x11 = QGuiApplication::platformName() == u"xcb"_s;
-    m_trayWaiter = new SystemTrayWaiter([self] { return self && self->trayAvailable(); }, 1s, 5s,
-                                        x11 ? 30s : 0s, this);
+    m_trayWaiter =
+        new SystemTrayWaiter([self] { return self && self->trayAvailable(); }, 1s, 5s, x11 ? 30s : 0s, this);
     connect(m_trayWaiter, &SystemTrayWaiter::available, this, &MenuBarController::trayAppeared);
     connect(m_trayWaiter, &SystemTrayWaiter::gaveUp, this, &MenuBarController::trayNotFound);
 

@@ -19,8 +19,8 @@ const QString watcherPath = u"/StatusNotifierWatcher"_s;
 StatusNotifierHostWatch::StatusNotifierHostWatch(const QDBusConnection &connection, QObject *parent)
     : QObject(parent)
     , m_connection(connection)
-    , m_serviceWatcher(new QDBusServiceWatcher(watcherService, connection,
-                                               QDBusServiceWatcher::WatchForOwnerChange, this))
+    , m_serviceWatcher(
+          new QDBusServiceWatcher(watcherService, connection, QDBusServiceWatcher::WatchForOwnerChange, this))
 {
     connect(m_serviceWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &, const QString &newOwner) {
@@ -43,14 +43,13 @@ void StatusNotifierHostWatch::ask()
                                                       u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
     get << watcherService << u"IsStatusNotifierHostRegistered"_s;
     auto *call = new QDBusPendingCallWatcher(m_connection.asyncCall(get, 5000), this);
-    connect(call, &QDBusPendingCallWatcher::finished, this,
-            [this, call, generation = m_generation] {
-                call->deleteLater();
-                if (generation != m_generation)
-                    return;
-                const QDBusPendingReply<QDBusVariant> reply = *call;
-                setHostRegistered(!reply.isError() && reply.value().variant().toBool());
-            });
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, call, generation = m_generation] {
+        call->deleteLater();
+        if (generation != m_generation)
+            return;
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        setHostRegistered(!reply.isError() && reply.value().variant().toBool());
+    });
 }
 
 void StatusNotifierHostWatch::hostRegisteredSignal()

@@ -264,8 +264,7 @@ private slots:
         fakes.assertion->failActivations = true;
         coordinator->startManual(AwakeMode::System);
         open();
-        QTRY_COMPARE(visible(controller->menu()).at(1)->text(),
-                     u"Could not create keep-awake assertion."_s);
+        QTRY_COMPARE(visible(controller->menu()).at(1)->text(), u"Could not create keep-awake assertion."_s);
         const QAction *error = visible(controller->menu()).at(1);
         QVERIFY(!error->icon().isNull());
         QVERIFY(visible(controller->menu()).first()->icon().isNull()); // the headline has none
@@ -314,8 +313,7 @@ private slots:
         fakes.assertion->failActivations = true;
         coordinator->startManual(AwakeMode::System);
         QTRY_COMPARE(controller->toolTip(), u"Vigila: assertion failed"_s);
-        QCOMPARE(pixels(controller->icon()),
-                 pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
     }
 
     // Opening the menu asks who else keeps the computer awake; the answer fills the open menu when
