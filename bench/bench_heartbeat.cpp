@@ -35,18 +35,18 @@ void runTicks(benchmark::State &state, bool timed)
     qint64 iconChanges = 0;
     qint64 toolTipChanges = 0;
     qint64 menuRebuilds = 0;
-    qint64 iconKey = controller.trayIcon()->icon().cacheKey();
-    QString toolTip = controller.trayIcon()->toolTip();
+    qint64 iconKey = controller.icon().cacheKey();
+    QString toolTip = controller.toolTip();
     for (auto _ : state) {
         fakes.clock->advance(1.0);
         coordinator->timers().tick(fakes.clock->now());
         QCoreApplication::sendPostedEvents();
 
         state.PauseTiming();
-        iconChanges += controller.trayIcon()->icon().cacheKey() != iconKey;
-        iconKey = controller.trayIcon()->icon().cacheKey();
-        toolTipChanges += controller.trayIcon()->toolTip() != toolTip;
-        toolTip = controller.trayIcon()->toolTip();
+        iconChanges += controller.icon().cacheKey() != iconKey;
+        iconKey = controller.icon().cacheKey();
+        toolTipChanges += controller.toolTip() != toolTip;
+        toolTip = controller.toolTip();
         menuRebuilds += menu->actions().value(0) != firstEntry;
         firstEntry = menu->actions().value(0);
         state.ResumeTiming();

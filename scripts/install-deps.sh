@@ -50,6 +50,8 @@ test_packages=(
   # tests: private D-Bus buses with mocked system services, real windows, time zones
   dbus dbus-x11 python3-dbusmock python3-gi
   xvfb xauth trayer xdotool imagemagick
+  # the real GNOME Shell (headless) with its tray, for the tray and menu tests on GNOME
+  gnome-shell gnome-shell-extension-appindicator
   tzdata
   # the /bin/ps the /proc listing is checked against
   procps

@@ -2,11 +2,13 @@
 
 #include "BrandAssets.h"
 #include "QtMenuDialogs.h"
+#include "StatusNotifierHostWatch.h"
 #include "SystemTrayWaiter.h"
 #include "TrayMenu.h"
 
 #include "app/AppCoordinator.h"
 #include "menubar/MenuActions.h"
+#include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
 #include "power/InhibitorSurveying.h"
 #include "preferences/PreferencesStore.h"
@@ -16,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -60,29 +63,22 @@ MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_pt
             self->stateChanged();
     };
 
-    m_trayWaiter = new SystemTrayWaiter(&QSystemTrayIcon::isSystemTrayAvailable, 2s, 2min, 30s, this);
+    // XEmbed trays (X11 only) announce themselves on no bus: those are still looked for now and
+    // then; a StatusNotifier tray is noticed when its watcher comes onto the session bus.
+    const bool x11 = QGuiApplication::platformName() == u"xcb"_s;
+    m_trayWaiter =
+        new SystemTrayWaiter([self] { return self && self->trayAvailable(); }, 1s, 5s, x11 ? 30s : 0s, this);
     connect(m_trayWaiter, &SystemTrayWaiter::available, this, &MenuBarController::trayAppeared);
-    connect(m_trayWaiter, &SystemTrayWaiter::gaveUp, this, [] {
-        const QString message =
-            u"No system tray appeared within two minutes, so the Vigila icon cannot be shown. "
-            u"Vigila keeps running and shows its icon as soon as a panel with a system tray "
-            u"starts."_s;
-        std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(message));
-        Log::error(message);
-    });
+    connect(m_trayWaiter, &SystemTrayWaiter::gaveUp, this, &MenuBarController::trayNotFound);
 
     const MenuState state = menuState();
     const QDateTime now = m_coordinator->clock().now();
     m_menu->update(MenuModel::build(state, now));
     m_menuState = state;
-    createTrayIcon();
     updateButton(state, now);
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_tray->show();
-    } else {
-        Log::info(u"No system tray yet; waiting for one to appear."_s);
-        m_trayWaiter->start();
-    }
+    // The icon waits for the bus's first answer about a StatusNotifier host.
+    m_hostWatch = new StatusNotifierHostWatch(QDBusConnection::sessionBus(), this);
+    connect(m_hostWatch, &StatusNotifierHostWatch::changed, this, &MenuBarController::trayHostChanged);
 }
 
 MenuBarController::~MenuBarController()
@@ -248,7 +244,8 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
                               : BrandAssets::openEye(color, key.badge).value_or(QIcon());
         });
         m_iconKey = key;
-        m_tray->setIcon(m_icon);
+        if (m_tray)
+            m_tray->setIcon(m_icon);
     }
 
     // Linux trays show no text beside the icon: the time left also goes into the tooltip.
@@ -258,7 +255,8 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
         tip += u" \u2014 "_s + left + u" left"_s;
     if (tip != m_toolTip) {
         m_toolTip = tip;
-        m_tray->setToolTip(tip);
+        if (m_tray)
+            m_tray->setToolTip(tip);
     }
 }
 
@@ -276,11 +274,50 @@ void MenuBarController::createTrayIcon()
             });
 }
 
+QString MenuBarController::noTrayMessage()
+{
+    return tr("No system tray found: on GNOME install and enable the AppIndicator extension, then log in "
+              "again; meanwhile use `vigila` from a terminal");
+}
+
+bool MenuBarController::trayAvailable() const
+{
+    // Qt decides once per process whether a StatusNotifier tray exists, the first time anything
+    // asks (creating a tray icon asks too): so it is asked only once the bus shows a host, or on
+    // X11, where an XEmbed tray needs none.
+    if (!m_hostWatch->hostRegistered() && QGuiApplication::platformName() != u"xcb"_s)
+        return false;
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void MenuBarController::trayHostChanged()
+{
+    if (m_tray)
+        return;
+    if (m_trayWaiter->isWaiting()) {
+        m_trayWaiter->checkNow();
+    } else if (trayAvailable()) {
+        trayAppeared();
+    } else {
+        Log::info(u"No system tray yet; waiting for one to appear."_s);
+        m_trayWaiter->start();
+    }
+}
+
+void MenuBarController::trayNotFound()
+{
+    const QString message = noTrayMessage();
+    std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(message));
+    Log::error(message);
+    if (m_coordinator)
+        m_coordinator->notifications().noSystemTray(message);
+}
+
 void MenuBarController::trayAppeared()
 {
     Log::info(u"System tray found; showing the Vigila icon."_s);
-    // Qt picks the tray protocol (StatusNotifierItem or XEmbed) when the icon is created: make a
-    // new one now that a tray exists.
+    // Qt picks the tray protocol (StatusNotifierItem or XEmbed) when the icon is created: it is
+    // made once a tray exists.
     createTrayIcon();
     m_tray->show();
 }

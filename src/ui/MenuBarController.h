@@ -21,6 +21,7 @@ class AppCoordinator;
 class MenuActions;
 class QMenu;
 class QSystemTrayIcon;
+class StatusNotifierHostWatch;
 class SystemTrayWaiter;
 class TrayMenu;
 
@@ -38,7 +39,10 @@ public:
     std::function<void()> openPreferences;
     std::function<void()> openCommandRunner;
 
+    // None until a tray is there to show it.
     QSystemTrayIcon *trayIcon() const { return m_tray.get(); }
+    // The icon the tray shows, or will show once there is one.
+    QIcon icon() const { return m_icon; }
     QMenu *menu() const;
     MenuActions &actions() const { return *m_actions; }
     // The icon's current description and, while a deadline session runs, the time left.
@@ -51,6 +55,8 @@ public:
     static QColor templateColor(StatusIconState state, const QPalette &palette);
     // Icon-theme names for when our own marks are missing.
     static QIcon themedIcon(StatusIconState state);
+    // Said on stderr and in a notification when no tray has appeared a few seconds after start.
+    static QString noTrayMessage();
 
 private:
     // What the icon shows: which mark, in which colour.
@@ -68,6 +74,9 @@ private:
     void refreshMenu(const MenuState &state, const QDateTime &now);
     void menuAboutToShow();
     void surveyOtherInhibitors();
+    bool trayAvailable() const;
+    void trayHostChanged();
+    void trayNotFound();
     void createTrayIcon();
     void trayAppeared();
     void popUpMenu();
@@ -76,6 +85,7 @@ private:
     std::unique_ptr<TrayMenu> m_menu;
     std::unique_ptr<MenuActions> m_actions;
     std::unique_ptr<QSystemTrayIcon> m_tray;
+    StatusNotifierHostWatch *m_hostWatch = nullptr;
     SystemTrayWaiter *m_trayWaiter = nullptr;
     bool m_haveOpenEye = false;
     bool m_haveSleepingEye = false;

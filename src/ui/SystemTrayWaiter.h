@@ -7,8 +7,8 @@
 #include <functional>
 
 // Waits for a system tray to appear: at login the panel often starts after us. Checks at a short
-// interval for a while, says once that it gave up, then keeps checking at a slow pace so that a
-// panel started much later still gets the icon.
+// interval for a while, says once that it gave up, then keeps checking at a slow pace (with a zero
+// late interval, only when told to: checkNow) so that a panel started much later still gets the icon.
 class SystemTrayWaiter final : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +18,9 @@ public:
 
     // Checks on the next timer tick; does nothing while already waiting.
     void start();
-    bool isWaiting() const { return m_timer.isActive(); }
+    // Checks at once, as when something says a tray may have appeared; does nothing unless waiting.
+    void checkNow();
+    bool isWaiting() const { return m_waiting; }
     int attempts() const { return m_attempts; }
 
 signals:
@@ -36,4 +38,5 @@ private:
     QTimer m_timer;
     int m_attempts = 0;
     bool m_gaveUp = false;
+    bool m_waiting = false;
 };

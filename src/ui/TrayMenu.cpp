@@ -47,30 +47,59 @@ TrayMenu::~TrayMenu() = default;
 
 void TrayMenu::update(const QList<MenuItem> &model)
 {
-    apply(m_menu.get(), m_model, model);
+    apply(m_menu.get(), model);
     m_model = model;
 }
 
-void TrayMenu::apply(QMenu *menu, const QList<MenuItem> &shown, const QList<MenuItem> &items)
+namespace {
+
+enum class Kind { Separator, Submenu, Plain };
+
+Kind kindOf(const QAction *action)
 {
+    return action->isSeparator() ? Kind::Separator : action->menu() ? Kind::Submenu : Kind::Plain;
+}
+
+Kind kindOf(const MenuItem &item)
+{
+    return item.separator ? Kind::Separator : !item.submenu.isEmpty() ? Kind::Submenu : Kind::Plain;
+}
+
+} // namespace
+
+void TrayMenu::apply(QMenu *menu, const QList<MenuItem> &items)
+{
+    // Entries are hidden rather than removed, and an item takes the next entry of its kind, so the
+    // entries only ever grow into a sequence that holds every shape the menu has had. GNOME's
+    // AppIndicator extension places an entry added to a menu that also lost one in the same update
+    // at the wrong position; shown and hidden entries it gets right.
     const QList<QAction *> actions = menu->actions();
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const MenuItem &item = items.at(i);
-        const MenuItem *was = i < shown.size() ? &shown.at(i) : nullptr;
-        QAction *action = i < actions.size() ? actions.at(i) : nullptr;
-        if (!was || was->separator != item.separator || was->submenu.isEmpty() != item.submenu.isEmpty()) {
-            QAction *replaced = action;
-            action = insert(menu, replaced, item);
-            if (replaced)
-                discard(replaced);
-            was = nullptr;
+    qsizetype next = 0;
+    for (const MenuItem &item : items) {
+        const Kind kind = kindOf(item);
+        qsizetype found = next;
+        while (found < actions.size() && kindOf(actions.at(found)) != kind)
+            ++found;
+        QAction *action = nullptr;
+        const MenuItem *was = nullptr;
+        if (found < actions.size()) {
+            for (qsizetype skipped = next; skipped < found; ++skipped)
+                actions.at(skipped)->setVisible(false);
+            action = actions.at(found);
+            next = found + 1;
+            if (const auto shown = m_shown.constFind(action); shown != m_shown.cend())
+                was = &shown.value();
+        } else {
+            action = insert(menu, next < actions.size() ? actions.at(next) : nullptr, item);
         }
         configure(action, item, was);
+        action->setVisible(true);
         if (!item.submenu.isEmpty())
-            apply(action->menu(), was ? was->submenu : QList<MenuItem>(), item.submenu);
+            apply(action->menu(), item.submenu);
+        m_shown.insert(action, item);
     }
-    for (qsizetype i = items.size(); i < actions.size(); ++i)
-        discard(actions.at(i));
+    for (qsizetype i = next; i < actions.size(); ++i)
+        actions.at(i)->setVisible(false);
 }
 
 QAction *TrayMenu::insert(QMenu *menu, QAction *before, const MenuItem &item)
@@ -98,19 +127,6 @@ QAction *TrayMenu::insert(QMenu *menu, QAction *before, const MenuItem &item)
             Qt::QueuedConnection);
     });
     return action;
-}
-
-void TrayMenu::discard(QAction *action)
-{
-    if (QMenu *submenu = action->menu()) {
-        // Removed one by one, its entries take their exported D-Bus items with them; deleting the
-        // submenu alone would leave those behind.
-        for (QAction *inner : submenu->actions())
-            discard(inner);
-        delete submenu; // and with it its entry
-    } else {
-        delete action;
-    }
 }
 
 void TrayMenu::configure(QAction *action, const MenuItem &item, const MenuItem *was)
@@ -181,8 +197,11 @@ bool TrayMenu::triggerShortcut(const QKeyEvent &key)
     const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     const auto find = [&pressed](const auto &self, const QMenu *menu) -> QAction * {
         for (QAction *action : menu->actions()) {
+            if (!action->isVisible())
+                continue;
             QAction *found = action->menu() ? self(self, action->menu()) : action;
-            if (found && !found->shortcut().isEmpty() && found->shortcut() == pressed && found->isEnabled())
+            if (found && !found->shortcut().isEmpty() && found->shortcut() == pressed && found->isEnabled() &&
+                found->isVisible())
                 return found;
         }
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "menubar/MenuModel.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
@@ -31,10 +32,10 @@ public:
     // closed, so that a modal dialog never runs inside the menu's own signal handling.
     std::function<void(const MenuAction &)> onTriggered;
 
-    // Brings the menu in line with the model. Entries keep their QAction where the kind of entry
-    // (separator, submenu, plain) is unchanged and are updated in place; only the others are
-    // replaced. Adding and removing actions is what costs: Qt keeps connections and, for a menu
-    // exported over D-Bus, platform items for each one.
+    // Brings the menu in line with the model. Entries are updated in place, and shown or hidden;
+    // a new QAction is made only where no hidden entry of the kind (separator, submenu, plain) is
+    // left. Adding and removing actions is what costs: Qt keeps connections and, for a menu
+    // exported over D-Bus, platform items for each one. Hidden entries are in menu()'s actions.
     void update(const QList<MenuItem> &model);
 
     // A model title as QAction text: "&" is literal, a tab is a space (it would start the
@@ -47,14 +48,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Makes `menu`'s entries show `items`, given that they show `shown` now.
-    void apply(QMenu *menu, const QList<MenuItem> &shown, const QList<MenuItem> &items);
+    // Makes `menu`'s visible entries show `items`.
+    void apply(QMenu *menu, const QList<MenuItem> &items);
     // A new, empty entry of the item's kind, placed before `before` (at the end without one).
     QAction *insert(QMenu *menu, QAction *before, const MenuItem &item);
     // Everything but the title; `was` is what the entry showed, if anything.
     static void configure(QAction *action, const MenuItem &item, const MenuItem *was);
-    // Takes an entry out of its menu and deletes it (with its submenu).
-    static void discard(QAction *action);
     // The entry's text and tooltip; an elided title's full text goes into the tooltip.
     static void applyTitle(QAction *action, const MenuItem &item);
     // Runs the entry whose shortcut was pressed while the menu was open.
@@ -62,5 +61,7 @@ private:
 
     std::unique_ptr<QMenu> m_menu;
     QList<MenuItem> m_model;
+    // What each entry shows, or showed last before it was hidden.
+    QHash<const QAction *, MenuItem> m_shown;
     bool m_open = false;
 };

@@ -32,11 +32,19 @@ class TestMenuBarController : public QObject {
     ScriptedMenuDialogs *dialogs = nullptr;
     std::unique_ptr<MenuBarController> controller;
 
+    // The entries the menu shows (hidden ones wait for a later shape of the menu).
+    static QList<QAction *> visible(const QMenu *menu)
+    {
+        QList<QAction *> actions = menu->actions();
+        actions.removeIf([](const QAction *action) { return !action->isVisible(); });
+        return actions;
+    }
+
     // The menu as text, depth first: separators as "---", submenu entries indented.
     static QStringList shown(const QMenu *menu, const QString &indent = {})
     {
         QStringList lines;
-        for (const QAction *action : menu->actions()) {
+        for (const QAction *action : visible(menu)) {
             if (action->isSeparator()) {
                 lines << indent + u"---"_s;
                 continue;
@@ -60,7 +68,7 @@ class TestMenuBarController : public QObject {
 
     static QAction *find(const QMenu *menu, const QString &text)
     {
-        for (QAction *action : menu->actions()) {
+        for (QAction *action : visible(menu)) {
             if (action->text() == text)
                 return action;
             if (action->menu()) {
@@ -106,7 +114,7 @@ private slots:
         // An ampersand in user data shows as itself, not as a shortcut marker.
         QVERIFY(find(controller->menu(), u"R&&D build"_s));
 
-        const QAction *headline = controller->menu()->actions().first();
+        const QAction *headline = visible(controller->menu()).first();
         QVERIFY(!headline->isEnabled());
         const QAction *stop = find(controller->menu(), u"Stop Current Session"_s);
         QCOMPARE(stop->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -154,10 +162,10 @@ private slots:
     void openMenuFollowsTheState()
     {
         open();
-        QCOMPARE(controller->menu()->actions().first()->text(),
+        QCOMPARE(visible(controller->menu()).first()->text(),
                  u"Inactive \u2014 your computer can sleep normally"_s);
         coordinator->startTimed(1800); // the refresh that follows redraws the open menu
-        QTRY_COMPARE(controller->menu()->actions().first()->text(),
+        QTRY_COMPARE(visible(controller->menu()).first()->text(),
                      u"Active \u2014 keeping system awake (1 reason)"_s);
         QVERIFY(find(controller->menu(), u"   \u21BB Extend session by 30 min"_s));
 
@@ -278,13 +286,13 @@ private slots:
                                              now, now.addSecs(1800), AwakeMode::System});
         open();
         const QAction *rule =
-            find(controller->menu(), u"Keep Awake While Process Runs\u2026"_s)->menu()->actions().first();
+            visible(find(controller->menu(), u"Keep Awake While Process Runs\u2026"_s)->menu()).first();
         QVERIFY(rule->text().size() <= 60 && rule->text().startsWith(u"<b>uild-x"_s));
         // User data shows literally, also where it looks like markup.
         QCOMPARE(rule->toolTip(), Qt::convertFromPlainText(name));
 
         // The end, with the time left, stays in sight and follows the clock, as does the tooltip.
-        const QList<QAction *> top = controller->menu()->actions();
+        const QList<QAction *> top = visible(controller->menu());
         QAction *reason = *std::find_if(top.begin(), top.end(), [](const QAction *action) {
             return action->text().startsWith(u"   \u2022 Running: "_s);
         });
@@ -310,11 +318,10 @@ private slots:
         fakes.assertion->failActivations = true;
         coordinator->startManual(AwakeMode::System);
         open();
-        QTRY_COMPARE(controller->menu()->actions().at(1)->text(),
-                     u"Could not create keep-awake assertion."_s);
-        const QAction *error = controller->menu()->actions().at(1);
+        QTRY_COMPARE(visible(controller->menu()).at(1)->text(), u"Could not create keep-awake assertion."_s);
+        const QAction *error = visible(controller->menu()).at(1);
         QVERIFY(!error->icon().isNull());
-        QVERIFY(controller->menu()->actions().first()->icon().isNull()); // the headline has none
+        QVERIFY(visible(controller->menu()).first()->icon().isNull()); // the headline has none
     }
 
     void closedMenuFollowsChangesMadeWhileItWasOpen()
@@ -333,35 +340,34 @@ private slots:
     {
         const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
         const auto pixels = [](const QIcon &icon) { return icon.pixmap(QSize(24, 24)).toImage(); };
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::sleepingEye(text)));
-        QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: inactive"_s);
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::sleepingEye(text)));
+        QCOMPARE(controller->toolTip(), u"Vigila: inactive"_s);
 
         // The time left is also drawn into the eye, and the icon is redrawn only when it changes.
         coordinator->startTimed(5400);
-        QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active \u2014 1h 30m left"_s);
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"1h"_s)));
-        const qint64 oneHour = controller->trayIcon()->icon().cacheKey();
+        QTRY_COMPARE(controller->toolTip(), u"Vigila: timed session active \u2014 1h 30m left"_s);
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(text, u"1h"_s)));
+        const qint64 oneHour = controller->icon().cacheKey();
         fakes.clock->advance(1799);
         coordinator->refreshState();
-        QCOMPARE(controller->trayIcon()->icon().cacheKey(), oneHour); // 1h 0m 1s left: still "1h"
+        QCOMPARE(controller->icon().cacheKey(), oneHour); // 1h 0m 1s left: still "1h"
         fakes.clock->advance(1);
         coordinator->refreshState();
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"60"_s)));
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(text, u"60"_s)));
         fakes.clock->advance(3599);
         coordinator->refreshState();
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text, u"1"_s)));
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(text, u"1"_s)));
         coordinator->prefs().setShowRemainingTime(false);
         coordinator->refreshState();
-        QCOMPARE(controller->trayIcon()->toolTip(), u"Vigila: timed session active"_s);
-        QCOMPARE(pixels(controller->trayIcon()->icon()), pixels(*BrandAssets::openEye(text)));
+        QCOMPARE(controller->toolTip(), u"Vigila: timed session active"_s);
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(text)));
 
         // A lock the system refuses turns the eye red.
         coordinator->assertions().stopAll();
         fakes.assertion->failActivations = true;
         coordinator->startManual(AwakeMode::System);
-        QTRY_COMPARE(controller->trayIcon()->toolTip(), u"Vigila: assertion failed"_s);
-        QCOMPARE(pixels(controller->trayIcon()->icon()),
-                 pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
+        QTRY_COMPARE(controller->toolTip(), u"Vigila: assertion failed"_s);
+        QCOMPARE(pixels(controller->icon()), pixels(*BrandAssets::openEye(QColor(0xFF, 0x3B, 0x30))));
     }
 
     // Sessions that start and stop show the same icons again, not new drawings that Qt's pixmap
@@ -422,6 +428,34 @@ private slots:
         QVERIFY(available.wait());
         QCOMPARE(gaveUp.count(), 1); // told once, at the third check
         QCOMPARE(checks, 8);
+        QVERIFY(!waiter.isWaiting());
+    }
+
+    // Without a late pace it stops checking once it gives up, and goes on only when told.
+    void trayWaiterWithoutLatePaceWaitsToBeTold()
+    {
+        bool tray = false;
+        int checks = 0;
+        SystemTrayWaiter waiter(
+            [&] {
+                ++checks;
+                return tray;
+            },
+            1ms, 2ms, 0ms);
+        QSignalSpy gaveUp(&waiter, &SystemTrayWaiter::gaveUp);
+        QSignalSpy available(&waiter, &SystemTrayWaiter::available);
+        waiter.checkNow(); // not waiting: nothing to check
+        QCOMPARE(checks, 0);
+        waiter.start();
+        QVERIFY(gaveUp.wait());
+        QVERIFY(waiter.isWaiting());
+        QVERIFY(!available.wait(20)); // no more checks of its own
+        QCOMPARE(checks, 2);
+        waiter.checkNow(); // told, but still no tray
+        QVERIFY(waiter.isWaiting());
+        tray = true;
+        waiter.checkNow();
+        QCOMPARE(available.count(), 1);
         QVERIFY(!waiter.isWaiting());
     }
 };

@@ -146,10 +146,20 @@ void NotificationManager::commandFailedToStart(const QString &text, const QStrin
     post(u"Command failed to start"_s, text + u'\n' + reason);
 }
 
+void NotificationManager::noSystemTray(const QString &message)
+{
+    send(tr("Vigila has no icon"), message);
+}
+
 void NotificationManager::post(const QString &title, const QString &body)
 {
     if (!ask(isEnabled))
         return;
+    send(title, body);
+}
+
+void NotificationManager::send(const QString &title, const QString &body)
+{
     if (m_applicationId.isEmpty() || !m_sink)
         return;
     requestAuthorizationIfNeeded();

@@ -52,6 +52,9 @@ public:
     void commandFinished(const QString &text, std::optional<int> exitCode);
     // The command could not be started at all; the reason says why.
     void commandFailedToStart(const QString &text, const QString &reason);
+    // Without a tray this is the only way to reach the user, so it is shown even with
+    // notifications switched off (a switch that lives in the tray's menu).
+    void noSystemTray(const QString &message);
 
     // Shows the session starts whose window has ended; the timer calls it, which runs only while
     // one is waiting.
@@ -61,6 +64,8 @@ public:
 private:
     void post(const QString &title, const QString &body);
     void scheduleWaitingStarts();
+    // Posts whatever the switches say.
+    void send(const QString &title, const QString &body);
 
     std::shared_ptr<NotificationSink> m_sink;
     QString m_applicationId;

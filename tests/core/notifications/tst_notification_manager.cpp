@@ -125,6 +125,14 @@ private slots:
         QCOMPARE(sink->authorizationRequests, 0);
     }
 
+    // Without a tray the switch cannot be reached, and nothing else tells the user.
+    void missingTrayIsToldWithNotificationsOff()
+    {
+        manager->isEnabled = [] { return false; };
+        manager->noSystemTray(u"No system tray found"_s);
+        QCOMPARE(sink->posts, (QList<Post>{{u"Vigila has no icon"_s, u"No system tray found"_s}}));
+    }
+
     void switchesAreAskedAtEveryEvent()
     {
         bool enabled = false;
