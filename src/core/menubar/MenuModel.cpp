@@ -2,6 +2,7 @@
 
 #include "timers/DurationPreset.h"
 #include "utilities/DateFormatting.h"
+#include "utilities/OneLine.h"
 
 #include <QRegularExpression>
 
@@ -168,7 +169,7 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
 {
     QList<MenuItem> items{label(u"Active Reasons"_s)};
     for (const AwakeReason &reason : state.reasons) {
-        QString title = u"   \u2022 "_s + reason.label;
+        QString title = u"   \u2022 "_s + oneLine(reason.label);
         if (reason.endsAt)
             title += u"  \u2014  "_s + leftText(reason, now) + u" left"_s;
         MenuItem item = action(title, {.kind = Kind::StopReason, .id = reason.id});
