@@ -114,15 +114,21 @@ open(sys.argv[1], "w").write(str(count))
 
 
 def timeout_interrupts_once(scratch):
-    counted = os.path.join(scratch, 'count')
-    process = subprocess.Popen(['timeout', '-s', 'INT', '60', VIGILA, 'run', '--', sys.executable, '-c',
-                                COUNTER, counted], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    ready = process.stdout.readline() == b'ready\n'
-    # timeout passes a signal it gets on as if its time were up: to its command, then to its group.
-    process.send_signal(signal.SIGINT)
-    process.wait(TIMEOUT)
-    count = open(counted).read() if os.path.exists(counted) else ''
-    check('timeout -s INT interrupts the command once', ready and count == '1', f'count={count!r}')
+    # A second signal came in about half the runs: a few runs catch it.
+    counts = []
+    for run in range(5):
+        counted = os.path.join(scratch, f'count{run}')
+        process = subprocess.Popen(['timeout', '-s', 'INT', '60', VIGILA, 'run', '--', sys.executable, '-c',
+                                    COUNTER, counted], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        if process.stdout.readline() != b'ready\n':
+            counts.append('not ready')
+            process.kill()
+            continue
+        # timeout passes a signal it gets on as if its time were up: to its command, then its group.
+        process.send_signal(signal.SIGINT)
+        process.wait(TIMEOUT)
+        counts.append(open(counted).read() if os.path.exists(counted) else '')
+    check('timeout -s INT interrupts the command once', counts == ['1'] * 5, f'counts={counts!r}')
 
 
 def ctrl_backslash_leaves_vigila_holding():
