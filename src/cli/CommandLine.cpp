@@ -3,6 +3,7 @@
 #include "ControlClient.h"
 #include "ExitStatus.h"
 #include "ReasonOutput.h"
+#include "SessionBusProbe.h"
 #include "TerminalRun.h"
 #include "control_proxy.h"
 
@@ -10,10 +11,14 @@
 #include "timers/SessionTimerManager.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DurationText.h"
+#include "utilities/OneLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDBusArgument>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimeZone>
@@ -103,6 +108,52 @@ std::optional<QTime> parseClockTime(const QString &text)
     return QTime(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
+// The zone `until` and `list` read clock times in. An unknown TZ, or one naming a zone file by its
+// path (which the C library accepts, with or without a leading colon), leaves Qt without a zone;
+// the file's name under a zoneinfo directory, else the system's own zone, stands in.
+QTimeZone localZone()
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (zone.isValid())
+        return zone;
+    QByteArray setting = qgetenv("TZ");
+    if (setting.startsWith(':'))
+        setting.remove(0, 1);
+    const auto fromPath = [](const QString &path) {
+        const qsizetype at = path.lastIndexOf(u"/zoneinfo/"_s);
+        return at < 0 ? QTimeZone() : QTimeZone(path.mid(at + 10).toUtf8());
+    };
+    if (setting.startsWith('/')) {
+        const QTimeZone named = fromPath(QDir::cleanPath(QString::fromLocal8Bit(setting)));
+        if (named.isValid())
+            return named;
+    }
+    QTimeZone system = fromPath(QFileInfo(u"/etc/localtime"_s).canonicalFilePath());
+    if (!system.isValid()) {
+        QFile file(u"/etc/timezone"_s);
+        if (file.open(QIODevice::ReadOnly))
+            system = QTimeZone(file.readLine().trimmed());
+    }
+    if (!system.isValid())
+        system = QTimeZone::utc();
+    std::fprintf(stderr, "%s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                                    "CommandLine", "vigila: the time zone \u201C%1\u201D (TZ) is unknown; "
+                                                   "using the system's time zone, %2.")
+                                    .arg(oneLine(QString::fromLocal8Bit(qgetenv("TZ"))),
+                                         QString::fromUtf8(system.id()))));
+    return system;
+}
+
+int busSilent()
+{
+    std::fprintf(stderr, "%s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                     "CommandLine", "vigila: the session bus does not answer, so Vigila cannot be reached; "
+                                    "the session's D-Bus daemon may be hung.")));
+    return ExitStatus::failed;
+}
+
 QString durationProblem(const QString &text)
 {
     return u"\u201C%1\u201D is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days."_s
@@ -178,6 +229,8 @@ QString commandHelp(Parsed &parsed, const Command &command)
 
 int status(bool json)
 {
+    if (!SessionBusProbe::answers())
+        return busSilent();
     ControlClient client;
     QDBusPendingReply<QVariantMap> reply = client.proxy().Status();
     if (const int failure = client.wait(reply))
@@ -200,6 +253,8 @@ int status(bool json)
 
 int list(bool json)
 {
+    if (!SessionBusProbe::answers())
+        return busSilent();
     ControlClient client;
     QDBusPendingReply<QList<QVariantMap>> reply = client.proxy().ListReasons();
     if (const int failure = client.wait(reply))
@@ -207,8 +262,7 @@ int list(bool json)
     if (json)
         std::fputs(ReasonOutput::json(reply.value()).constData(), stdout);
     else
-        print(ReasonOutput::listText(reply.value(), QDateTime::currentDateTimeUtc(),
-                                     QTimeZone::systemTimeZone()));
+        print(ReasonOutput::listText(reply.value(), QDateTime::currentDateTimeUtc(), localZone()));
     return ExitStatus::done;
 }
 
@@ -266,6 +320,8 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
         return TerminalRun::run({display, parser.value(parsed.label), runCommand});
     }
 
+    if (!SessionBusProbe::answers())
+        return busSilent();
     ControlClient client;
     ControlProxy &vigila = client.proxy();
     if (name == u"start")
@@ -291,7 +347,7 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
             return usageError(name, u"\u201C%1\u201D is not a time of day; write HH:MM, such as 18:30."_s.arg(
                                         positional.constFirst()));
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        const QTimeZone zone = QTimeZone::systemTimeZone();
+        const QTimeZone zone = localZone();
         const QDateTime end = SessionTimerManager::nextOccurrence(time->hour(), time->minute(), now, zone);
         const bool tomorrow = end.toTimeZone(zone).date() != now.toTimeZone(zone).date();
         return actOnSession(vigila.StartUntil(end.toSecsSinceEpoch(), modeArgument(display, QString())),

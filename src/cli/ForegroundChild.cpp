@@ -3,9 +3,12 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
-#include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <pthread.h>
 #include <spawn.h>
+#include <sys/resource.h>
+#include <sys/signalfd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,41 +18,12 @@ extern char **environ;
 
 namespace {
 
-volatile sig_atomic_t s_child = 0;
-// A signal to pass on that came before the command existed.
-volatile sig_atomic_t s_pending = 0;
-int s_wakeFd = -1;
-
-void onSignal(int number, siginfo_t *info, void *)
-{
-    const int savedErrno = errno;
-    if (number == SIGCHLD) {
-        const char byte = 0;
-        [[maybe_unused]] const ssize_t written = ::write(s_wakeFd, &byte, 1);
-    } else if (info->si_code <= 0 && (s_child == 0 || info->si_pid != s_child)) {
-        // Sent by a process (si_code <= 0), not by the terminal to the whole group, and not by
-        // the command itself: pass it on.
-        if (s_child > 0)
-            ::kill(s_child, number);
-        else
-            s_pending = number;
-    }
-    errno = savedErrno;
-}
+constexpr int passedOn[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
 
 bool isIgnored(int number)
 {
     struct sigaction current {};
     return ::sigaction(number, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
-}
-
-void install(int number)
-{
-    struct sigaction action {};
-    action.sa_sigaction = onSignal;
-    action.sa_flags = SA_SIGINFO | SA_RESTART | (number == SIGCHLD ? SA_NOCLDSTOP : 0);
-    sigemptyset(&action.sa_mask);
-    ::sigaction(number, &action, nullptr);
 }
 
 } // namespace
@@ -58,85 +32,100 @@ ForegroundChild::ForegroundChild(QObject *parent)
     : QObject(parent)
 {
     // Read before anything (the D-Bus library ignores SIGPIPE for itself) changes them.
-    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+    m_pipeIgnored = isIgnored(SIGPIPE);
+    sigemptyset(&m_handled);
+    sigaddset(&m_handled, SIGCHLD);
+    for (const int number : passedOn) {
         if (!isIgnored(number))
-            m_forwarded << number;
+            sigaddset(&m_handled, number);
     }
-    if (::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) == 0) {
-        s_wakeFd = m_wake[1];
-        m_notifier = new QSocketNotifier(m_wake[0], QSocketNotifier::Read, this);
-        connect(m_notifier, &QSocketNotifier::activated, this, &ForegroundChild::reap);
+    // Blocked in this thread before any other exists: every thread started later inherits it.
+    ::pthread_sigmask(SIG_BLOCK, &m_handled, &m_previousMask);
+    m_signals = ::signalfd(-1, &m_handled, SFD_CLOEXEC | SFD_NONBLOCK);
+    if (m_signals >= 0) {
+        m_notifier = new QSocketNotifier(m_signals, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &ForegroundChild::readSignals);
     }
 }
 
 ForegroundChild::~ForegroundChild()
 {
-    s_child = 0;
-    for (const int fd : m_wake) {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    s_wakeFd = -1;
+    if (m_notifier)
+        m_notifier->setEnabled(false);
+    ::pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
+    if (m_signals >= 0)
+        ::close(m_signals);
 }
 
 int ForegroundChild::start(const QList<QByteArray> &arguments)
 {
-    if (arguments.isEmpty() || !m_notifier)
+    if (arguments.isEmpty() || m_signals < 0)
         return EINVAL;
     std::vector<char *> argv;
     for (const QByteArray &argument : arguments)
         argv.push_back(const_cast<char *>(argument.constData()));
     argv.push_back(nullptr);
 
-    // Our handlers are in place before the command exists; what they catch meanwhile waits.
-    install(SIGCHLD);
-    for (const int number : std::as_const(m_forwarded))
-        install(number);
-
-    // The command starts with an empty mask and default actions for what we handle, and for
-    // SIGPIPE, which the D-Bus library ignores in our process.
+    // The command starts with the mask we started with, and with SIGPIPE as we found it.
     sigset_t defaults;
     sigemptyset(&defaults);
-    for (const int number : {SIGCHLD, SIGPIPE})
-        sigaddset(&defaults, number);
-    for (const int number : std::as_const(m_forwarded))
-        sigaddset(&defaults, number);
-    sigset_t empty;
-    sigemptyset(&empty);
+    if (!m_pipeIgnored)
+        sigaddset(&defaults, SIGPIPE);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setsigmask(&attributes, &empty);
+    posix_spawnattr_setsigmask(&attributes, &m_previousMask);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     pid_t pid = 0;
     const int error = ::posix_spawnp(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     if (error != 0)
         return error;
-    s_child = pid;
-    if (const int pending = s_pending) {
-        s_pending = 0;
-        ::kill(pid, pending);
-    }
+    m_child = pid;
     return 0;
 }
 
-void ForegroundChild::reap()
+void ForegroundChild::endBy(int number)
 {
-    char buffer[64];
-    while (::read(m_wake[0], buffer, sizeof buffer) > 0) {
+    std::fflush(nullptr);
+    // The caller learns how the command ended, not that we dumped core.
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    ::signal(number, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, number);
+    ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+    ::raise(number);
+}
+
+bool ForegroundChild::isForTheCommand(int number, int code, pid_t sender) const
+{
+    if (code > 0) {
+        // From the kernel: the terminal's keys and hang-ups go to the whole foreground group,
+        // the command included, except the hang-up of a session leader.
+        return number == SIGHUP && ::getsid(0) == ::getpid();
     }
-    const pid_t child = s_child;
-    if (child <= 0)
-        return;
-    // Look first and collect after forgetting the pid: until collected it cannot name another
-    // process, so a signal passed on meanwhile never reaches a stranger.
-    siginfo_t info{};
-    if (::waitid(P_PID, id_t(child), &info, WEXITED | WNOHANG | WNOWAIT) != 0 || info.si_pid != child)
-        return;
-    s_child = 0;
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    // From a process: not the command itself, nor the leader of our group, which signals the
+    // group as well.
+    return sender != m_child && sender != ::getpgrp();
+}
+
+void ForegroundChild::readSignals()
+{
+    signalfd_siginfo info{};
+    while (::read(m_signals, &info, sizeof info) == ssize_t(sizeof info)) {
+        const int number = int(info.ssi_signo);
+        if (number == SIGCHLD) {
+            int status = 0;
+            if (m_child > 0 && ::waitpid(m_child, &status, WNOHANG) == m_child) {
+                m_child = 0;
+                emit finished(status);
+            }
+        } else if (m_child <= 0) {
+            emit interrupted(number);
+        } else if (isForTheCommand(number, info.ssi_code, pid_t(info.ssi_pid))) {
+            ::kill(m_child, number);
+        }
     }
-    emit finished(WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status));
 }

@@ -2,6 +2,7 @@
 
 #include "power/OtherInhibitor.h"
 #include "utilities/DateFormatting.h"
+#include "utilities/OneLine.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +17,8 @@ namespace ReasonOutput {
 
 QString statusText(const QVariantMap &status)
 {
-    QString text = status.value(u"headline"_s).toString() + u'\n';
+    // Every text from the tray is printed as one line: a label never drives the terminal.
+    QString text = oneLine(status.value(u"headline"_s).toString()) + u'\n';
     const std::array<std::pair<QString, QString>, 3> extras{{
         {u"lastError"_s, u"Error: "_s},
         {u"batteryMessage"_s, u"Battery: "_s},
@@ -24,7 +26,7 @@ QString statusText(const QVariantMap &status)
     }};
     for (const auto &[key, title] : extras) {
         if (status.contains(key))
-            text += title + status.value(key).toString() + u'\n';
+            text += title + oneLine(status.value(key).toString()) + u'\n';
     }
     const QVariantList others = status.value(u"otherInhibitors"_s).toList();
     if (!others.isEmpty())
@@ -54,8 +56,9 @@ QString listText(const QList<QVariantMap> &reasons, const QDateTime &now, const 
                 ? DateFormatting::endTime(
                       QDateTime::fromSecsSinceEpoch(reason.value(u"endsAt"_s).toLongLong()), now, zone)
                 : u"\u2014"_s;
-        rows << QStringList{reason.value(u"id"_s).toString(), reason.value(u"type"_s).toString(),
-                            reason.value(u"mode"_s).toString(), ends, reason.value(u"label"_s).toString()};
+        rows << QStringList{
+            oneLine(reason.value(u"id"_s).toString()), oneLine(reason.value(u"type"_s).toString()),
+            oneLine(reason.value(u"mode"_s).toString()), ends, oneLine(reason.value(u"label"_s).toString())};
     }
     // Every column but the last is padded to its widest cell.
     QList<qsizetype> widths(rows.constFirst().size() - 1, 0);

@@ -4,13 +4,17 @@
 #include "ControlClient.h"
 #include "ExitStatus.h"
 #include "ForegroundChild.h"
+#include "SessionBusProbe.h"
 #include "control_proxy.h"
 
 #include "linux/InhibitorPowerAssertion.h"
 #include "power/AssertionManager.h"
+#include "utilities/OneLine.h"
 
 #include <QCoreApplication>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
+#include <QEventLoop>
 #include <QPointer>
 
 #include <cerrno>
@@ -18,6 +22,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -67,10 +73,27 @@ private:
 
 int startFailure(const QByteArray &program, int error)
 {
-    note(u"cannot run \u201C%1\u201D: %2"_s.arg(QString::fromLocal8Bit(program),
+    note(u"cannot run \u201C%1\u201D: %2"_s.arg(oneLine(QString::fromLocal8Bit(program)),
                                                 QString::fromLocal8Bit(std::strerror(error))));
     // The shell's numbers: found but not runnable, or not found.
     return error == ENOENT ? 127 : 126;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TerminalRun", text);
+}
+
+// Runs the event loop until the call is answered (or the proxy's timeout passes). A signal that
+// comes meanwhile ends the process through ForegroundChild::interrupted.
+void await(const QDBusPendingCall &call)
+{
+    QDBusPendingCallWatcher watcher(call);
+    if (watcher.isFinished())
+        return;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
@@ -82,50 +105,58 @@ QString defaultLabel(const QList<QByteArray> &command, qsizetype maximumLength)
     QStringList words;
     for (const QByteArray &word : command)
         words << QString::fromLocal8Bit(word);
-    QString label = words.join(u' ');
-    for (QChar &c : label) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator)
-            c = u' ';
-    }
-    const QList<uint> characters = label.toUcs4();
-    if (characters.size() > maximumLength)
-        label =
-            QString::fromUcs4(reinterpret_cast<const char32_t *>(characters.constData()), maximumLength - 1) +
-            u'\u2026';
-    return label;
+    return oneLine(words.join(u' '), maximumLength);
 }
 
 int run(const Request &request)
 {
-    // Before the D-Bus library changes any signal disposition.
+    // Before any other thread exists and before the D-Bus library changes any signal disposition.
     ForegroundChild child;
+    // Ctrl+C before the command runs, or while the hold is given back, ends us as it would the
+    // command; whatever we hold ends with the process.
+    QObject::connect(&child, &ForegroundChild::interrupted, &child, [](int number) {
+        ForegroundChild::endBy(number);
+        ::_exit(128 + number);
+    });
     const QString label = request.label.isEmpty()
                               ? defaultLabel(request.command, ControlBus::maximumLabelLength)
                               : request.label;
+    const AwakeMode mode = request.display ? AwakeMode::Display : AwakeMode::System;
 
+    const bool busAnswers = SessionBusProbe::answers();
+    if (!busAnswers)
+        SessionBusProbe::giveUp();
     ControlClient client;
-    QDBusPendingReply<QString> hold = client.proxy().Hold(label, request.display ? u"display"_s : QString());
-    hold.waitForFinished();
     QString holdId;
     std::unique_ptr<LocalLock> localLock;
-    if (!hold.isError()) {
+    // Takes the lock here. The command does not wait for the lock's services: the note on what
+    // became of it (`held` names the service as %1) follows once they have answered.
+    const auto lockHere = [&localLock, mode](const QString &held, const QString &none) {
+        localLock = std::make_unique<LocalLock>(mode);
+        localLock->whenSettled([lock = localLock.get(), held, none] {
+            note(lock->isHeld() ? held.arg(lock->provider()) : none);
+        });
+    };
+    QDBusPendingReply<QString> hold;
+    if (busAnswers) {
+        hold = client.proxy().Hold(label, request.display ? u"display"_s : QString());
+        await(hold);
+    }
+    if (busAnswers && !hold.isError()) {
         holdId = hold.value();
-    } else if (hold.error().type() == QDBusError::InvalidArgs) {
+    } else if (busAnswers && hold.error().type() == QDBusError::InvalidArgs) {
         return ControlClient::report(hold.error());
+    } else if (!busAnswers) {
+        lockHere(tr("the session bus does not answer; keeping the computer awake itself (%1) while the "
+                    "command runs."),
+                 tr("the session bus does not answer and no keep-awake lock is available; running the "
+                    "command anyway."));
     } else {
         if (!ControlClient::isNotRunning(hold.error()))
             note(u"Vigila did not take the hold (%1); keeping the computer awake here instead."_s.arg(
                 hold.error().message()));
-        localLock = std::make_unique<LocalLock>(request.display ? AwakeMode::Display : AwakeMode::System);
-        // The command starts at once; the note follows when the lock's services have answered.
-        localLock->whenSettled([lock = localLock.get()] {
-            if (lock->isHeld())
-                note(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s
-                         .arg(lock->provider()));
-            else
-                note(u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s);
-        });
+        lockHere(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s,
+                 u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s);
     }
 
     // Vigila may end the hold before the command ends: the user stopped it, or quit Vigila.
@@ -138,30 +169,39 @@ int run(const Request &request)
             holdId.clear();
             note(u"the keep-awake hold was stopped in Vigila; the command keeps running."_s);
         });
-        QObject::connect(&vigilaGone, &QDBusServiceWatcher::serviceUnregistered, &child, [&holdId] {
-            if (holdId.isEmpty())
-                return;
-            holdId.clear();
-            note(u"Vigila quit; the command keeps running without keeping the computer awake."_s);
-        });
+        QObject::connect(
+            &vigilaGone, &QDBusServiceWatcher::serviceUnregistered, &child, [&holdId, &lockHere, &localLock] {
+                if (holdId.isEmpty())
+                    return;
+                holdId.clear();
+                // Vigila quit, not the command: it stays awake as it would without a tray.
+                lockHere(tr("Vigila quit; keeping the computer awake itself (%1) while the command runs."),
+                         u"Vigila quit; the command keeps running without keeping the computer awake."_s);
+            });
     }
 
-    int exitStatus = ExitStatus::failed;
-    QObject::connect(&child, &ForegroundChild::finished, &child, [&exitStatus](int status) {
-        exitStatus = status;
+    int waitStatus = 0;
+    QObject::connect(&child, &ForegroundChild::finished, &child, [&waitStatus](int status) {
+        waitStatus = status;
         QCoreApplication::exit();
     });
-    if (const int error = child.start(request.command)) {
-        exitStatus = startFailure(request.command.constFirst(), error);
-    } else {
+    int failure = 0;
+    if (const int error = child.start(request.command))
+        failure = startFailure(request.command.constFirst(), error);
+    else
         QCoreApplication::exec();
-    }
 
-    if (!holdId.isEmpty()) {
-        QDBusPendingReply<> release = client.proxy().Release(holdId);
-        release.waitForFinished();
+    if (!holdId.isEmpty())
+        await(client.proxy().Release(holdId));
+    if (failure)
+        return failure;
+    if (WIFSIGNALED(waitStatus)) {
+        // Ended as the command did, so that a shell loop around us stops as it would around it.
+        const int number = WTERMSIG(waitStatus);
+        ForegroundChild::endBy(number);
+        return 128 + number;
     }
-    return exitStatus;
+    return WEXITSTATUS(waitStatus);
 }
 
 } // namespace TerminalRun

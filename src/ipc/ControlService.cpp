@@ -13,6 +13,7 @@
 #include "utilities/Clock.h"
 #include "utilities/DurationText.h"
 #include "utilities/Log.h"
+#include "utilities/OneLine.h"
 
 #include <QDBusMetaType>
 #include <QPointer>
@@ -52,18 +53,6 @@ QList<QVariantMap> otherInhibitorMaps(const QList<OtherInhibitor> &others)
         maps << map;
     }
     return maps;
-}
-
-bool isLineBreakOrControl(char32_t c)
-{
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -350,7 +339,7 @@ bool ControlService::acceptLabel(const QString &label) const
         return reject(
             invalidArgs,
             u"The label has %1 characters; at most %2 fit."_s.arg(characters.size()).arg(ControlBus::maximumLabelLength));
-    if (std::any_of(characters.cbegin(), characters.cend(), isLineBreakOrControl))
+    if (oneLine(label) != label)
         return reject(invalidArgs, u"The label contains a line break or another control character."_s);
     return true;
 }

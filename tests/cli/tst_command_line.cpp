@@ -8,14 +8,21 @@
 #include <QDBusMetaType>
 #include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -28,9 +35,11 @@ struct Result {
 };
 
 // The real binary, as a terminal runs it.
-Result vigila(const QStringList &arguments)
+Result vigila(const QStringList &arguments,
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VIGILA_BINARY), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(20000)) {
@@ -169,11 +178,80 @@ private slots:
         QVERIFY(inhibitors().contains(u"Vigila: keep system awake"_s));
         QVERIFY(run.readAllStandardError().contains("keeping the computer awake itself (logind)"));
 
-        // SIGTERM from another process is passed on; the command's death is the exit status.
+        // SIGTERM from another process is passed on; vigila ends by the signal that ended the command.
         ::kill(pid_t(run.processId()), SIGTERM);
         QVERIFY(run.waitForFinished(10000));
-        QCOMPARE(run.exitCode(), 128 + SIGTERM);
+        QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(run.exitCode(), SIGTERM);
         QTRY_VERIFY(!inhibitors().contains(u"Vigila: keep system awake"_s));
+    }
+
+    // A session bus that takes connections and never answers: commands give up within seconds
+    // with a message, and `run` runs its command holding the lock itself.
+    void silentSessionBus()
+    {
+        // Listening is enough: the kernel completes each connection, nobody ever reads or writes.
+        const QByteArray path = scratch.filePath(u"silent-bus"_s).toLocal8Bit();
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        const int silent = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(::bind(silent, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+        QVERIFY(::listen(silent, 16) == 0);
+        const auto closeSilent = qScopeGuard([silent] { ::close(silent); });
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + QString::fromLocal8Bit(path));
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const Result status = vigila({u"status"_s}, environment);
+        QCOMPARE(status.code, 1);
+        QVERIFY2(status.err.contains(u"session bus does not answer"_s), qPrintable(status.err));
+        QVERIFY(elapsed.elapsed() < 8000);
+
+        const Result run = vigila({u"run"_s, u"--"_s, u"sh"_s, u"-c"_s, u"exit 5"_s}, environment);
+        QCOMPARE(run.code, 5);
+        QVERIFY2(run.err.contains(u"keeping the computer awake itself (logind)"_s), qPrintable(run.err));
+        QVERIFY(elapsed.elapsed() < 16000);
+    }
+
+    // Another program's (or an older Vigila's) label never reaches the terminal raw.
+    void listPrintsLabelsOnOneLine()
+    {
+        QString error;
+        const auto fake =
+            DBusMockService::start(QFINDTESTDATA("fake_vigila.py"), DBusMockService::Bus::Session,
+                                   ControlBus::serviceName(), {}, &error);
+        QVERIFY2(fake, qPrintable(error));
+        const Result list = vigila({u"list"_s});
+        QCOMPARE(list.code, 0);
+        for (const QChar c : {QChar(u'\x1b'), QChar(u'\x07'), QChar(u'\u202E')})
+            QVERIFY2(!list.out.contains(c), qPrintable(list.out));
+        QCOMPARE(list.out.count(u'\n'), 2);
+        QVERIFY(list.out.contains(u"Terminal: a ]0;owned b [2J c d\n"_s));
+    }
+
+    // Ctrl+C while the hold is given back ends vigila at once, by SIGINT, even with Vigila hung.
+    void interruptWhileReleasing()
+    {
+        QString error;
+        const auto fake =
+            DBusMockService::start(QFINDTESTDATA("fake_vigila.py"), DBusMockService::Bus::Session,
+                                   ControlBus::serviceName(), {}, &error);
+        QVERIFY2(fake, qPrintable(error));
+        QProcess run;
+        startRun(run, {u"--"_s, u"sh"_s, u"-c"_s, u"echo $$; read line"_s});
+        const qint64 shell = run.readLine().trimmed().toLongLong();
+        QVERIFY(shell > 0);
+        fake->pause();
+        run.write("go\n");
+        // Collected: vigila now waits for the answer to Release.
+        QTRY_VERIFY(!QFileInfo::exists(u"/proc/%1"_s.arg(shell)));
+        ::kill(pid_t(run.processId()), SIGINT);
+        QVERIFY(run.waitForFinished(3000)); // well before the call's 5 s timeout
+        QCOMPARE(run.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(run.exitCode(), SIGINT);
+        fake->resume();
     }
 
     void startTheTray()
@@ -288,6 +366,73 @@ private slots:
                                          {u"uid"_s, 1000},
                                          {u"pid"_s, 123456}}}));
         QDBusConnection::disconnectFromBus(u"other"_s);
+    }
+
+    // An unknown zone, or one named by its file (as the C library allows), still gives a time.
+    void untilInAnOddTimeZone_data()
+    {
+        QTest::addColumn<QString>("tz");
+        QTest::addColumn<bool>("unknown"); // then the system's zone stands in, as stderr says
+        QTest::newRow("unknown") << u"Nowhere/Unknown"_s << true;
+        QTest::newRow("zone file") << u"/usr/share/zoneinfo/Europe/Berlin"_s << false;
+        QTest::newRow("colon and zone file") << u":/usr/share/zoneinfo/Europe/Berlin"_s << false;
+        QTest::newRow("colon and name") << u":Europe/Berlin"_s << false;
+    }
+
+    void untilInAnOddTimeZone()
+    {
+        QFETCH(QString, tz);
+        QFETCH(bool, unknown);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"TZ"_s, tz);
+        const QTimeZone zone = unknown ? QTimeZone::systemTimeZone() : QTimeZone("Europe/Berlin");
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QString at = now.toTimeZone(zone).time().addSecs(2 * 3600).toString(u"HH:mm"_s);
+
+        const Result until = vigila({u"until"_s, at}, environment);
+        QCOMPARE(until.code, 0);
+        QCOMPARE(until.err.count(u"is unknown"_s), unknown ? 1 : 0);
+        QDBusPendingReply<QList<QVariantMap>> reasons = proxy->ListReasons();
+        reasons.waitForFinished();
+        QCOMPARE(reasons.value().size(), 1);
+        const QDateTime end =
+            QDateTime::fromSecsSinceEpoch(reasons.value().constFirst()[u"endsAt"_s].toLongLong());
+        QVERIFY(end > now && end <= now.addDays(1));
+        QCOMPARE(end.toTimeZone(zone).time().toString(u"HH:mm"_s), at);
+        QCOMPARE(vigila({u"stop"_s, u"--all"_s}).code, 0);
+    }
+
+    // A command line longer than a label may be: the label is cut, the command runs.
+    void longCommandLineRunsWithACutLabel()
+    {
+        QProcess run;
+        startRun(run, {u"--"_s, u"sh"_s, u"-c"_s, u"echo ready; read line"_s, u"x"_s.repeated(300)});
+        QCOMPARE(run.readLine(), QByteArray("ready\n"));
+        const QStringList shown = labels();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.constFirst().startsWith(u"Terminal: sh -c echo ready; read line xxx"_s));
+        QVERIFY(shown.constFirst().endsWith(u"x\u2026"_s));
+        QCOMPARE(shown.constFirst().size(), qsizetype(u"Terminal: "_s.size() + 200));
+        run.write("go\n");
+        QVERIFY(run.waitForFinished(10000));
+        QCOMPARE(run.exitCode(), 0);
+    }
+
+    // Last: the tray quits while a command runs; vigila takes the lock itself and says so.
+    void runTakesTheLockWhenTheTrayQuits()
+    {
+        QProcess run;
+        startRun(run, {u"--"_s, u"sh"_s, u"-c"_s, u"echo ready; read line"_s});
+        QCOMPARE(labels().size(), 1);
+        tray.terminate();
+        QVERIFY(tray.waitForFinished(10000));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += run.readAllStandardError()).contains("Vigila quit"), 10000);
+        QVERIFY2(said.contains("Vigila quit; keeping the computer awake itself (logind)"), said.constData());
+        QVERIFY(inhibitors().contains(u"Vigila: keep system awake"_s));
+        run.write("go\n");
+        QVERIFY(run.waitForFinished(10000));
+        QCOMPARE(run.exitCode(), 0);
     }
 };
 

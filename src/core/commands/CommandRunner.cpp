@@ -4,6 +4,7 @@
 #include "power/AssertionManager.h"
 #include "utilities/Clock.h"
 #include "utilities/Log.h"
+#include "utilities/OneLine.h"
 
 #include <QProcess>
 #include <QThread>
@@ -76,8 +77,9 @@ void CommandRunner::run(const SavedCommand &command)
     emit outputChanged();
     setRunningCommand(launched);
 
-    const AwakeReason reason{QUuid::createUuid(), ReasonType::Command, u"Running: "_s + launched.command,
-                             m_clock.now(),       std::nullopt,        AwakeMode::System};
+    const AwakeReason reason{
+        QUuid::createUuid(), ReasonType::Command, u"Running: "_s + oneLine(launched.command),
+        m_clock.now(),       std::nullopt,        AwakeMode::System};
     m_reasonId = reason.id;
     m_manager->addReason(reason);
 

@@ -2,6 +2,7 @@
 
 #include "timers/DurationPreset.h"
 #include "utilities/DateFormatting.h"
+#include "utilities/OneLine.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -171,7 +172,7 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
     // Holds from other programs can be many: the menu lists the first ones, the command line all.
     const QList<AwakeReason> &reasons = state.reasons;
     for (const AwakeReason &reason : reasons.first(std::min(reasons.size(), maxMenuReasons))) {
-        QString title = u"   \u2022 "_s + reason.label;
+        QString title = u"   \u2022 "_s + oneLine(reason.label);
         if (reason.endsAt)
             title += u"  \u2014  "_s + leftText(reason, now) + u" left"_s;
         MenuItem item = action(title, {.kind = Kind::StopReason, .id = reason.id});

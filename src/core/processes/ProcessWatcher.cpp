@@ -4,6 +4,7 @@
 #include "processes/ProcessMatching.h"
 #include "utilities/Clock.h"
 #include "utilities/Log.h"
+#include "utilities/OneLine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,7 +114,7 @@ int ProcessWatcher::timerIntervalMilliseconds(double seconds)
 
 QString ProcessWatcher::labelFor(const ProcessRule &rule, int count)
 {
-    return u"\u201C"_s + rule.name + u"\u201D running ("_s + QString::number(count) +
+    return u"\u201C"_s + oneLine(rule.name) + u"\u201D running ("_s + QString::number(count) +
            (count == 1 ? u" match)"_s : u" matches)"_s);
 }
 
