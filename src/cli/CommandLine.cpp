@@ -286,6 +286,11 @@ int actOnSession(QDBusPendingReply<QVariantMap> reply, const std::function<QStri
     const QVariantMap outcome = reply.value();
     const bool display = outcome.value(u"mode"_s).toString() == u"display";
     print(done(display ? u"display"_s : u"computer"_s) + u'\n');
+    // At most one timed (or until-time) session runs: a new one takes the old one's place.
+    if (outcome.value(u"outcome"_s).toString() == u"replaced")
+        print(QCoreApplication::translate("CommandLine", "Replaced the session \u201C%1\u201D.")
+                  .arg(oneLine(outcome.value(u"replaced"_s).toString())) +
+              u'\n');
     const QString lock = outcome.value(u"lock"_s).toString();
     if (lock == u"failed") {
         std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(outcome.value(u"lockError"_s).toString()));

@@ -19,8 +19,10 @@ QString statusText(const QVariantMap &status)
 {
     // Every text from the tray is printed as one line: a label never drives the terminal.
     QString text = oneLine(status.value(u"headline"_s).toString()) + u'\n';
-    const std::array<std::pair<QString, QString>, 3> extras{{
+    const std::array<std::pair<QString, QString>, 5> extras{{
         {u"lastError"_s, u"Error: "_s},
+        {u"lockDetail"_s, QString()},
+        {u"lockNote"_s, u"Note: "_s},
         {u"batteryMessage"_s, u"Battery: "_s},
         {u"lastStopReason"_s, u"Last stopped: "_s},
     }};

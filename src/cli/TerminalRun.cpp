@@ -16,8 +16,10 @@
 #include <QDBusServiceWatcher>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -61,9 +63,12 @@ public:
                                      if (m_assertions.isTakingLock())
                                          return;
                                      QObject::disconnect(*once);
-                                     settled();
+                                     // Given up before an answer came (the command ended): nothing to tell.
+                                     if (!m_assertions.reasons().isEmpty())
+                                         settled();
                                  });
     }
+    bool isTaking() const { return m_assertions.isTakingLock(); }
     QString provider() const { return m_inhibitor->providerName(); }
 
 private:
@@ -86,6 +91,9 @@ QString tr(const char *text)
 
 // Runs the event loop until the call is answered (or the proxy's timeout passes). A signal that
 // comes meanwhile ends the process through ForegroundChild::interrupted.
+// How long a command waits to start while the lock's services are asked.
+constexpr std::chrono::milliseconds settleWait{3000};
+
 void await(const QDBusPendingCall &call)
 {
     QDBusPendingCallWatcher watcher(call);
@@ -131,11 +139,21 @@ int run(const Request &request)
     std::unique_ptr<LocalLock> localLock;
     // Takes the lock here. The command does not wait for the lock's services: the note on what
     // became of it (`held` names the service as %1) follows once they have answered.
-    const auto lockHere = [&localLock, mode](const QString &held, const QString &none) {
+    // Before the command starts, the answer is awaited a little (the services answer in
+    // milliseconds unless one hangs), so that a short command runs under the lock too.
+    const auto lockHere = [&localLock, mode](const QString &held, const QString &none, bool beforeStart) {
         localLock = std::make_unique<LocalLock>(mode);
-        localLock->whenSettled([lock = localLock.get(), held, none] {
+        QEventLoop settling;
+        const QPointer<QEventLoop> waiting = beforeStart ? &settling : nullptr;
+        localLock->whenSettled([lock = localLock.get(), held, none, waiting] {
             note(lock->isHeld() ? held.arg(lock->provider()) : none);
+            if (waiting)
+                waiting->quit();
         });
+        if (beforeStart && localLock->isTaking()) {
+            QTimer::singleShot(settleWait, &settling, &QEventLoop::quit);
+            settling.exec();
+        }
     };
     QDBusPendingReply<QString> hold;
     if (busAnswers) {
@@ -150,13 +168,14 @@ int run(const Request &request)
         lockHere(tr("the session bus does not answer; keeping the computer awake itself (%1) while the "
                     "command runs."),
                  tr("the session bus does not answer and no keep-awake lock is available; running the "
-                    "command anyway."));
+                    "command anyway."),
+                 true);
     } else {
         if (!ControlClient::isNotRunning(hold.error()))
             note(u"Vigila did not take the hold (%1); keeping the computer awake here instead."_s.arg(
                 hold.error().message()));
         lockHere(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s,
-                 u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s);
+                 u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s, true);
     }
 
     // Vigila may end the hold before the command ends: the user stopped it, or quit Vigila.
@@ -176,7 +195,7 @@ int run(const Request &request)
                 holdId.clear();
                 // Vigila quit, not the command: it stays awake as it would without a tray.
                 lockHere(tr("Vigila quit; keeping the computer awake itself (%1) while the command runs."),
-                         u"Vigila quit; the command keeps running without keeping the computer awake."_s);
+                         u"Vigila quit; the command keeps running without keeping the computer awake."_s, false);
             });
     }
 

@@ -110,9 +110,7 @@ QVariantMap ControlService::Status()
 QVariantMap ControlService::statusMap(const QList<OtherInhibitor> &others) const
 {
     const AssertionManager &assertions = m_coordinator.assertions();
-    MenuState state;
-    state.reasons = assertions.reasons();
-    state.effectiveMode = assertions.effectiveMode();
+    const MenuState state = m_coordinator.status(others);
     QVariantMap status{
         {u"iconState"_s, rawValue(m_coordinator.iconState())},
         {u"headline"_s, MenuModel::statusHeadline(state)},
@@ -130,6 +128,8 @@ QVariantMap ControlService::statusMap(const QList<OtherInhibitor> &others) const
         status.insert(u"batteryMessage"_s, *m_coordinator.batteryMessage());
     if (m_coordinator.lastStopReason())
         status.insert(u"lastStopReason"_s, *m_coordinator.lastStopReason());
+    if (const auto note = MenuModel::gnomeSuspendNote(state))
+        status.insert(u"lockNote"_s, *note);
     if (!others.isEmpty())
         status.insert(u"otherInhibitors"_s, QVariant::fromValue(otherInhibitorMaps(others)));
     return status;
@@ -348,7 +348,7 @@ bool ControlService::acceptId(const QString &text, QUuid &id) const
 {
     id = QUuid::fromString(text);
     return !id.isNull() ||
-           reject(invalidArgs, u"\u201C%1\u201D is not a reason id; ListReasons shows them."_s.arg(text));
+           reject(invalidArgs, u"\u201C%1\u201D is not a reason id; \u201Cvigila list\u201D (ListReasons) shows them."_s.arg(text));
 }
 
 // --- Signals ---

@@ -94,20 +94,7 @@ QMenu *MenuBarController::menu() const
 
 MenuState MenuBarController::menuState() const
 {
-    MenuState state;
-    if (!m_coordinator)
-        return state;
-    const AssertionManager &assertions = m_coordinator->assertions();
-    state.reasons = assertions.reasons();
-    state.effectiveMode = assertions.effectiveMode();
-    state.lastError = assertions.lastError();
-    state.batteryMessage = m_coordinator->batteryMessage();
-    state.lastStopReason = m_coordinator->lastStopReason();
-    state.processRules = m_coordinator->prefs().processRules();
-    state.matchCounts = m_coordinator->watcher().matchCounts();
-    state.showRemainingTime = m_coordinator->prefs().showRemainingTime();
-    state.otherInhibitors = m_otherInhibitors;
-    return state;
+    return m_coordinator ? m_coordinator->status(m_otherInhibitors) : MenuState();
 }
 
 QColor MenuBarController::templateColor(StatusIconState state, const QPalette &palette)

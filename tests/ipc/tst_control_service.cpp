@@ -147,7 +147,8 @@ private slots:
         QCOMPARE(status.value(u"effectiveMode"_s), u"system"_s);
         QCOMPARE(status.value(u"reasonCount"_s), 1);
         QCOMPARE(status.value(u"lastError"_s), u"Could not create keep-awake assertion."_s);
-        QCOMPARE(status.value(u"headline"_s), u"Active \u2014 keeping system awake (1 reason)"_s);
+        QCOMPARE(status.value(u"headline"_s), u"Waiting \u2014 the keep-awake lock could not be taken (1 reason)"_s);
+        QCOMPARE(status.value(u"lock"_s), u"failed"_s);
 
         const QList<QVariantMap> list = Client::wait(client->proxy.ListReasons()).value();
         QCOMPARE(list.size(), 1);

@@ -374,7 +374,7 @@ private slots:
     // cache and the tray host would each keep.
     void startingAndStoppingReusesTheIcons()
     {
-        const auto shown = [this] { return controller->trayIcon()->icon().cacheKey(); };
+        const auto shown = [this] { return controller->icon().cacheKey(); };
         const qint64 sleeping = shown();
         coordinator->startTimed(900);
         QTRY_VERIFY(shown() != sleeping);

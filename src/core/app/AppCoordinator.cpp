@@ -249,6 +249,25 @@ void AppCoordinator::stopAll()
     m_notifications->sessionEnded(u"All sessions"_s);
 }
 
+MenuState AppCoordinator::status(const QList<OtherInhibitor> &others) const
+{
+    MenuState state;
+    state.reasons = m_assertions->reasons();
+    state.effectiveMode = m_assertions->effectiveMode();
+    state.lastError = m_assertions->lastError();
+    state.takingLock = m_assertions->isTakingLock();
+    state.lockDetail = m_assertions->failureDetail();
+    if (m_assertions->isAssertionActive())
+        state.lockProvider = m_assertions->assertion().providerName();
+    state.batteryMessage = m_batteryMessage;
+    state.lastStopReason = m_lastStopReason;
+    state.processRules = m_prefs->processRules();
+    state.matchCounts = m_watcher->matchCounts();
+    state.showRemainingTime = m_prefs->showRemainingTime();
+    state.otherInhibitors = others;
+    return state;
+}
+
 void AppCoordinator::copyHonestStatus()
 {
     if (m_clipboard)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SessionResult.h"
+#include "menubar/MenuModel.h"
 #include "menubar/StatusIconState.h"
 #include "power/AwakeReason.h"
 #include "processes/ProcessExitWatching.h"
@@ -72,6 +73,9 @@ public:
     StatusIconState iconState() const { return m_iconState; }
     const std::optional<QString> &batteryMessage() const { return m_batteryMessage; }
     const std::optional<QString> &lastStopReason() const { return m_lastStopReason; }
+    // The one read model of the state, which the tray draws and D-Bus reports; `others` are the
+    // other programs' locks as last surveyed.
+    MenuState status(const QList<OtherInhibitor> &others = {}) const;
     // Called at the end of every state refresh (the tray redraws from it).
     std::function<void()> onStateChanged;
 

@@ -90,6 +90,10 @@ QList<MenuItem> statusSection(const MenuState &state)
         items << label(*state.lastStopReason, MenuItem::Symbol::Info);
     if (state.lastError)
         items << label(*state.lastError, MenuItem::Symbol::NoEntry);
+    if (state.lastError && !state.lockDetail.isEmpty())
+        items << label(state.lockDetail);
+    if (const auto note = gnomeSuspendNote(state))
+        items << label(*note, MenuItem::Symbol::Info);
     return items;
 }
 
@@ -232,9 +236,36 @@ QString statusHeadline(const MenuState &state)
     if (state.reasons.isEmpty())
         return u"Inactive \u2014 your computer can sleep normally"_s;
     const qsizetype count = state.reasons.size();
+    // Never a claim the lock does not back.
+    const auto text = [count](const char *one, const char *many) {
+        return count == 1 ? QCoreApplication::translate("MenuModel", one)
+                          : QCoreApplication::translate("MenuModel", many).arg(count);
+    };
+    if (state.takingLock)
+        return text("Starting \u2014 asking for the keep-awake lock (1 reason)",
+                    "Starting \u2014 asking for the keep-awake lock (%1 reasons)");
+    if (state.lastError)
+        return text("Waiting \u2014 the keep-awake lock could not be taken (1 reason)",
+                    "Waiting \u2014 the keep-awake lock could not be taken (%1 reasons)");
     const QString mode = state.effectiveMode == AwakeMode::Display ? u"display"_s : u"system"_s;
     return u"Active \u2014 keeping "_s + mode + u" awake ("_s + QString::number(count) + u" reason"_s
            + (count == 1 ? QString() : u"s"_s) + u")"_s;
+}
+
+std::optional<QString> gnomeSuspendNote(const MenuState &state)
+{
+    if (state.lockProvider != u"gnome-session" || state.effectiveMode != AwakeMode::System || state.lastError)
+        return std::nullopt;
+    const bool blocksSuspend = std::any_of(state.otherInhibitors.cbegin(), state.otherInhibitors.cend(),
+                                           [](const OtherInhibitor &other) {
+                                               return other.source == u"logind" && other.mode == u"block" &&
+                                                      other.why == u"user session inhibited" &&
+                                                      other.what.split(u':').contains(u"sleep"_s);
+                                           });
+    if (!blocksSuspend)
+        return std::nullopt;
+    return QCoreApplication::translate(
+        "MenuModel", "GNOME also holds off suspend while this runs (a terminal\u2019s `systemctl suspend` needs -i)");
 }
 
 std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons)

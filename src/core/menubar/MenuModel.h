@@ -69,6 +69,12 @@ struct MenuState {
     QList<AwakeReason> reasons;
     std::optional<AwakeMode> effectiveMode;
     std::optional<QString> lastError;
+    // Reasons are active and the lock's services have not answered yet.
+    bool takingLock = false;
+    // With lastError: "Tried …: none available."
+    QString lockDetail;
+    // The service holding the lock ("gnome-session", …); empty when none is held.
+    QString lockProvider;
     std::optional<QString> batteryMessage;
     std::optional<QString> lastStopReason;
     QList<ProcessRule> processRules;
@@ -94,6 +100,9 @@ constexpr qsizetype maxMenuInhibitors = 10;
 QList<MenuItem> build(const MenuState &state, const QDateTime &now);
 
 QString statusHeadline(const MenuState &state);
+// While GNOME's session manager holds our system lock and has turned it into a logind sleep lock
+// of the blocking kind (GNOME 49 and older), the line that says what that means; else nothing.
+std::optional<QString> gnomeSuspendNote(const MenuState &state);
 // The first timed reason, else the first until-time one.
 std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons);
 // " 1h 30m" beside the icon while a deadline session runs (when enabled); empty otherwise.

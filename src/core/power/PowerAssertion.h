@@ -34,6 +34,8 @@ public:
     // The services asked in the last attempt that found no lock, in order, named for users
     // ("the desktop portal", "logind"); empty when there was none or it is unknown.
     virtual QStringList servicesTried() const { return {}; }
+    // The service holding the lock ("gnome-session", "logind", …); empty when none or unknown.
+    virtual QString providerName() const { return {}; }
 
     std::function<void()> onLockChanged;
 };

@@ -105,6 +105,11 @@ void InhibitorPowerAssertion::askNext()
         InhibitorProvider &provider = *m_chain[m_next];
         if (!provider.supports(*m_mode) || provider.isAsking())
             continue;
+        // No bus to ask it on (a session bus that never answered, none at all): nothing to wait for.
+        if (!provider.connection().isConnected()) {
+            m_tried << provider.title();
+            continue;
+        }
         m_asking = &provider;
         m_tried << provider.title();
         const AwakeMode asked = *m_mode;

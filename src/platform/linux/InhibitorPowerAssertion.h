@@ -47,7 +47,7 @@ public:
 
     // The provider holding the lock ("portal", "gnome-session", "power-management",
     // "screensaver", "logind"); empty when none.
-    QString providerName() const;
+    QString providerName() const override;
 
 private:
     // Asks the providers from m_next on, one at a time, until one grants the standing request.

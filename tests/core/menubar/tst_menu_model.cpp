@@ -81,6 +81,58 @@ private slots:
         QCOMPARE(MenuModel::statusHeadline(state), u"Active \u2014 keeping display awake (2 reasons)"_s);
     }
 
+    // The headline never claims a lock that is not held, and GNOME's blocking sleep lock is named
+    // only while it really stands behind ours.
+    void headlineAndNotesFollowTheLock_data()
+    {
+        QTest::addColumn<bool>("taking");
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<QString>("gnomeLockMode"); // of gnome-session's logind sleep lock; empty: none
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<bool>("note");
+
+        const QString held = u"Active \u2014 keeping system awake (2 reasons)"_s;
+        QTest::newRow("taking") << true << false << QString() << QString()
+                                << u"Starting \u2014 asking for the keep-awake lock (2 reasons)"_s << false;
+        QTest::newRow("failed") << false << true << QString() << u"block"_s
+                                << u"Waiting \u2014 the keep-awake lock could not be taken (2 reasons)"_s << false;
+        QTest::newRow("held by gnome-session, blocking") << false << false << u"gnome-session"_s << u"block"_s
+                                                         << held << true;
+        QTest::newRow("GNOME 50: block-weak") << false << false << u"gnome-session"_s << u"block-weak"_s << held
+                                              << false;
+        QTest::newRow("held by logind") << false << false << u"logind"_s << u"block"_s << held << false;
+        QTest::newRow("no sleep lock listed") << false << false << u"gnome-session"_s << QString() << held << false;
+    }
+
+    void headlineAndNotesFollowTheLock()
+    {
+        QFETCH(bool, taking);
+        QFETCH(bool, failed);
+        QFETCH(QString, provider);
+        QFETCH(QString, gnomeLockMode);
+        QFETCH(QString, headline);
+        QFETCH(bool, note);
+        MenuState state;
+        state.reasons = {reason(ReasonType::Manual, u"Manual keep-awake"_s), reason(ReasonType::Command, u"make"_s)};
+        state.effectiveMode = AwakeMode::System;
+        state.takingLock = taking;
+        if (failed) {
+            state.lastError = u"Could not create keep-awake assertion."_s;
+            state.lockDetail = u"Tried logind: none available."_s;
+        }
+        state.lockProvider = provider;
+        if (!gnomeLockMode.isEmpty())
+            state.otherInhibitors << OtherInhibitor{u"logind"_s, u"root"_s, u"user session inhibited"_s,
+                                                    u"sleep"_s, gnomeLockMode, 0u, 42u};
+        QCOMPARE(MenuModel::statusHeadline(state), headline);
+        const QStringList shown = titles(MenuModel::build(state, now));
+        QCOMPARE(shown.contains(u"Tried logind: none available."_s), failed);
+        QCOMPARE(MenuModel::gnomeSuspendNote(state).has_value(), note);
+        QCOMPARE(shown.contains(u"GNOME also holds off suspend while this runs (a terminal\u2019s `systemctl suspend` needs -i)"_s),
+                 note);
+    }
+
     void statusLinesAppearWhenSet()
     {
         MenuState state;

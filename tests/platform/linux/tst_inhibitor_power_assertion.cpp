@@ -540,6 +540,7 @@ private slots:
             manager.removeReason(reason.id);
             slowest = std::max(slowest, timer.elapsed());
         }
+        qInfo("slowest of 100 changes with every service hung: %lld ms", slowest);
         QVERIFY2(slowest <= 50, qPrintable(u"a change took %1 ms"_s.arg(slowest)));
 
         manager.addReason(manual(AwakeMode::System));
