@@ -104,7 +104,8 @@ void AppCoordinator::applyPreferences()
 
 void AppCoordinator::start()
 {
-    m_power->start();
+    m_started = true;
+    followPower();
     m_timers->start();
     m_watcher->start();
     m_notifications->requestAuthorizationIfNeeded();
@@ -133,6 +134,7 @@ void AppCoordinator::shutdown()
         m_runner->cancel();
     m_timers->stop();
     m_watcher->stop();
+    m_started = false;
     m_power->stop();
     m_assertions->shutdown();
 }
@@ -274,8 +276,20 @@ void AppCoordinator::copyHonestStatus()
         m_clipboard->setText(HonestStatus::suggested(m_assertions->reasons()));
 }
 
+void AppCoordinator::followPower()
+{
+    // The power source matters only to the battery guard, which has nothing to guard while no
+    // reason is active: idle, Vigila does not wake up to read it.
+    const bool wanted = m_started && !m_assertions->reasons().isEmpty();
+    if (wanted && !m_power->isRunning())
+        m_power->start();
+    else if (!wanted && m_power->isRunning())
+        m_power->stop();
+}
+
 void AppCoordinator::refreshState()
 {
+    followPower();
     const StatusIconState state =
         StatusIcon::resolve(m_assertions->reasons(), m_assertions->effectiveMode(), m_batteryWarningActive,
                             m_assertions->lastError().has_value());

@@ -107,6 +107,8 @@ signals:
 private:
     void wire();
     void evaluateBattery();
+    // Polls the power source while started and any reason is active, and only then.
+    void followPower();
     void clearBatteryWarning();
     SessionResult addSession(ReasonType type, const QString &label, std::optional<QDateTime> endsAt,
                              AwakeMode mode, const std::optional<AwakeReason> &replaced);
@@ -131,6 +133,7 @@ private:
     StatusIconState m_iconState = StatusIconState::Inactive;
     std::optional<QString> m_batteryMessage;
     std::optional<QString> m_lastStopReason;
+    bool m_started = false;
     bool m_batteryWarningActive = false;
     bool m_notifiedBatteryWarning = false;
     // The assertion error last notified; absent once the error is over.

@@ -470,9 +470,11 @@ private slots:
         rig.app->start();
         QVERIFY(rig.app->timers().isRunning());
         QVERIFY(rig.app->watcher().isPolling());
-        QVERIFY(rig.app->power().isRunning());
+        QVERIFY(!rig.app->power().isRunning()); // idle: nothing reads the power source
         QCOMPARE(rig.sink->authorizationRequests, 1);
         rig.app->startManual(AwakeMode::System);
+        Rig::settle();
+        QVERIFY(rig.app->power().isRunning());
         rig.app->runCommand(shellCommand(u"sleep 30"_s));
         const qsizetype posts = rig.sink->posts.size();
 
