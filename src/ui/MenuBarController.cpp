@@ -237,7 +237,9 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
 
     // Linux trays show no text beside the icon: the time left also goes into the tooltip.
     const QString left = MenuModel::buttonTitle(menuState, now).trimmed();
-    QString tip = StatusIcon::accessibilityDescription(state);
+    // Never a claim the lock does not back yet.
+    QString tip = menuState.takingLock && !menuState.reasons.isEmpty() ? tr("Vigila: asking for the keep-awake lock")
+                                                                       : StatusIcon::accessibilityDescription(state);
     if (!left.isEmpty())
         tip += u" \u2014 "_s + left + u" left"_s;
     if (tip != m_toolTip) {

@@ -219,7 +219,8 @@ private slots:
         QCOMPARE(rig->sink->posts, (QList<Post>{{u"Keep-awake started"_s, u"Manual (display awake)"_s},
                                                 {u"Keep-awake started"_s, u"Manual keep-awake"_s},
                                                 {u"Keep-awake started"_s, u"Timed: 30m 0s"_s},
-                                                {u"Keep-awake started"_s, u"Until Today 1:00 PM"_s},
+                                                {u"Keep-awake started"_s,
+                                                 u"Until Today 1:00 PM\nReplaced the session \u201CTimed: 40m 0s\u201D."_s},
                                                 {u"Keep-awake ended"_s, u"All sessions"_s}}));
     }
 
@@ -470,7 +471,8 @@ private slots:
         rig->clock->advance(2);
         rig->app->notifications().postDueStarts();
         QCOMPARE(rig->sink->posts.size(), 2);
-        QCOMPARE(rig->sink->posts.constLast(), (Post{u"Keep-awake started"_s, u"Timed: 8h 20m"_s}));
+        QCOMPARE(rig->sink->posts.constLast(),
+                 (Post{u"Keep-awake started"_s, u"Timed: 8h 20m\nReplaced the session \u201CTimed: 8h 19m\u201D."_s}));
         QVERIFY(!rig->app->notifications().hasWaitingStarts());
     }
 };

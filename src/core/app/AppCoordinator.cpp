@@ -147,7 +147,10 @@ SessionResult AppCoordinator::addSession(ReasonType type, const QString &label, 
     const AwakeReason reason{QUuid::createUuid(), type, label, m_clock->now(), std::move(endsAt), mode};
     m_assertions->addReason(reason);
     setLastStopReason(std::nullopt);
-    m_notifications->sessionStarted(type, label);
+    // At most one timed or until-time session runs: the notification says which one a new one replaced.
+    const bool replacesTimed = replaced && (type == ReasonType::Timed || type == ReasonType::UntilTime);
+    m_notifications->sessionStarted(
+        type, replacesTimed ? label + u'\n' + tr("Replaced the session \u201C%1\u201D.").arg(replaced->label) : label);
     SessionResult result{replaced ? SessionResult::Outcome::Replaced : SessionResult::Outcome::Started,
                          reason.id, reason.mode, reason.endsAt, {}};
     if (replaced)
