@@ -369,6 +369,34 @@ private slots:
     }
 
     // An unknown zone, or one named by its file (as the C library allows), still gives a time.
+    // "tomorrow" is said exactly when the end falls on another day than today.
+    void untilSaysTomorrowOnlyForTomorrow_data()
+    {
+        QTest::addColumn<int>("offsetMinutes");
+        QTest::newRow("an hour ago") << -60;
+        QTest::newRow("in an hour") << 60;
+    }
+
+    void untilSaysTomorrowOnlyForTomorrow()
+    {
+        QFETCH(int, offsetMinutes);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"TZ"_s, u"UTC"_s);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QString at = now.addSecs(offsetMinutes * 60).time().toString(u"HH:mm"_s);
+
+        const Result until = vigila({u"until"_s, at}, environment);
+        QCOMPARE(until.code, 0);
+        QDBusPendingReply<QList<QVariantMap>> reasons = proxy->ListReasons();
+        reasons.waitForFinished();
+        QCOMPARE(reasons.value().size(), 1);
+        const QDateTime end =
+            QDateTime::fromSecsSinceEpoch(reasons.value().constFirst()[u"endsAt"_s].toLongLong(), QTimeZone::utc());
+        QVERIFY(end > now && end <= now.addDays(1));
+        QCOMPARE(until.out.contains(u" tomorrow."_s), end.date() != now.date());
+        QCOMPARE(vigila({u"stop"_s, u"--all"_s}).code, 0);
+    }
+
     void untilInAnOddTimeZone_data()
     {
         QTest::addColumn<QString>("tz");
