@@ -74,6 +74,10 @@ socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? 2>/dev/null | head -n 1)
 [ -n "$socket" ] || fail "GNOME Shell opened no Wayland socket in $XDG_RUNTIME_DIR"
 
 export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket
+# In the sanitizer build, Qt's Wayland client and its StatusNotifier menu export leave their
+# objects behind at exit (libwayland-client and the exported menu items); the leak check of our
+# own code is the unit tests' job, this test checks the exit itself.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 "$vigila" >"$tmp/vigila.log" 2>&1 &
 vigila_pid=$!
 pids+=("$vigila_pid")

@@ -451,7 +451,8 @@ private slots:
         const qint64 spacedPid = spawn(spacedPath, {u"30"_s}).processId();
         children.push_back(std::make_unique<QProcess>());
         QProcess &parent = *children.back();
-        parent.start(u"/bin/sh"_s, {u"-c"_s, u"sleep 0 & echo $!; exec sleep 30"_s});
+        // The child outlives the shell's own moment to reap it: it ends under the exec'd sleep.
+        parent.start(u"/bin/sh"_s, {u"-c"_s, u"sleep 0.5 & echo $!; exec sleep 30"_s});
         QVERIFY(parent.waitForReadyRead());
         const qint64 zombiePid = parent.readAllStandardOutput().trimmed().toLongLong();
         QTRY_COMPARE(stateOf(zombiePid), 'Z');
