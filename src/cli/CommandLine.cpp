@@ -5,6 +5,7 @@
 #include "ReasonOutput.h"
 #include "SessionBusProbe.h"
 #include "TerminalRun.h"
+#include "TriggerCommands.h"
 #include "control_proxy.h"
 
 #include "safety/SafetyCopy.h"
@@ -53,6 +54,10 @@ const QList<Command> &commands()
          u"Stop one reason (its id from \u201Cvigila list\u201D), or all of them."_s},
         {u"run"_s, u"run [--display] [--label TEXT] -- COMMAND [ARG\u2026]"_s,
          u"Run a command here and keep the computer awake while it runs."_s},
+        {u"triggers"_s, u"triggers [--json]"_s,
+         u"List the triggers that keep the computer awake while a condition holds."_s},
+        {u"trigger"_s, u"trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID"_s,
+         u"Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule."_s},
     };
     return list;
 }
@@ -196,7 +201,7 @@ void configure(Parsed &parsed, const Command &command)
     parser.setApplicationDescription(command.summary);
     parser.addOption(parsed.help);
     const QString &name = command.name;
-    if (name == u"status" || name == u"list")
+    if (name == u"status" || name == u"list" || name == u"triggers")
         parser.addOption(parsed.json);
     if (name == u"start" || name == u"for" || name == u"until" || name == u"run")
         parser.addOption(parsed.display);
@@ -319,6 +324,8 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
         return status(set.contains(u"json"_s));
     if (name == u"list")
         return list(set.contains(u"json"_s));
+    if (name == u"triggers")
+        return TriggerCommands::list(set.contains(u"json"_s));
     if (name == u"run") {
         if (runCommand.isEmpty())
             return usageError(name, u"name the command to run after \u201C--\u201D."_s);
@@ -431,6 +438,16 @@ int run(int argc, char **argv)
 
     QList<QByteArray> options = arguments;
     QList<QByteArray> runCommand;
+    // `trigger` has words of its own (add, remove, …) and options that depend on them.
+    if (command->name == u"trigger") {
+        QStringList words;
+        for (const QByteArray &argument : std::as_const(arguments)) {
+            if (!isValidUtf8(argument))
+                return usageError(command->name, u"arguments must be UTF-8 text."_s);
+            words << QString::fromUtf8(argument);
+        }
+        return TriggerCommands::edit(words);
+    }
     if (command->name == u"run") {
         options.clear();
         splitRun(arguments, options, runCommand);

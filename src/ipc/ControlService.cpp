@@ -2,6 +2,7 @@
 
 #include "ControlBus.h"
 #include "HoldRegistry.h"
+#include "TriggerMaps.h"
 #include "control_adaptor.h"
 
 #include "app/AppCoordinator.h"
@@ -10,6 +11,8 @@
 #include "power/AssertionManager.h"
 #include "power/InhibitorSurveying.h"
 #include "preferences/PreferencesStore.h"
+#include "triggers/TriggerRuleEditor.h"
+#include "triggers/TriggerWatcher.h"
 #include "utilities/Clock.h"
 #include "utilities/DurationText.h"
 #include "utilities/Log.h"
@@ -31,6 +34,7 @@ const QString unknownReason = ControlBus::Error::unknownReason();
 const QString unknownHold = ControlBus::Error::unknownHold();
 const QString nothingToExtend = ControlBus::Error::nothingToExtend();
 const QString limitReached = ControlBus::Error::limitReached();
+const QString unknownTrigger = ControlBus::Error::unknownTrigger();
 
 QString idText(const QUuid &id)
 {
@@ -295,6 +299,60 @@ void ControlService::Release(const QString &id)
     QUuid uuid;
     if (acceptId(id, uuid) && !m_holds->release(message().service(), uuid))
         reject(unknownHold, u"This connection holds no hold with the id %1."_s.arg(id));
+}
+
+// --- Triggers ---
+
+QList<QVariantMap> ControlService::ListTriggers() const
+{
+    QList<QVariantMap> list;
+    const TriggerWatcher &watcher = m_coordinator.triggers();
+    for (const TriggerRule &rule : m_coordinator.prefs().triggerRules())
+        list << TriggerMaps::toMap(rule, watcher.status(rule.id));
+    return list;
+}
+
+bool ControlService::acceptEdit(const TriggerRuleEditor::Result &result) const
+{
+    using Outcome = TriggerRuleEditor::Outcome;
+    switch (result.outcome) {
+    case Outcome::Done:
+        return true;
+    case Outcome::NotFound:
+    case Outcome::Ambiguous:
+        return reject(unknownTrigger, result.message);
+    case Outcome::Invalid:
+        return reject(invalidArgs, result.message);
+    case Outcome::LimitReached:
+        return reject(limitReached, result.message);
+    }
+    return false;
+}
+
+QString ControlService::AddTrigger(const QVariantMap &trigger)
+{
+    QString error;
+    const std::optional<TriggerRule> rule = TriggerMaps::fromMap(trigger, &error);
+    if (!rule) {
+        reject(invalidArgs, error);
+        return {};
+    }
+    if (rule->name != oneLine(rule->name) || rule->name.size() > ControlBus::maximumLabelLength) {
+        reject(invalidArgs, tr("A trigger's name is one line of at most %1 characters.").arg(ControlBus::maximumLabelLength));
+        return {};
+    }
+    const TriggerRuleEditor::Result result = TriggerRuleEditor(m_coordinator.prefs()).add(*rule);
+    return acceptEdit(result) ? idText(result.id) : QString();
+}
+
+void ControlService::RemoveTrigger(const QString &idOrName)
+{
+    acceptEdit(TriggerRuleEditor(m_coordinator.prefs()).remove(idOrName));
+}
+
+void ControlService::SetTriggerEnabled(const QString &idOrName, bool enabled)
+{
+    acceptEdit(TriggerRuleEditor(m_coordinator.prefs()).setEnabled(idOrName, enabled));
 }
 
 QSet<uint> ControlService::holderPids() const

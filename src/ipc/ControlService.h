@@ -3,6 +3,7 @@
 #include "app/SessionResult.h"
 #include "power/AwakeReason.h"
 #include "power/OtherInhibitor.h"
+#include "triggers/TriggerRuleEditor.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -53,6 +54,10 @@ public:
     void StopAll();
     QString Hold(const QString &label, const QString &mode);
     void Release(const QString &id);
+    QList<QVariantMap> ListTriggers() const;
+    QString AddTrigger(const QVariantMap &trigger);
+    void RemoveTrigger(const QString &idOrName);
+    void SetTriggerEnabled(const QString &idOrName, bool enabled);
 
 signals:
     void ReasonsChanged();
@@ -73,6 +78,7 @@ private:
     bool acceptSeconds(double seconds) const;
     bool acceptLabel(const QString &label) const;
     bool acceptId(const QString &text, QUuid &id) const;
+    bool acceptEdit(const TriggerRuleEditor::Result &result) const;
 
     void schedulePublish();
     void publish();

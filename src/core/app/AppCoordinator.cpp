@@ -11,6 +11,7 @@
 #include "processes/ProcessWatcher.h"
 #include "safety/HonestStatus.h"
 #include "timers/SessionTimerManager.h"
+#include "triggers/TriggerWatcher.h"
 #include "utilities/Clock.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DateMath.h"
@@ -37,6 +38,7 @@ AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
     m_power = std::make_unique<PowerSourceMonitor>(std::move(backends.powerSources), powerPollInterval);
     m_watcher = std::make_unique<ProcessWatcher>(m_assertions.get(), std::move(backends.processes), *m_clock,
                                                  std::move(backends.processExits));
+    m_triggers = std::make_unique<TriggerWatcher>(m_assertions.get(), std::move(backends.triggerSources), *m_clock);
     m_runner = std::make_unique<CommandRunner>(m_assertions.get(), *m_clock);
     m_history = std::make_unique<CommandHistory>(std::move(backends.defaults));
     m_timers = std::make_unique<SessionTimerManager>(m_assertions.get(), *m_clock);
@@ -57,6 +59,7 @@ void AppCoordinator::wire()
     const QPointer<PreferencesStore> prefs = m_prefs.get();
     m_notifications->isEnabled = [prefs] { return prefs && prefs->showNotifications(); };
     m_notifications->quietProcessWatch = [prefs] { return !prefs || prefs->quietProcessNotifications(); };
+    m_notifications->announceTriggers = [prefs] { return prefs && prefs->triggerNotifications(); };
 
     const QPointer<AppCoordinator> self = this;
     m_watcher->onActivated = [self](const ProcessRule &rule, int) {
@@ -67,6 +70,21 @@ void AppCoordinator::wire()
         if (self)
             self->m_notifications->processWatchReleased(rule.name);
     };
+    m_triggers->onActivated = [self](const TriggerRule &rule, const QString &label) {
+        if (self)
+            self->m_notifications->triggerStarted(rule.name, label);
+    };
+    m_triggers->onReleased = [self](const TriggerRule &rule) {
+        if (self)
+            self->m_notifications->triggerEnded(rule.name);
+    };
+    // Whoever changes the triggers (the menu, the preferences, D-Bus), the watcher follows at once.
+    connect(m_prefs.get(), &PreferencesStore::triggerRulesChanged, this,
+            [this] { m_triggers->setRules(m_prefs->triggerRules()); });
+    connect(m_prefs.get(), &PreferencesStore::defaultModeChanged, this,
+            [this] { m_triggers->setDefaultMode(m_prefs->defaultMode()); });
+    connect(m_triggers.get(), &TriggerWatcher::statusChanged, this, &AppCoordinator::refreshState,
+            Qt::QueuedConnection);
     m_timers->onTick = [self] {
         if (!self)
             return;
@@ -99,6 +117,8 @@ void AppCoordinator::applyPreferences()
     m_history->setKeepHistory(m_prefs->keepCommandHistory());
     m_watcher->setRules(m_prefs->processRules());
     m_watcher->updatePollInterval(m_prefs->pollInterval());
+    m_triggers->setDefaultMode(m_prefs->defaultMode());
+    m_triggers->setRules(m_prefs->triggerRules());
     refreshState();
 }
 
@@ -108,6 +128,7 @@ void AppCoordinator::start()
     followPower();
     m_timers->start();
     m_watcher->start();
+    m_triggers->start();
     m_notifications->requestAuthorizationIfNeeded();
     refreshState();
 }
@@ -134,6 +155,7 @@ void AppCoordinator::shutdown()
         m_runner->cancel();
     m_timers->stop();
     m_watcher->stop();
+    m_triggers->stop();
     m_started = false;
     m_power->stop();
     m_assertions->shutdown();
@@ -268,6 +290,8 @@ MenuState AppCoordinator::status(const QList<OtherInhibitor> &others) const
     state.lastStopReason = m_lastStopReason;
     state.processRules = m_prefs->processRules();
     state.matchCounts = m_watcher->matchCounts();
+    state.triggerRules = m_prefs->triggerRules();
+    state.triggerStatus = m_triggers->statuses();
     state.showRemainingTime = m_prefs->showRemainingTime();
     state.otherInhibitors = others;
     return state;

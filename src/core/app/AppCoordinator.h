@@ -5,6 +5,7 @@
 #include "menubar/StatusIconState.h"
 #include "power/AwakeReason.h"
 #include "processes/ProcessExitWatching.h"
+#include "triggers/TriggerSources.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -30,6 +31,7 @@ class PreferencesStore;
 class ProcessSnapshotProviding;
 class ProcessWatcher;
 class SessionTimerManager;
+class TriggerWatcher;
 class UserDefaults;
 struct SavedCommand;
 
@@ -51,6 +53,8 @@ public:
         std::unique_ptr<ProcessExitWatching> processExits = nullptr;
         // Who else keeps the computer awake, for the menu and the status; none where unknown.
         std::shared_ptr<InhibitorSurveying> inhibitorSurvey = nullptr;
+        // What triggers follow; a kind without its source says so in its rules.
+        TriggerSources triggerSources = {};
     };
 
     static constexpr double powerPollInterval = 10.0;
@@ -62,6 +66,7 @@ public:
     AssertionManager &assertions() const { return *m_assertions; }
     PowerSourceMonitor &power() const { return *m_power; }
     ProcessWatcher &watcher() const { return *m_watcher; }
+    TriggerWatcher &triggers() const { return *m_triggers; }
     CommandRunner &runner() const { return *m_runner; }
     CommandHistory &history() const { return *m_history; }
     NotificationManager &notifications() const { return *m_notifications; }
@@ -126,6 +131,7 @@ private:
     std::unique_ptr<AssertionManager> m_assertions;
     std::unique_ptr<PowerSourceMonitor> m_power;
     std::unique_ptr<ProcessWatcher> m_watcher;
+    std::unique_ptr<TriggerWatcher> m_triggers;
     std::unique_ptr<CommandRunner> m_runner;
     std::unique_ptr<CommandHistory> m_history;
     std::unique_ptr<SessionTimerManager> m_timers;

@@ -5,6 +5,7 @@
 #include "preferences/PreferencesStore.h"
 #include "processes/ProcessWatcher.h"
 #include "timers/SessionTimerManager.h"
+#include "triggers/TriggerRuleEditor.h"
 #include "utilities/Clock.h"
 
 #include <algorithm>
@@ -44,6 +45,8 @@ void MenuActions::perform(const MenuAction &action)
     switch (action.kind) {
     case Kind::OpenPreferences:
         return call(openPreferences);
+    case Kind::OpenTriggers:
+        return call(openTriggers ? openTriggers : openPreferences);
     case Kind::OpenCommandRunner:
         return call(openCommandRunner);
     case Kind::Quit:
@@ -57,8 +60,12 @@ void MenuActions::perform(const MenuAction &action)
     switch (action.kind) {
     case Kind::None:
     case Kind::OpenPreferences:
+    case Kind::OpenTriggers:
     case Kind::OpenCommandRunner:
     case Kind::Quit:
+        break;
+    case Kind::ToggleTrigger:
+        toggleTrigger(action.id);
         break;
     case Kind::ToggleManual:
         toggleManual(action.manualExisted);
@@ -184,4 +191,15 @@ void MenuActions::toggleRule(const QUuid &id)
     prefs.setProcessRules(rules);
     m_coordinator->applyPreferences();
     m_coordinator->watcher().poll();
+}
+
+void MenuActions::toggleTrigger(const QUuid &id)
+{
+    PreferencesStore &prefs = m_coordinator->prefs();
+    const auto &rules = prefs.triggerRules();
+    const auto rule = std::find_if(rules.cbegin(), rules.cend(), [&](const TriggerRule &r) { return r.id == id; });
+    if (rule == rules.cend())
+        return;
+    // A rule that cannot run stays off; the menu shows it greyed with its problem.
+    TriggerRuleEditor(prefs).setEnabled(id.toString(), !rule->enabled);
 }

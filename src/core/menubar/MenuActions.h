@@ -27,6 +27,8 @@ public:
 
     // Installed by whoever owns the windows and the application; absent ones do nothing.
     std::function<void()> openPreferences;
+    // The preferences at the triggers; the preferences where not given.
+    std::function<void()> openTriggers;
     std::function<void()> openCommandRunner;
     std::function<void()> quit;
 
@@ -40,6 +42,7 @@ private:
     void promptCustomTime();
     void promptAddProcess();
     void toggleRule(const QUuid &id);
+    void toggleTrigger(const QUuid &id);
     static void call(const std::function<void()> &callback);
     template <typename Question> auto ask(Question question);
 

@@ -140,6 +140,34 @@ QList<MenuItem> processSubmenu(const MenuState &state)
     return items;
 }
 
+QList<MenuItem> triggerSubmenu(const MenuState &state)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("MenuModel", text); };
+    QList<MenuItem> items;
+    const QList<TriggerRule> &rules = state.triggerRules;
+    for (const TriggerRule &rule : rules.first(std::min(rules.size(), maxMenuRules))) {
+        const TriggerWatcher::Status status = state.triggerStatus.value(rule.id);
+        // The mark: what holds now keeps the computer awake, or is about to.
+        QString title = oneLine(rule.name);
+        if (status.active)
+            title = tr("%1  (keeping awake now)").arg(title);
+        else if (status.pending)
+            title = tr("%1  (holds, waiting out its delay)").arg(title);
+        MenuItem item = action(title, {.kind = Kind::ToggleTrigger, .id = rule.id});
+        item.checked = rule.enabled && rule.problem().isEmpty();
+        const QString problem = rule.problem();
+        item.enabled = problem.isEmpty();
+        item.toolTip = problem.isEmpty() ? (status.note.isEmpty() ? rule.conditionText() : status.note) : problem;
+        items << item;
+    }
+    if (rules.isEmpty())
+        items << label(tr("No triggers yet"));
+    else if (rules.size() > maxMenuRules)
+        items << label(tr("%1 more in Preferences").arg(rules.size() - maxMenuRules));
+    items << MenuItem::makeSeparator() << action(tr("Manage Triggers\u2026"), {.kind = Kind::OpenTriggers});
+    return items;
+}
+
 QList<MenuItem> controlsSection(const MenuState &state)
 {
     std::optional<AwakeMode> manualMode;
@@ -166,6 +194,7 @@ QList<MenuItem> controlsSection(const MenuState &state)
         submenu(u"Keep Awake For\u2026"_s, durationSubmenu()),
         submenu(u"Keep Awake Until\u2026"_s, untilSubmenu()),
         submenu(u"Keep Awake While Process Runs\u2026"_s, processSubmenu(state)),
+        submenu(QCoreApplication::translate("MenuModel", "Keep Awake When\u2026"), triggerSubmenu(state)),
         action(u"Run Command With Vigila\u2026"_s, {.kind = Kind::OpenCommandRunner}),
     };
 }

@@ -3,6 +3,7 @@
 #include "power/AwakeReason.h"
 #include "power/OtherInhibitor.h"
 #include "processes/ProcessRule.h"
+#include "triggers/TriggerWatcher.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -24,8 +25,10 @@ struct MenuAction {
         StartUntil,     // hour, minute
         PromptCustomTime,
         ToggleRule,     // id
+        ToggleTrigger,  // id
         PromptAddProcess,
         OpenPreferences,
+        OpenTriggers,   // the preferences, at the triggers
         OpenCommandRunner,
         StopReason,     // id
         ExtendSession,  // seconds
@@ -79,6 +82,8 @@ struct MenuState {
     std::optional<QString> lastStopReason;
     QList<ProcessRule> processRules;
     QHash<QUuid, int> matchCounts;
+    QList<TriggerRule> triggerRules;
+    QHash<QUuid, TriggerWatcher::Status> triggerStatus;
     bool showRemainingTime = true;
     // Other programs' locks, as last surveyed.
     QList<OtherInhibitor> otherInhibitors;

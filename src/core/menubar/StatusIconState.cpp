@@ -107,7 +107,7 @@ StatusIconState resolve(const QList<AwakeReason> &reasons, std::optional<AwakeMo
         return StatusIconState::Inactive;
     if (any([](const AwakeReason &r) { return r.type == ReasonType::Command; }))
         return StatusIconState::Command;
-    if (any([](const AwakeReason &r) { return r.type == ReasonType::Process; }))
+    if (any([](const AwakeReason &r) { return r.type == ReasonType::Process || r.type == ReasonType::Trigger; }))
         return StatusIconState::Process;
     if (any([](const AwakeReason &r) { return r.type == ReasonType::Timed || r.type == ReasonType::UntilTime; }))
         return StatusIconState::Timed;

@@ -131,6 +131,20 @@ void NotificationManager::processWatchReleased(const QString &ruleName)
     post(u"Process watch released"_s, u"\u201C"_s + ruleName + u"\u201D is no longer running."_s);
 }
 
+void NotificationManager::triggerStarted(const QString &ruleName, const QString &label)
+{
+    if (!ask(announceTriggers))
+        return;
+    post(tr("Trigger \u201C%1\u201D started").arg(ruleName), tr("Keeping awake: %1.").arg(label));
+}
+
+void NotificationManager::triggerEnded(const QString &ruleName)
+{
+    if (!ask(announceTriggers))
+        return;
+    post(tr("Trigger \u201C%1\u201D ended").arg(ruleName), tr("Its condition no longer holds."));
+}
+
 void NotificationManager::commandFinished(const QString &text, std::optional<int> exitCode)
 {
     if (!exitCode) {

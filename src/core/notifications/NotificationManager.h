@@ -34,6 +34,8 @@ public:
     // An empty closure counts as "always true".
     std::function<bool()> isEnabled = [] { return true; };
     std::function<bool()> quietProcessWatch = [] { return true; };
+    // Trigger notifications are off unless the user asked for them.
+    std::function<bool()> announceTriggers = [] { return false; };
 
     const QString &applicationId() const { return m_applicationId; }
     // The latest answer to the permission request; posting does not depend on it.
@@ -48,6 +50,8 @@ public:
     void assertionFailed();
     void processWatchActivated(const QString &ruleName);
     void processWatchReleased(const QString &ruleName);
+    void triggerStarted(const QString &ruleName, const QString &label);
+    void triggerEnded(const QString &ruleName);
     // No exit code: the run was cancelled.
     void commandFinished(const QString &text, std::optional<int> exitCode);
     // The command could not be started at all; the reason says why.

@@ -53,6 +53,8 @@ QString rawValue(ReasonType type)
         return u"process"_s;
     case ReasonType::Command:
         return u"command"_s;
+    case ReasonType::Trigger:
+        return u"trigger"_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -71,6 +73,8 @@ QString noun(ReasonType type)
         return u"Process watch"_s;
     case ReasonType::Command:
         return u"Command"_s;
+    case ReasonType::Trigger:
+        return u"Trigger"_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -79,7 +83,7 @@ QString noun(ReasonType type)
 template <> std::optional<ReasonType> fromRawValue<ReasonType>(QStringView text)
 {
     for (const ReasonType type : {ReasonType::Manual, ReasonType::Timed, ReasonType::UntilTime,
-                                  ReasonType::Process, ReasonType::Command}) {
+                                  ReasonType::Process, ReasonType::Command, ReasonType::Trigger}) {
         if (text == rawValue(type))
             return type;
     }

@@ -21,7 +21,7 @@ QString displayName(AwakeMode mode);
 template <> std::optional<AwakeMode> fromRawValue<AwakeMode>(QStringView text);
 
 // Where a reason came from.
-enum class ReasonType { Manual, Timed, UntilTime, Process, Command };
+enum class ReasonType { Manual, Timed, UntilTime, Process, Command, Trigger };
 
 QString rawValue(ReasonType type);
 QString noun(ReasonType type);

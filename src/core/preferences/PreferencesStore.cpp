@@ -26,6 +26,9 @@ QJsonObject PreferencesStore::Stored::toJson() const
     QJsonArray rules;
     for (const ProcessRule &rule : processRules)
         rules.append(rule.toJson());
+    QJsonArray triggers;
+    for (const TriggerRule &rule : triggerRules)
+        triggers.append(rule.toJson());
     return QJsonObject{
         {"launchAtLogin"_L1, launchAtLogin},
         {"showNotifications"_L1, showNotifications},
@@ -41,6 +44,8 @@ QJsonObject PreferencesStore::Stored::toJson() const
         {"defaultShell"_L1, defaultShell},
         {"defaultWorkingDirectory"_L1, defaultWorkingDirectory},
         {"keepCommandHistory"_L1, keepCommandHistory},
+        {"triggerRules"_L1, triggers},
+        {"triggerNotifications"_L1, triggerNotifications},
     };
 }
 
@@ -77,6 +82,19 @@ std::optional<PreferencesStore::Stored> PreferencesStore::Stored::fromJson(const
         processRules.append(*rule);
     }
 
+    QList<TriggerRule> triggerRules;
+    const QJsonArray triggers = object.value("triggerRules"_L1).toArray();
+    for (qsizetype i = 0; i < triggers.size() && triggerRules.size() < maxTriggerRules; ++i) {
+        auto rule = TriggerRule::fromJson(triggers.at(i));
+        if (!rule)
+            continue;
+        // Two rules with one identifier would share one reason: the second gets its own.
+        if (std::any_of(triggerRules.cbegin(), triggerRules.cend(), [&](const TriggerRule &r) { return r.id == rule->id; }))
+            rule->id = QUuid::createUuid();
+        triggerRules.append(std::move(*rule));
+    }
+    const bool triggerNotifications = object.value("triggerNotifications"_L1).toBool(false);
+
     if (!launchAtLogin || !showNotifications || !quietProcessNotifications || !defaultMode ||
         !defaultDurationSeconds || !confirmIndefinite || !showRemainingTime || !battery || !pollInterval ||
         !warnOnBroadNames || !defaultShell || !defaultWorkingDirectory || !keepCommandHistory)
@@ -95,7 +113,9 @@ std::optional<PreferencesStore::Stored> PreferencesStore::Stored::fromJson(const
                   *warnOnBroadNames,
                   *defaultShell,
                   *defaultWorkingDirectory,
-                  *keepCommandHistory};
+                  *keepCommandHistory,
+                  triggerRules,
+                  triggerNotifications};
 }
 
 PreferencesStore::PreferencesStore(std::shared_ptr<UserDefaults> defaults, QObject *parent)
@@ -222,4 +242,14 @@ void PreferencesStore::setDefaultWorkingDirectory(const QString &value)
 void PreferencesStore::setKeepCommandHistory(bool value)
 {
     assign(&Stored::keepCommandHistory, value, &PreferencesStore::keepCommandHistoryChanged);
+}
+
+void PreferencesStore::setTriggerRules(const QList<TriggerRule> &value)
+{
+    assign(&Stored::triggerRules, value, &PreferencesStore::triggerRulesChanged);
+}
+
+void PreferencesStore::setTriggerNotifications(bool value)
+{
+    assign(&Stored::triggerNotifications, value, &PreferencesStore::triggerNotificationsChanged);
 }

@@ -4,6 +4,7 @@
 #include "power/BatterySettings.h"
 #include "preferences/UserDefaults.h"
 #include "processes/ProcessRule.h"
+#include "triggers/TriggerRule.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -19,7 +20,8 @@
 class PreferencesStore final : public QObject {
     Q_OBJECT
 public:
-    // The persisted record: the fourteen settings under their own names.
+    // The persisted record: the fourteen settings under their own names, then the triggers and
+    // their notifications, which a record written before them lacks.
     struct Stored {
         bool launchAtLogin = false;
         bool showNotifications = true;
@@ -35,6 +37,8 @@ public:
         QString defaultShell;
         QString defaultWorkingDirectory;
         bool keepCommandHistory = true;
+        QList<TriggerRule> triggerRules;
+        bool triggerNotifications = false;
 
         bool operator==(const Stored &) const = default;
 
@@ -42,11 +46,13 @@ public:
         // with a new identifier, and $SHELL (or "/bin/zsh") as the shell.
         static Stored defaultRecord();
 
-        // Exactly the fourteen members.
+        // Exactly the sixteen members.
         QJsonObject toJson() const;
-        // Every member is required, including the five of battery; a missing or mistyped member
-        // or a malformed rule rejects the whole record. Unknown members are ignored, and so are the
-        // rules past maxProcessRules.
+        // The fourteen first members are required, including the five of battery; a missing or
+        // mistyped one or a malformed process rule rejects the whole record. The triggers are
+        // optional: a trigger that cannot be read whole loads turned off with its problem, one of
+        // an unknown kind is kept as it is, and only what is not a JSON object is dropped. Unknown
+        // members are ignored, and so are the rules past maxProcessRules and maxTriggerRules.
         static std::optional<Stored> fromJson(const QJsonValue &value);
     };
 
@@ -56,6 +62,7 @@ public:
     // More rules than anyone watches: a list beyond it (a damaged or hostile file) would make
     // every poll, menu and save slow to a halt.
     static constexpr qsizetype maxProcessRules = 500;
+    static constexpr qsizetype maxTriggerRules = 500;
 
     static QString key();
     // The choices the preferences window offers for pollInterval, in seconds.
@@ -75,6 +82,8 @@ public:
     const QString &defaultShell() const { return m_values.defaultShell; }
     const QString &defaultWorkingDirectory() const { return m_values.defaultWorkingDirectory; }
     bool keepCommandHistory() const { return m_values.keepCommandHistory; }
+    const QList<TriggerRule> &triggerRules() const { return m_values.triggerRules; }
+    bool triggerNotifications() const { return m_values.triggerNotifications; }
 
     void setLaunchAtLogin(bool value);
     void setShowNotifications(bool value);
@@ -90,6 +99,8 @@ public:
     void setDefaultShell(const QString &value);
     void setDefaultWorkingDirectory(const QString &value);
     void setKeepCommandHistory(bool value);
+    void setTriggerRules(const QList<TriggerRule> &value);
+    void setTriggerNotifications(bool value);
 
 signals:
     // Emitted on every assignment, also when the value is unchanged.
@@ -107,6 +118,8 @@ signals:
     void defaultShellChanged();
     void defaultWorkingDirectoryChanged();
     void keepCommandHistoryChanged();
+    void triggerRulesChanged();
+    void triggerNotificationsChanged();
 
 private:
     static Stored loadStored(const UserDefaults &defaults, const QString &key);

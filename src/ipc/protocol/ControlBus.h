@@ -43,6 +43,10 @@ inline QString limitReached()
 {
     return QStringLiteral("com.quillmere.Vigila1.Error.LimitReached");
 }
+inline QString unknownTrigger()
+{
+    return QStringLiteral("com.quillmere.Vigila1.Error.UnknownTrigger");
+}
 } // namespace Error
 
 // A hold's label, in characters.

@@ -917,6 +917,8 @@ private:
                 if (reason.mode != AwakeMode::System)
                     return u"a command reason keeps the display awake"_s;
                 break;
+            case ReasonType::Trigger:
+                return u"a trigger reason, though no trigger is set: %1"_s.arg(reason.label);
             case ReasonType::Process: {
                 if (reason.mode != AwakeMode::System)
                     return u"a process reason keeps the display awake"_s;

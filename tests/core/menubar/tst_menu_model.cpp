@@ -40,6 +40,32 @@ class TestMenuModel : public QObject {
     }
 
 private slots:
+    // Each trigger: its name with a mark while it keeps the computer awake or waits out its delay,
+    // checked while on; one that cannot run is greyed, unchecked, with its problem as the tip.
+    void triggerSubmenu()
+    {
+        MenuState state;
+        TriggerRule active = TriggerRule::make(TriggerKind::PowerAdapter, {}, u"Plugged in"_s);
+        TriggerRule pending = TriggerRule::make(TriggerKind::ExternalDisplay, {}, u"Docked"_s);
+        TriggerRule off = TriggerRule::make(TriggerKind::Schedule, {{"schedule"_L1, u"Mon-Fri 09:00-17:00"_s}});
+        off.enabled = false;
+        TriggerRule newer = TriggerRule::make(TriggerKind::PowerAdapter, {}, u"Headset"_s);
+        newer.kind = u"bluetooth"_s;
+        state.triggerRules = {active, pending, off, newer};
+        state.triggerStatus.insert(active.id, {true, true, true, false, u"While on AC power"_s, {}});
+        state.triggerStatus.insert(pending.id, {true, true, false, true, {}, {}});
+        const QList<MenuItem> items = find(MenuModel::build(state, now), u"Keep Awake When\u2026"_s).submenu;
+        QCOMPARE(titles(items), (QStringList{u"Plugged in  (keeping awake now)"_s,
+                                             u"Docked  (holds, waiting out its delay)"_s,
+                                             u"Weekdays 09:00\u201317:00"_s, u"Headset"_s, u"---"_s,
+                                             u"Manage Triggers\u2026"_s}));
+        QCOMPARE((QList<bool>{items[0].checked, items[1].checked, items[2].checked, items[3].checked}),
+                 (QList<bool>{true, true, false, false}));
+        QVERIFY(items[0].enabled && items[2].enabled && !items[3].enabled);
+        QVERIFY(items[3].toolTip.contains(u"newer version"_s));
+        QCOMPARE(items[2].action, (MenuAction{.kind = MenuAction::Kind::ToggleTrigger, .id = off.id}));
+    }
+
     void inactiveMenu()
     {
         const QList<MenuItem> menu = MenuModel::build({}, now);
@@ -52,6 +78,7 @@ private slots:
                                    u"Keep Awake For\u2026"_s,
                                    u"Keep Awake Until\u2026"_s,
                                    u"Keep Awake While Process Runs\u2026"_s,
+                                   u"Keep Awake When\u2026"_s,
                                    u"Run Command With Vigila\u2026"_s,
                                    u"---"_s,
                                    u"Active Reasons"_s,

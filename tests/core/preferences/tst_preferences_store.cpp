@@ -1,6 +1,7 @@
 #include "InMemoryUserDefaults.h"
 #include "LogCapture.h"
 #include "preferences/PreferencesStore.h"
+#include "utilities/Json.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -29,7 +30,10 @@ Stored customRecord()
                                ProcessMatchMode::Contains},
                    ProcessRule{QUuid(u"0A1B2C3D-4E5F-4061-8293-A4B5C6D7E8F9"_s), u"cargo"_s, false,
                                ProcessMatchMode::Exact}},
-                  3.0, false, u"/bin/bash"_s, u"/tmp/work dir"_s, false};
+                  3.0, false, u"/bin/bash"_s, u"/tmp/work dir"_s, false,
+                  {TriggerRule{QUuid(u"7D1B2C3D-4E5F-4061-8293-A4B5C6D7E8F9"_s), u"Backups"_s, u"unit"_s, true,
+                               AwakeMode::Display, QJsonObject{{"unit"_L1, u"backup.service"_s}}, 30, 120, true, {}, {}}},
+                  true};
 }
 
 Stored current(const PreferencesStore &s)
@@ -37,7 +41,7 @@ Stored current(const PreferencesStore &s)
     return Stored{s.launchAtLogin(), s.showNotifications(), s.quietProcessNotifications(), s.defaultMode(),
                   s.defaultDurationSeconds(), s.confirmIndefinite(), s.showRemainingTime(), s.battery(),
                   s.processRules(), s.pollInterval(), s.warnOnBroadNames(), s.defaultShell(),
-                  s.defaultWorkingDirectory(), s.keepCommandHistory()};
+                  s.defaultWorkingDirectory(), s.keepCommandHistory(), s.triggerRules(), s.triggerNotifications()};
 }
 
 // The documented first-launch record; the rule's identifier is whatever was generated.
@@ -46,7 +50,7 @@ Stored firstLaunchRecord(const QUuid &ruleId)
     return Stored{false, true, true, AwakeMode::System, 3600.0, true, true,
                   BatterySettings{true, false, false, 15, 25},
                   {ProcessRule{ruleId, u"claude"_s, false, ProcessMatchMode::Exact}},
-                  5.0, true, u"/bin/sh"_s, QString(), true};
+                  5.0, true, u"/bin/sh"_s, QString(), true, {}, false};
 }
 // clang-format on
 
@@ -155,8 +159,11 @@ private slots:
         };
 
         QTest::newRow("complete") << bytesOf(good) << true;
-        for (const QString &member : good.keys())
-            QTest::addRow("missing %s", qPrintable(member)) << with(member, QJsonValue::Undefined) << false;
+        // Records written before triggers existed lack their two members; triggers() checks those.
+        for (const QString &member : good.keys()) {
+            if (!member.startsWith("trigger"_L1))
+                QTest::addRow("missing %s", qPrintable(member)) << with(member, QJsonValue::Undefined) << false;
+        }
         for (const QString &member : good.value("battery"_L1).toObject().keys()) {
             QJsonObject battery = good.value("battery"_L1).toObject();
             battery.remove(member);
@@ -195,6 +202,80 @@ private slots:
         // Whatever was stored stays untouched until the first assignment.
         QVERIFY(defaults->writes.isEmpty());
         QCOMPARE(defaults->data(PreferencesStore::key()), std::optional(bytes));
+    }
+
+    // Triggers load whatever can be kept: an older record has none, a newer version's kind survives
+    // a save untouched, and a rule that cannot be read whole loads turned off with its problem.
+    void triggers_data()
+    {
+        QTest::addColumn<QJsonValue>("stored");   // the triggerRules member; undefined: absent
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("live");           // the first rule can run
+        QTest::addColumn<QString>("problem");     // what the first rule says is wrong, in part
+        QTest::addColumn<bool>("savedAsStored");  // the first rule is written back exactly as read
+
+        const QJsonObject unit = customRecord().triggerRules.first().toJson();
+        const auto unitWith = [&](const char *member, const QJsonValue &value) {
+            QJsonObject rule = unit;
+            rule.insert(QLatin1StringView(member), value);
+            return rule;
+        };
+        QJsonObject newer = unitWith("kind", u"bluetooth-headset"_s);
+        newer.insert("parameters"_L1, QJsonObject{{"address"_L1, u"00:11:22:33:44:55"_s}});
+        newer.insert("futureMember"_L1, 7);
+
+        QTest::newRow("older record") << QJsonValue(QJsonValue::Undefined) << 0 << false << QString() << false;
+        QTest::newRow("as written") << QJsonValue(QJsonArray{unit}) << 1 << true << QString() << true;
+        QTest::newRow("newer kind kept") << QJsonValue(QJsonArray{newer}) << 1 << false << u"newer version"_s << true;
+        QTest::newRow("bad unit name")
+            << QJsonValue(QJsonArray{unitWith("parameters", QJsonObject{{"unit"_L1, u"rm -rf /"_s}})}) << 1 << false
+            << u"not a systemd unit name"_s << true;
+        QTest::newRow("bad schedule")
+            << QJsonValue(QJsonArray{QJsonObject{{"id"_L1, Json::uuidText(QUuid::createUuid())}, {"name"_L1, u"s"_s},
+                                                 {"kind"_L1, u"schedule"_s}, {"enabled"_L1, true},
+                                                 {"parameters"_L1, QJsonObject{{"schedule"_L1, u"Mon-Fri 9-17"_s}}}}})
+            << 1 << false << u"not a schedule"_s << false;
+        QTest::newRow("mistyped delay turns it off")
+            << QJsonValue(QJsonArray{unitWith("delaySeconds", u"30"_s)}) << 1 << false << u"delaySeconds"_s << false;
+        QTest::newRow("not an object dropped") << QJsonValue(QJsonArray{u"ac"_s, unit}) << 1 << true << QString() << true;
+        QTest::newRow("duplicate id") << QJsonValue(QJsonArray{unit, unit}) << 2 << true << QString() << true;
+        QTest::newRow("not an array") << QJsonValue(u"ac"_s) << 0 << false << QString() << false;
+    }
+
+    void triggers()
+    {
+        QFETCH(QJsonValue, stored);
+        QFETCH(int, count);
+        QFETCH(bool, live);
+        QFETCH(QString, problem);
+        QFETCH(bool, savedAsStored);
+        QJsonObject record = customRecord().toJson();
+        record.remove("triggerRules"_L1);
+        if (!stored.isUndefined())
+            record.insert("triggerRules"_L1, stored);
+        auto defaults = holding(bytesOf(record));
+        PreferencesStore store(defaults);
+        QCOMPARE(store.showNotifications(), customRecord().showNotifications); // the rest loads
+        const QList<TriggerRule> &rules = store.triggerRules();
+        QCOMPARE(rules.size(), count);
+        if (count == 0)
+            return;
+        const TriggerRule &first = rules.first();
+        QCOMPARE(first.isLive(), live);
+        const QString said = first.problem().isEmpty() ? first.loadProblem : first.problem();
+        QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+        if (count == 2)
+            QVERIFY(rules[0].id != rules[1].id);
+        // A save writes the rule back as it was read, members of other versions included.
+        store.setShowNotifications(true);
+        const QJsonObject saved = QJsonDocument::fromJson(defaults->writes.last().bytes)
+                                      .object().value("triggerRules"_L1).toArray().first().toObject();
+        QJsonObject original;
+        for (const QJsonValue &value : stored.toArray()) {
+            if (value.isObject() && original.isEmpty())
+                original = value.toObject();
+        }
+        QCOMPARE(saved == original, savedAsStored);
     }
 
     // A damaged or hostile record with a huge rule list loads its first rules only, and says so.
@@ -239,6 +320,8 @@ private slots:
             SETTING(defaultShell, setDefaultShell),
             SETTING(defaultWorkingDirectory, setDefaultWorkingDirectory),
             SETTING(keepCommandHistory, setKeepCommandHistory),
+            SETTING(triggerRules, setTriggerRules),
+            SETTING(triggerNotifications, setTriggerNotifications),
         };
 #undef SETTING
 

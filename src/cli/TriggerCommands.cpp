@@ -1,0 +1,258 @@
+#include "TriggerCommands.h"
+
+#include "ControlClient.h"
+#include "ExitStatus.h"
+#include "ReasonOutput.h"
+#include "SessionBusProbe.h"
+#include "control_proxy.h"
+
+#include "utilities/DateFormatting.h"
+#include "utilities/DurationText.h"
+#include "utilities/OneLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace TriggerCommands {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TriggerCommands", text);
+}
+
+void print(const QString &text)
+{
+    std::fputs(qUtf8Printable(text), stdout);
+}
+
+int usageError(const QString &message)
+{
+    std::fprintf(stderr, "vigila trigger: %s\nRun \"vigila trigger --help\" for how to use it.\n",
+                 qUtf8Printable(message));
+    return ExitStatus::usage;
+}
+
+int busSilent()
+{
+    std::fprintf(stderr, "%s\n",
+                 qUtf8Printable(tr("vigila: the session bus does not answer, so Vigila cannot be reached; "
+                                   "the session's D-Bus daemon may be hung.")));
+    return ExitStatus::failed;
+}
+
+QString help()
+{
+    return tr("Usage: vigila trigger add KIND [OPTIONS]\n"
+              "       vigila trigger remove|enable|disable NAME-OR-ID\n\n"
+              "Adds a trigger that keeps the computer awake while its condition holds, or removes,\n"
+              "enables or disables one (by its name or its id from \"vigila triggers\").\n\n"
+              "Kinds:\n"
+              "  ac                          while the power adapter is connected\n"
+              "  display                     while an external display is connected (or docked)\n"
+              "  remote-session [--any-user] while you (or anyone) are logged in remotely, as over SSH\n"
+              "  unit NAME [--user|--system] while a systemd unit runs (the system's by default)\n"
+              "  schedule \"Mon-Fri 09:00-17:30\"  during weekly windows of local time\n\n"
+              "Options of add:\n"
+              "  --name TEXT      what the menu shows (the condition by default)\n"
+              "  --display        keep the display on as well (else the preferences' default mode)\n"
+              "  --system-only    keep only the system awake\n"
+              "  --delay DURATION the condition must hold this long first (90, 90s, 5m; default 0)\n"
+              "  --grace DURATION stay awake this long after it ends (default 0)\n"
+              "  --only-on-ac     only while on AC power\n"
+              "  --disabled       add it turned off\n\n"
+              "Prints the new trigger's id.\n");
+}
+
+// "0" as well as what DurationText takes, up to a day.
+std::optional<uint> seconds(const QString &text)
+{
+    if (text == u"0")
+        return 0;
+    const auto parsed = DurationText::parse(text);
+    if (!parsed || *parsed > 86400)
+        return std::nullopt;
+    return uint(*parsed);
+}
+
+QString stateText(const QVariantMap &trigger)
+{
+    if (trigger.contains(u"problem"_s))
+        return tr("cannot run");
+    if (!trigger.value(u"enabled"_s).toBool())
+        return tr("off");
+    if (trigger.value(u"active"_s).toBool())
+        return tr("on, keeping awake now");
+    if (trigger.value(u"pending"_s).toBool())
+        return tr("on, holds, waiting out its delay");
+    if (trigger.value(u"holds"_s).toBool())
+        return tr("on, holds (stopped from the menu until it ends)");
+    return tr("on, waiting");
+}
+
+} // namespace
+
+QString listText(const QList<QVariantMap> &triggers)
+{
+    if (triggers.isEmpty())
+        return tr("No triggers. Add one with \"vigila trigger add\" or in Preferences.\n");
+    QString text;
+    for (const QVariantMap &trigger : triggers) {
+        text += tr("%1 \u2014 %2\n").arg(oneLine(trigger.value(u"name"_s).toString()), stateText(trigger));
+        QString when = oneLine(trigger.value(u"condition"_s).toString());
+        if (trigger.value(u"onlyOnAC"_s).toBool())
+            when = tr("%1, only on AC power").arg(when);
+        if (const uint delay = trigger.value(u"delay"_s).toUInt())
+            when = tr("%1, after %2").arg(when, DateFormatting::remaining(delay));
+        if (const uint grace = trigger.value(u"grace"_s).toUInt())
+            when = tr("%1, staying %2 after").arg(when, DateFormatting::remaining(grace));
+        text += tr("    when: %1\n").arg(when);
+        if (trigger.value(u"active"_s).toBool())
+            text += tr("    now: %1\n").arg(oneLine(trigger.value(u"label"_s).toString()));
+        for (const QString &key : {u"problem"_s, u"note"_s}) {
+            if (trigger.contains(key))
+                text += u"    %1\n"_s.arg(oneLine(trigger.value(key).toString()));
+        }
+        text += tr("    id: %1\n").arg(trigger.value(u"id"_s).toString());
+    }
+    return text;
+}
+
+int list(bool json)
+{
+    if (!SessionBusProbe::answers())
+        return busSilent();
+    ControlClient client;
+    QDBusPendingReply<QList<QVariantMap>> reply = client.proxy().ListTriggers();
+    if (const int failure = client.wait(reply))
+        return failure;
+    if (json)
+        std::fputs(ReasonOutput::json(reply.value()).constData(), stdout);
+    else
+        print(listText(reply.value()));
+    return ExitStatus::done;
+}
+
+int edit(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption{{u"h"_s, u"help"_s}, tr("Show this help.")};
+    const QCommandLineOption name{u"name"_s, tr("What the menu shows."), u"TEXT"_s};
+    const QCommandLineOption display{u"display"_s, tr("Keep the display on as well.")};
+    const QCommandLineOption systemOnly{u"system-only"_s, tr("Keep only the system awake.")};
+    const QCommandLineOption delay{u"delay"_s, tr("How long the condition must hold first."), u"DURATION"_s};
+    const QCommandLineOption grace{u"grace"_s, tr("How long to stay awake after it ends."), u"DURATION"_s};
+    const QCommandLineOption onlyOnAC{u"only-on-ac"_s, tr("Only while on AC power.")};
+    const QCommandLineOption disabled{u"disabled"_s, tr("Add it turned off.")};
+    const QCommandLineOption anyUser{u"any-user"_s, tr("Anyone's remote session counts, not only yours.")};
+    const QCommandLineOption user{u"user"_s, tr("The unit is one of your own systemd user units.")};
+    const QCommandLineOption system{u"system"_s, tr("The unit is a system unit (the default).")};
+    parser.addOptions({helpOption, name, display, systemOnly, delay, grace, onlyOnAC, disabled, anyUser, user, system});
+    if (!parser.parse(QStringList{u"vigila"_s} + arguments))
+        return usageError(parser.errorText());
+    const QStringList words = parser.positionalArguments();
+    if (parser.isSet(helpOption) || words.isEmpty()) {
+        print(help());
+        return words.isEmpty() && !parser.isSet(helpOption) ? ExitStatus::usage : ExitStatus::done;
+    }
+    const QString action = words.first();
+    const QStringList set = parser.optionNames();
+    const auto onlyWith = [&](const QStringList &allowed) -> std::optional<QString> {
+        for (const QString &option : set) {
+            if (!allowed.contains(option))
+                return option;
+        }
+        return std::nullopt;
+    };
+
+    if (action == u"remove" || action == u"enable" || action == u"disable") {
+        if (words.size() != 2)
+            return usageError(tr("%1 takes one trigger: its name or id.").arg(action));
+        if (const auto stray = onlyWith({}))
+            return usageError(tr("--%1 is an option of \"trigger add\".").arg(*stray));
+        if (!SessionBusProbe::answers())
+            return busSilent();
+        ControlClient client;
+        QDBusPendingReply<> reply = action == u"remove" ? client.proxy().RemoveTrigger(words[1])
+                                                          : client.proxy().SetTriggerEnabled(words[1], action == u"enable");
+        if (const int failure = client.wait(reply))
+            return failure;
+        print((action == u"remove" ? tr("Removed the trigger \u201C%1\u201D.")
+               : action == u"enable" ? tr("Enabled the trigger \u201C%1\u201D.")
+                                     : tr("Disabled the trigger \u201C%1\u201D."))
+                  .arg(oneLine(words[1])) +
+              u'\n');
+        return ExitStatus::done;
+    }
+    if (action != u"add")
+        return usageError(tr("\u201C%1\u201D is not add, remove, enable or disable.").arg(oneLine(action)));
+    if (words.size() < 2)
+        return usageError(tr("say which kind: ac, display, remote-session, unit or schedule."));
+
+    const QString kind = words[1];
+    QVariantMap trigger{{u"kind"_s, kind}};
+    QStringList allowed{u"name"_s, u"display"_s, u"system-only"_s, u"delay"_s, u"grace"_s, u"only-on-ac"_s, u"disabled"_s};
+    qsizetype expected = 2;
+    if (kind == u"remote-session") {
+        allowed << u"any-user"_s;
+        trigger.insert(u"anyUser"_s, set.contains(u"any-user"_s));
+    } else if (kind == u"unit") {
+        allowed << u"user"_s << u"system"_s;
+        if (set.contains(u"user"_s) && set.contains(u"system"_s))
+            return usageError(tr("a unit is either --user or --system."));
+        if (words.size() < 3)
+            return usageError(tr("name the unit, such as backup.service."));
+        trigger.insert(u"unit"_s, words[2]);
+        trigger.insert(u"userUnit"_s, set.contains(u"user"_s));
+        expected = 3;
+    } else if (kind == u"schedule") {
+        if (words.size() < 3)
+            return usageError(tr("give the schedule, such as \"Mon-Fri 09:00-17:30\"."));
+        trigger.insert(u"schedule"_s, words[2]);
+        expected = 3;
+    } else if (kind != u"ac" && kind != u"display") {
+        return usageError(tr("\u201C%1\u201D is not a kind; use ac, display, remote-session, unit or schedule.")
+                              .arg(oneLine(kind)));
+    }
+    if (words.size() > expected)
+        return usageError(tr("unexpected \u201C%1\u201D.").arg(oneLine(words[expected])));
+    if (const auto stray = onlyWith(allowed))
+        return usageError(tr("--%1 does not go with %2.").arg(*stray, kind));
+    if (set.contains(u"display"_s) && set.contains(u"system-only"_s))
+        return usageError(tr("choose --display or --system-only, not both."));
+    if (set.contains(u"name"_s))
+        trigger.insert(u"name"_s, parser.value(name));
+    if (set.contains(u"display"_s))
+        trigger.insert(u"mode"_s, u"display"_s);
+    if (set.contains(u"system-only"_s))
+        trigger.insert(u"mode"_s, u"system"_s);
+    for (const auto &[option, key] : {std::pair{&delay, u"delay"_s}, std::pair{&grace, u"grace"_s}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const auto value = seconds(parser.value(*option));
+        if (!value)
+            return usageError(tr("\u201C%1\u201D is not a duration of at most a day; write 0, 90 (seconds), 90s, 45m or 2h.")
+                                  .arg(oneLine(parser.value(*option))));
+        trigger.insert(key, *value);
+    }
+    if (set.contains(u"only-on-ac"_s))
+        trigger.insert(u"onlyOnAC"_s, true);
+    if (set.contains(u"disabled"_s))
+        trigger.insert(u"enabled"_s, false);
+
+    if (!SessionBusProbe::answers())
+        return busSilent();
+    ControlClient client;
+    QDBusPendingReply<QString> reply = client.proxy().AddTrigger(trigger);
+    if (const int failure = client.wait(reply))
+        return failure;
+    print(reply.value() + u'\n');
+    return ExitStatus::done;
+}
+
+} // namespace TriggerCommands

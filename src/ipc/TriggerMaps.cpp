@@ -1,0 +1,125 @@
+#include "TriggerMaps.h"
+
+#include <QCoreApplication>
+#include <QMetaType>
+
+using namespace Qt::StringLiterals;
+
+namespace TriggerMaps {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TriggerMaps", text);
+}
+
+} // namespace
+
+QVariantMap toMap(const TriggerRule &rule, const TriggerWatcher::Status &status)
+{
+    QVariantMap map{
+        {u"id"_s, rule.id.toString(QUuid::WithoutBraces).toUpper()},
+        {u"name"_s, rule.name},
+        {u"kind"_s, rule.kind},
+        {u"enabled"_s, rule.enabled},
+        {u"mode"_s, rule.mode ? rawValue(*rule.mode) : QString()},
+        {u"delay"_s, uint(rule.delaySeconds)},
+        {u"grace"_s, uint(rule.graceSeconds)},
+        {u"onlyOnAC"_s, rule.onlyOnAC},
+        {u"condition"_s, rule.conditionText()},
+        {u"live"_s, rule.isLive()},
+        {u"holds"_s, status.holds},
+        {u"active"_s, status.active},
+        {u"pending"_s, status.pending},
+    };
+    switch (rule.knownKind().value_or(TriggerKind::PowerAdapter)) {
+    case TriggerKind::RemoteSession:
+        map.insert(u"anyUser"_s, rule.anyUser());
+        break;
+    case TriggerKind::Unit:
+        map.insert(u"unit"_s, rule.unit().name);
+        map.insert(u"userUnit"_s, rule.unit().user);
+        break;
+    case TriggerKind::Schedule:
+        map.insert(u"schedule"_s, rule.parameters.value("schedule"_L1).toString());
+        break;
+    default:
+        break;
+    }
+    if (!status.label.isEmpty() && status.holds)
+        map.insert(u"label"_s, status.label);
+    if (!status.note.isEmpty())
+        map.insert(u"note"_s, status.note);
+    const QString problem = rule.problem().isEmpty() ? rule.loadProblem : rule.problem();
+    if (!problem.isEmpty())
+        map.insert(u"problem"_s, problem);
+    return map;
+}
+
+std::optional<TriggerRule> fromMap(const QVariantMap &map, QString *error)
+{
+    const auto fail = [error](const QString &message) -> std::optional<TriggerRule> {
+        *error = message;
+        return std::nullopt;
+    };
+    // Each key with the one type it takes; seconds may come as any unsigned or signed integer.
+    const QHash<QString, int> types{
+        {u"kind"_s, QMetaType::QString},     {u"name"_s, QMetaType::QString},  {u"enabled"_s, QMetaType::Bool},
+        {u"mode"_s, QMetaType::QString},     {u"delay"_s, QMetaType::UInt},    {u"grace"_s, QMetaType::UInt},
+        {u"onlyOnAC"_s, QMetaType::Bool},    {u"anyUser"_s, QMetaType::Bool},  {u"unit"_s, QMetaType::QString},
+        {u"userUnit"_s, QMetaType::Bool},    {u"schedule"_s, QMetaType::QString},
+    };
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const auto type = types.constFind(it.key());
+        if (type == types.cend())
+            return fail(tr("Unknown key \u201C%1\u201D.").arg(it.key()));
+        const int actual = it.value().metaType().id();
+        const bool integer = *type == QMetaType::UInt &&
+                             (actual == QMetaType::Int || actual == QMetaType::UInt || actual == QMetaType::LongLong ||
+                              actual == QMetaType::ULongLong || actual == QMetaType::UShort || actual == QMetaType::Short);
+        if (actual != *type && !integer)
+            return fail(tr("The key \u201C%1\u201D has a value of the wrong type.").arg(it.key()));
+    }
+    const QString kindText = map.value(u"kind"_s).toString();
+    const auto kind = fromRawValue<TriggerKind>(kindText);
+    if (!kind)
+        return fail(tr("Unknown kind \u201C%1\u201D: use ac, display, remote-session, unit or schedule.").arg(kindText));
+
+    QJsonObject parameters;
+    switch (*kind) {
+    case TriggerKind::RemoteSession:
+        parameters.insert("anyUser"_L1, map.value(u"anyUser"_s).toBool());
+        break;
+    case TriggerKind::Unit:
+        parameters.insert("unit"_L1, map.value(u"unit"_s).toString());
+        parameters.insert("userUnit"_L1, map.value(u"userUnit"_s).toBool());
+        break;
+    case TriggerKind::Schedule:
+        if (map.contains(u"schedule"_s))
+            parameters.insert("schedule"_L1, map.value(u"schedule"_s).toString());
+        break;
+    default:
+        break;
+    }
+    TriggerRule rule = TriggerRule::make(*kind, parameters, map.value(u"name"_s).toString());
+    rule.enabled = map.value(u"enabled"_s, true).toBool();
+    const QString mode = map.value(u"mode"_s).toString();
+    if (!mode.isEmpty()) {
+        rule.mode = fromRawValue<AwakeMode>(mode);
+        if (!rule.mode)
+            return fail(tr("Unknown mode \u201C%1\u201D: use system, display, or an empty string for the "
+                           "preferences' default.").arg(mode));
+    }
+    for (const auto &[key, field] : {std::pair{u"delay"_s, &TriggerRule::delaySeconds},
+                                     std::pair{u"grace"_s, &TriggerRule::graceSeconds}}) {
+        const qlonglong seconds = map.value(key, 0).toLongLong();
+        if (seconds < 0 || seconds > TriggerRule::maximumSeconds)
+            return fail(tr("The %1 must be between 0 and %2 seconds.").arg(key).arg(TriggerRule::maximumSeconds));
+        rule.*field = int(seconds);
+    }
+    rule.onlyOnAC = map.value(u"onlyOnAC"_s).toBool();
+    return rule;
+}
+
+} // namespace TriggerMaps
