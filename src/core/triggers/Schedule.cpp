@@ -108,7 +108,7 @@ std::optional<Schedule> Schedule::parse(const QString &text, QString *error)
     // Commas separate both days ("Mon,Wed") and windows: a window is "DAYS HH:MM-HH:MM", so split
     // on the times instead.
     static const QRegularExpression windowPattern(
-        u"\\s*([A-Za-z][A-Za-z,\\- ]*?)\\s+(\\d{1,2}:\\d{2})\\s*-\\s*(\\d{1,2}:\\d{2})\\s*(?:,|$)"_s);
+        u"\\s*([A-Za-z][A-Za-z,\\- ]*?)\\s+(\\d{1,2}:\\d{2})\\s*-\\s*(\\d{1,2}:\\d{2})\\s*(?:,(?=\\s*\\S)|$)"_s);
     qsizetype at = 0;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -187,12 +187,16 @@ std::optional<QDateTime> Schedule::nextBoundary(const QDateTime &at, const QTime
         return std::nullopt;
     // Every start and end falls on some day of the coming week; the wall times are made into
     // moments in the zone, so a change to or from summer time moves them as it moves the clocks.
-    // A wall time that does not exist (in the hour skipped in spring) lands after the gap.
     const QDate today = at.toTimeZone(zone).date();
     std::optional<QDateTime> next;
     const auto consider = [&](const QDate &date, int minute) {
-        const QDateTime moment =
-            minute >= 1440 ? QDateTime(date.addDays(1), QTime(0, 0), zone) : QDateTime(date, QTime(minute / 60, minute % 60), zone);
+        const QDate day = minute >= 1440 ? date.addDays(1) : date;
+        const QTime time = minute >= 1440 ? QTime(0, 0) : QTime(minute / 60, minute % 60);
+        QDateTime moment(day, time, zone);
+        // A wall time in the hour skipped in spring (which Qt leaves invalid, or moves) is reached
+        // when the clocks jump past it.
+        if (!moment.isValid() || moment.time() != time)
+            moment = zone.nextTransition(QDateTime(day, QTime(0, 0), zone)).atUtc;
         if (moment.isValid() && moment > at && (!next || moment < *next))
             next = moment;
     };

@@ -1,0 +1,331 @@
+#include "FakePowerAssertion.h"
+#include "FakeTriggerSources.h"
+#include "ManualClock.h"
+#include "power/AssertionManager.h"
+#include "triggers/Schedule.h"
+#include "triggers/TriggerWatcher.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Step {
+    double at;                     // seconds since the start
+    std::optional<bool> plugged;   // the adapter changes to this, if given
+    bool active;                   // the rule's reason is held afterwards
+};
+
+QDateTime berlin(int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(2026, month, day), QTime(hour, minute), QTimeZone("Europe/Berlin"));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Step>)
+
+class TestTriggers : public QObject {
+    Q_OBJECT
+
+    ManualClock clock;
+    FakeTriggerSources fakes;
+    std::unique_ptr<AssertionManager> manager;
+    std::unique_ptr<TriggerWatcher> watcher;
+    QStringList events;
+
+    QList<AwakeReason> triggerReasons() const
+    {
+        QList<AwakeReason> reasons = manager->reasons();
+        reasons.removeIf([](const AwakeReason &r) { return r.type != ReasonType::Trigger; });
+        return reasons;
+    }
+
+    void watch(const QList<TriggerRule> &rules)
+    {
+        watcher->setRules(rules);
+        watcher->start();
+    }
+
+private slots:
+    void init()
+    {
+        clock = ManualClock();
+        fakes = FakeTriggerSources();
+        events.clear();
+        manager = std::make_unique<AssertionManager>(std::make_shared<FakePowerAssertion>());
+        watcher = std::make_unique<TriggerWatcher>(manager.get(), fakes.sources(), clock);
+        watcher->onActivated = [this](const TriggerRule &rule, const QString &label) {
+            events << u"on %1: %2"_s.arg(rule.name, label);
+        };
+        watcher->onReleased = [this](const TriggerRule &rule) { events << u"off %1"_s.arg(rule.name); };
+    }
+
+    // The delay and the grace time: the condition must hold for the delay before the reason
+    // starts, and the reason outlives the condition by the grace time; the timer waits for
+    // exactly the next moment due and runs only while one is.
+    void hysteresis_data()
+    {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("grace");
+        QTest::addColumn<QList<Step>>("steps");
+        QTest::addColumn<int>("activations");
+
+        QTest::newRow("at once") << 0 << 0
+                                 << QList<Step>{{0, true, true}, {10, false, false}, {20, true, true}} << 2;
+        QTest::newRow("delay") << 30 << 0
+                               << QList<Step>{{0, true, false}, {29, {}, false}, {30, {}, true}, {40, false, false}}
+                               << 1;
+        QTest::newRow("flapping restarts the delay")
+            << 30 << 0 << QList<Step>{{0, true, false}, {10, false, false}, {20, true, false}, {45, {}, false}, {50, {}, true}}
+            << 1;
+        QTest::newRow("grace") << 0 << 60
+                               << QList<Step>{{0, true, true}, {10, false, true}, {69, {}, true}, {70, {}, false}} << 1;
+        QTest::newRow("back within grace keeps its reason")
+            << 0 << 60 << QList<Step>{{0, true, true}, {10, false, true}, {30, true, true}, {200, {}, true}} << 1;
+        QTest::newRow("delay and grace") << 5 << 5
+                                         << QList<Step>{{0, true, false}, {5, {}, true}, {6, false, true}, {11, {}, false}}
+                                         << 1;
+    }
+
+    void hysteresis()
+    {
+        QFETCH(int, delay);
+        QFETCH(int, grace);
+        QFETCH(QList<Step>, steps);
+        QFETCH(int, activations);
+        TriggerRule rule = TriggerRule::make(TriggerKind::PowerAdapter, {}, u"AC"_s);
+        rule.delaySeconds = delay;
+        rule.graceSeconds = grace;
+        fakes.adapter->battery = true;
+        watch({rule});
+        const QDateTime start = clock.now();
+        for (const Step &step : steps) {
+            clock.set(start.addSecs(qint64(step.at)));
+            if (step.plugged)
+                fakes.adapter->set(!*step.plugged);
+            else
+                watcher->evaluate(); // the timer's moment
+            QVERIFY2(triggerReasons().size() == (step.active ? 1 : 0), qPrintable(u"at %1 s"_s.arg(step.at)));
+            const TriggerWatcher::Status status = watcher->status(rule.id);
+            QCOMPARE(status.active, step.active);
+            // Waiting out a delay or a grace time keeps the timer to that moment; nothing else does.
+            const bool waiting = status.pending || (status.active && !status.holds);
+            QCOMPARE(watcher->timer().isActive(), waiting);
+        }
+        QCOMPARE(events.filter(u"on "_s).size(), activations);
+    }
+
+    // Each kind's condition, and the label that says which rule fired.
+    void conditions_data()
+    {
+        QTest::addColumn<TriggerRule>("rule");
+        QTest::addColumn<std::function<void(FakeTriggerSources &)>>("arrange");
+        QTest::addColumn<QString>("label"); // empty: the condition does not hold
+        QTest::addColumn<QString>("note");
+
+        const RemoteSession alice{u"4"_s, u"alice"_s, u"10.0.0.2"_s, u"sshd"_s, true};
+        const RemoteSession bob{u"5"_s, u"bob"_s, u"laptop.lan"_s, u"xrdp-sesman"_s, false};
+        const TriggerRule mine = TriggerRule::make(TriggerKind::RemoteSession);
+        const TriggerRule anyone = TriggerRule::make(TriggerKind::RemoteSession, {{"anyUser"_L1, true}});
+        const TriggerRule backup = TriggerRule::make(TriggerKind::Unit, {{"unit"_L1, u"backup.service"_s}});
+        const UnitRef backupUnit{u"backup.service"_s, false};
+        using Arrange = std::function<void(FakeTriggerSources &)>;
+
+        QTest::newRow("own SSH session") << mine << Arrange([=](auto &f) { f.sessions->sessions = {alice}; })
+                                         << u"While alice is logged in over SSH from 10.0.0.2"_s << QString();
+        QTest::newRow("another user's session") << mine << Arrange([=](auto &f) { f.sessions->sessions = {bob}; })
+                                                << QString() << QString();
+        QTest::newRow("any user's session") << anyone << Arrange([=](auto &f) { f.sessions->sessions = {bob}; })
+                                            << u"While bob is logged in remotely from laptop.lan"_s << QString();
+        QTest::newRow("two sessions") << anyone << Arrange([=](auto &f) { f.sessions->sessions = {alice, bob}; })
+                                      << u"While 2 remote sessions are open"_s << QString();
+        for (const char *state : {"active", "activating", "reloading", "deactivating"}) {
+            QTest::addRow("unit %s", state)
+                << backup << Arrange([=](auto &f) { f.units->statuses.insert(backupUnit, {UnitPresence::Loaded, QString::fromLatin1(state)}); })
+                << u"While backup.service runs"_s << QString();
+        }
+        QTest::newRow("unit failed") << backup
+                                     << Arrange([=](auto &f) { f.units->statuses.insert(backupUnit, {UnitPresence::Loaded, u"failed"_s}); })
+                                     << QString() << QString();
+        QTest::newRow("unit missing") << backup
+                                      << Arrange([=](auto &f) { f.units->statuses.insert(backupUnit, {UnitPresence::NotFound, {}}); })
+                                      << QString() << u"The unit backup.service does not exist; the rule waits for it."_s;
+        QTest::newRow("docked") << TriggerRule::make(TriggerKind::ExternalDisplay)
+                                << Arrange([](auto &f) { f.displays->displays = {u"dock"_s}; })
+                                << u"While docked to an external display"_s << QString();
+        QTest::newRow("monitor") << TriggerRule::make(TriggerKind::ExternalDisplay)
+                                 << Arrange([](auto &f) { f.displays->displays = {u"HDMI-A-1"_s}; })
+                                 << u"While an external display is connected (HDMI-A-1)"_s << QString();
+        QTest::newRow("no battery counts as AC")
+            << TriggerRule::make(TriggerKind::PowerAdapter) << Arrange([](auto &f) { f.adapter->present = false; })
+            << u"While on AC power"_s << u"This computer has no battery, so it always counts as on AC power."_s;
+        TriggerRule gated = TriggerRule::make(TriggerKind::ExternalDisplay);
+        gated.onlyOnAC = true;
+        QTest::newRow("only on AC, on battery") << gated << Arrange([](auto &f) {
+            f.displays->displays = {u"DP-1"_s};
+            f.adapter->battery = true;
+        }) << QString() << u"Waits for AC power."_s;
+        QTest::newRow("only on AC, plugged in") << gated << Arrange([](auto &f) {
+            f.displays->displays = {u"DP-1"_s};
+            f.adapter->battery = false;
+        }) << u"While an external display is connected (DP-1)"_s << QString();
+        TriggerRule newer = TriggerRule::make(TriggerKind::PowerAdapter);
+        newer.kind = u"bluetooth"_s;
+        QTest::newRow("newer kind never runs") << newer << Arrange([](auto &f) { f.adapter->battery = false; })
+                                               << QString()
+                                               << u"This kind of trigger (\u201Cbluetooth\u201D) comes from a newer version of Vigila."_s;
+    }
+
+    void conditions()
+    {
+        QFETCH(TriggerRule, rule);
+        QFETCH(std::function<void(FakeTriggerSources &)>, arrange);
+        QFETCH(QString, label);
+        QFETCH(QString, note);
+        arrange(fakes);
+        watch({rule});
+        const TriggerWatcher::Status status = watcher->status(rule.id);
+        QCOMPARE(status.holds, !label.isEmpty());
+        QCOMPARE(status.note, note);
+        const QList<AwakeReason> reasons = triggerReasons();
+        QCOMPARE(reasons.size(), label.isEmpty() ? 0 : 1);
+        if (!label.isEmpty())
+            QCOMPARE(reasons.first().label, label);
+    }
+
+    // Stopped from the menu, a trigger's reason stays stopped until its condition has ended once;
+    // disabling or removing the rule ends the reason without a "stopped" notification.
+    void stopFromMenuAndRuleChanges()
+    {
+        TriggerRule rule = TriggerRule::make(TriggerKind::ExternalDisplay, {}, u"Dock"_s);
+        fakes.displays->displays = {u"dock"_s};
+        watch({rule});
+        QCOMPARE(triggerReasons().size(), 1);
+        manager->removeReason(triggerReasons().first().id);
+        fakes.displays->set({u"dock"_s, u"DP-2"_s});
+        QCOMPARE(triggerReasons().size(), 0);
+        QVERIFY(watcher->status(rule.id).holds && !watcher->status(rule.id).active);
+        fakes.displays->set({});
+        fakes.displays->set({u"dock"_s});
+        QCOMPARE(triggerReasons().size(), 1);
+
+        rule.mode = AwakeMode::Display;
+        watcher->setRules({rule});
+        QCOMPARE(triggerReasons().first().mode, AwakeMode::Display);
+        rule.enabled = false;
+        watcher->setRules({rule});
+        QCOMPARE(triggerReasons().size(), 0);
+        QCOMPARE(events, (QStringList{u"on Dock: While docked to an external display"_s,
+                                      u"on Dock: While docked to an external display"_s}));
+    }
+
+    // Only what live rules need is followed; idle, nothing is followed and no timer runs.
+    void followsOnlyWhatRulesNeed()
+    {
+        TriggerRule unit = TriggerRule::make(TriggerKind::Unit, {{"unit"_L1, u"a.service"_s}, {"userUnit"_L1, true}});
+        unit.onlyOnAC = true;
+        TriggerRule off = TriggerRule::make(TriggerKind::RemoteSession);
+        off.enabled = false;
+        watch({unit, off});
+        QVERIFY(fakes.adapter->following && fakes.units->following && !fakes.sessions->following);
+        QCOMPARE(fakes.units->followed, (QList<UnitRef>{{u"a.service"_s, true}}));
+        QVERIFY(!fakes.displays->following && !fakes.clock->following);
+        watcher->setRules({});
+        QVERIFY(!fakes.adapter->following && !fakes.units->following);
+        QVERIFY(!watcher->timer().isActive());
+    }
+
+    void scheduleParsing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("canonical"); // empty: refused
+        QTest::addColumn<QString>("description");
+        QTest::newRow("weekdays") << u"Mon-Fri 09:00-17:30"_s << u"Mon-Fri 09:00-17:30"_s << u"Weekdays 09:00\u201317:30"_s;
+        QTest::newRow("spaced, lower case, two windows")
+            << u" mon-fri 9:00 - 12:00, sat,sun 10:00-11:00 "_s << u"Mon-Fri 09:00-12:00, Sat-Sun 10:00-11:00"_s
+            << u"Weekdays 09:00\u201312:00; Weekends 10:00\u201311:00"_s;
+        QTest::newRow("wrapping days, across midnight") << u"Fri-Mon 22:00-06:00"_s << u"Mon,Fri-Sun 22:00-06:00"_s
+                                                        << u"Mon/Fri-Sun 22:00\u201306:00"_s;
+        QTest::newRow("daily to midnight") << u"Daily 18:00-00:00"_s << u"Daily 18:00-24:00"_s << u"Every day 18:00\u201324:00"_s;
+        for (const char *bad : {"", "Mon-Fri", "Mon-Fri 9-17", "Mon-Fry 09:00-17:00", "Mon 24:30-25:00",
+                                "Mon 09:60-10:00", "Mon 09:00-10:00,", "Mon 09:00-10:00 Tue"})
+            QTest::addRow("refused: %s", bad) << QString::fromLatin1(bad) << QString() << QString();
+    }
+
+    void scheduleParsing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, canonical);
+        QFETCH(QString, description);
+        QString error;
+        const auto schedule = Schedule::parse(text, &error);
+        QCOMPARE(schedule.has_value(), !canonical.isEmpty());
+        if (!schedule) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(schedule->text(), canonical);
+        QCOMPARE(schedule->description(), description);
+        QCOMPARE(Schedule::parse(schedule->text()), schedule);
+    }
+
+    // Inside or not, and the next moment that may change it, in local time: across midnight and
+    // over both changes of summer time in Berlin.
+    void scheduleMoments_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<bool>("inside");
+        QTest::addColumn<QDateTime>("next");
+        QTest::newRow("Friday night, before") << u"Fri 22:00-06:00"_s << berlin(12, 11, 21, 59) << false << berlin(12, 11, 22, 0);
+        QTest::newRow("Friday night, after midnight") << u"Fri 22:00-06:00"_s << berlin(12, 12, 5, 59) << true << berlin(12, 12, 6, 0);
+        QTest::newRow("Saturday night is not Friday's") << u"Fri 22:00-06:00"_s << berlin(12, 13, 1, 0) << false << berlin(12, 18, 22, 0);
+        // 29 March: the clocks go from 02:00 to 03:00, so the window closes one real hour early.
+        QTest::newRow("spring forward") << u"Daily 01:00-03:00"_s << berlin(3, 29, 1, 30) << true << berlin(3, 29, 3, 0);
+        QTest::newRow("start in the skipped hour") << u"Sun 02:30-04:00"_s << berlin(3, 29, 1, 0) << false << berlin(3, 29, 3, 0);
+        // 25 October: 03:00 goes back to 02:00; the window lasts one real hour longer.
+        QTest::newRow("fall back") << u"Sun 01:00-05:00"_s << berlin(10, 25, 1, 0) << true << berlin(10, 25, 5, 0);
+        QTest::newRow("week ahead") << u"Mon-Fri 09:00-17:30"_s << berlin(12, 11, 17, 30) << false << berlin(12, 14, 9, 0);
+    }
+
+    void scheduleMoments()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, at);
+        QFETCH(bool, inside);
+        QFETCH(QDateTime, next);
+        const QTimeZone zone("Europe/Berlin");
+        const auto schedule = Schedule::parse(text);
+        QVERIFY(schedule);
+        QCOMPARE(schedule->contains(at, zone), inside);
+        QCOMPARE(schedule->nextBoundary(at, zone), std::optional(next));
+        QCOMPARE(schedule->nextBoundary(at, zone)->toMSecsSinceEpoch(), next.toMSecsSinceEpoch());
+    }
+
+    // A schedule's reason follows the clock: the timer waits for the window's end, and after a
+    // resume (or a time-zone change) past it, the reason goes at once.
+    void scheduleFollowsClockJumps()
+    {
+        const QTimeZone zone("Europe/Berlin");
+        clock.setTimeZone(zone);
+        clock.set(berlin(12, 10, 16, 0)); // a Thursday
+        const TriggerRule rule = TriggerRule::make(TriggerKind::Schedule, {{"schedule"_L1, u"Mon-Fri 09:00-17:30"_s}});
+        watch({rule});
+        QCOMPARE(triggerReasons().size(), 1);
+        QCOMPARE(triggerReasons().first().label, u"Weekdays 09:00\u201317:30"_s);
+        QVERIFY(fakes.clock->following);
+        QCOMPARE(watcher->timer().interval(), 90 * 60 * 1000);
+        clock.set(berlin(12, 10, 19, 0));
+        fakes.clock->jump();
+        QCOMPARE(triggerReasons().size(), 0);
+        QCOMPARE(watcher->timer().interval(), 14 * 3600 * 1000);
+        clock.setTimeZone(QTimeZone("America/New_York")); // 13:00 there
+        fakes.clock->jump();
+        QCOMPARE(triggerReasons().size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTriggers)
+#include "tst_triggers.moc"
