@@ -337,7 +337,8 @@ QString ControlService::AddTrigger(const QVariantMap &trigger)
         reject(invalidArgs, error);
         return {};
     }
-    if (rule->name != oneLine(rule->name) || rule->name.size() > ControlBus::maximumLabelLength) {
+    const QString name = trigger.value(u"name"_s).toString();
+    if (name != oneLine(name) || name.size() > ControlBus::maximumLabelLength) {
         reject(invalidArgs, tr("A trigger's name is one line of at most %1 characters.").arg(ControlBus::maximumLabelLength));
         return {};
     }

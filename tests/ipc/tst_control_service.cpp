@@ -29,6 +29,7 @@ const QString unknownReason = u"com.quillmere.Vigila1.Error.UnknownReason"_s;
 const QString unknownHold = u"com.quillmere.Vigila1.Error.UnknownHold"_s;
 const QString nothingToExtend = u"com.quillmere.Vigila1.Error.NothingToExtend"_s;
 const QString limitReached = u"com.quillmere.Vigila1.Error.LimitReached"_s;
+const QString unknownTrigger = u"com.quillmere.Vigila1.Error.UnknownTrigger"_s;
 
 // A client with its own connection to the session bus (its own unique name, so it can leave).
 struct Client {
@@ -298,6 +299,27 @@ private slots:
         QTest::newRow("hold, unknown mode") << u"Hold"_s << QVariantList{u"make"_s, u"both"_s} << invalidArgs;
         QTest::newRow("release a stranger") << u"Release"_s << QVariantList{someId} << unknownHold;
         QTest::newRow("release malformed") << u"Release"_s << QVariantList{u"{}"_s} << invalidArgs;
+        const auto trigger = [](QVariantMap map) { return QVariantList{map}; };
+        QTest::newRow("trigger: no kind") << u"AddTrigger"_s << trigger({}) << invalidArgs;
+        QTest::newRow("trigger: unknown kind") << u"AddTrigger"_s << trigger({{u"kind"_s, u"moon"_s}}) << invalidArgs;
+        QTest::newRow("trigger: unknown key")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"colour"_s, u"red"_s}}) << invalidArgs;
+        QTest::newRow("trigger: wrong type")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"onlyOnAC"_s, u"yes"_s}}) << invalidArgs;
+        QTest::newRow("trigger: bad unit")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"unit"_s}, {u"unit"_s, u"../../etc/passwd"_s}}) << invalidArgs;
+        QTest::newRow("trigger: no unit") << u"AddTrigger"_s << trigger({{u"kind"_s, u"unit"_s}}) << invalidArgs;
+        QTest::newRow("trigger: bad schedule")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"schedule"_s}, {u"schedule"_s, u"weekdays"_s}}) << invalidArgs;
+        QTest::newRow("trigger: delay over a day")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"delay"_s, 86401u}}) << invalidArgs;
+        QTest::newRow("trigger: name with a line break")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"name"_s, u"a\nb"_s}}) << invalidArgs;
+        QTest::newRow("trigger: unknown mode")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"mode"_s, u"both"_s}}) << invalidArgs;
+        QTest::newRow("remove unknown trigger") << u"RemoveTrigger"_s << QVariantList{u"Docked"_s} << unknownTrigger;
+        QTest::newRow("enable unknown trigger")
+            << u"SetTriggerEnabled"_s << QVariantList{someId, true} << unknownTrigger;
         QTest::newRow("wrong argument types") << u"StartTimed"_s << QVariantList{u"60"_s, none}
                                               << u"org.freedesktop.DBus.Error.UnknownMethod"_s;
     }
@@ -314,6 +336,49 @@ private slots:
         QVERIFY(!reply.errorMessage().isEmpty());
         QVERIFY(reasons().isEmpty());
         QVERIFY(rig->sink->posts.isEmpty());
+        QVERIFY(rig->app->prefs().triggerRules().isEmpty());
+    }
+
+    // Triggers added, listed, turned off and removed over the bus are saved as the preferences
+    // window saves them, and their reasons follow.
+    void triggersOverTheBus()
+    {
+        rig->app->start();
+        rig->triggers.units->statuses.insert({u"backup.service"_s, true}, {UnitPresence::Loaded, u"active"_s});
+        const QVariantMap added{{u"kind"_s, u"unit"_s},   {u"unit"_s, u"backup.service"_s}, {u"userUnit"_s, true},
+                                {u"name"_s, u"Backups"_s}, {u"mode"_s, u"system"_s},         {u"delay"_s, 0u},
+                                {u"grace"_s, 90u},         {u"onlyOnAC"_s, false}};
+        const QString id = Client::wait(client->proxy.AddTrigger(added)).value();
+        QVERIFY(!QUuid::fromString(id).isNull());
+        const QDBusReply<QString> again = client->call(u"AddTrigger"_s, {QVariantMap{{u"kind"_s, u"ac"_s}, {u"name"_s, u"backups"_s}}});
+        QVERIFY(again.isValid());
+
+        const QList<TriggerRule> &saved = rig->app->prefs().triggerRules();
+        QCOMPARE(saved.size(), 2);
+        QCOMPARE(saved.first().unit(), (UnitRef{u"backup.service"_s, true}));
+        QCOMPARE(saved.first().graceSeconds, 90);
+        QCOMPARE(saved.first().mode, std::optional(AwakeMode::System));
+        QCOMPARE(reasons().size(), 1);
+        QCOMPARE(reasons().first().label, u"While backup.service runs"_s);
+
+        const QList<QVariantMap> listed = Client::wait(client->proxy.ListTriggers()).value();
+        QCOMPARE(listed.size(), 2);
+        QVariantMap first = listed.first();
+        for (const QString &key : added.keys())
+            QCOMPARE(first.value(key), added.value(key));
+        QCOMPARE(first.value(u"id"_s).toString(), id);
+        QVERIFY(first.value(u"active"_s).toBool() && first.value(u"holds"_s).toBool());
+        QCOMPARE(first.value(u"condition"_s).toString(), u"backup.service running (user unit)"_s);
+
+        // Two triggers share the name in all but case: only the id tells them apart.
+        QCOMPARE(client->call(u"SetTriggerEnabled"_s, {u"BACKUPS"_s, false}).errorName(), unknownTrigger);
+        QCOMPARE(client->call(u"SetTriggerEnabled"_s, {id, false}).type(), QDBusMessage::ReplyMessage);
+        QVERIFY(!rig->app->prefs().triggerRules().first().enabled);
+        QVERIFY(reasons().isEmpty());
+        QCOMPARE(client->call(u"RemoveTrigger"_s, {id}).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(rig->app->prefs().triggerRules().size(), 1);
+        QCOMPARE(client->call(u"RemoveTrigger"_s, {u"backups"_s}).type(), QDBusMessage::ReplyMessage);
+        QVERIFY(rig->app->prefs().triggerRules().isEmpty());
     }
 
     // No D-Bus library sends such text; a client writing it by hand is dropped by the bus before

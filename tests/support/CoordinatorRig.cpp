@@ -16,8 +16,10 @@ CoordinatorRig::CoordinatorRig(const std::optional<PreferencesStore::Stored> &pr
     power->descriptions = QList<QVariantMap>{}; // a desktop: no battery
     auto provider = std::make_unique<FakeProcessSnapshotProvider>();
     processes = provider.get();
-    app = std::make_unique<AppCoordinator>(AppCoordinator::Backends{
-        defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s, clipboard, this->clock});
+    AppCoordinator::Backends backends{
+        defaults, lock, power, std::move(provider), sink, u"com.quillmere.vigila"_s, clipboard, this->clock};
+    backends.triggerSources = triggers.sources();
+    app = std::make_unique<AppCoordinator>(std::move(backends));
 }
 
 void CoordinatorRig::settle()

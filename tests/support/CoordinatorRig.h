@@ -4,6 +4,7 @@
 #include "FakePowerAssertion.h"
 #include "FakePowerSources.h"
 #include "FakeProcessSnapshotProvider.h"
+#include "FakeTriggerSources.h"
 #include "InMemoryUserDefaults.h"
 #include "ManualClock.h"
 #include "RecordingNotificationSink.h"
@@ -38,5 +39,6 @@ public:
     std::shared_ptr<RecordingNotificationSink> sink = std::make_shared<RecordingNotificationSink>();
     std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
     FakeProcessSnapshotProvider *processes = nullptr; // owned by the watcher
+    FakeTriggerSources triggers;
     std::unique_ptr<AppCoordinator> app;
 };

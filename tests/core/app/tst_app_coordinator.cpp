@@ -158,6 +158,41 @@ private slots:
         }
     }
 
+    // A trigger's reason takes the lock in the preferences' default mode, shows in the status,
+    // and notifies only when the user asked for it.
+    void triggerTakesTheLockAndNotifiesOnlyWhenAsked_data()
+    {
+        QTest::addColumn<bool>("notify");
+        QTest::newRow("quiet (default)") << false;
+        QTest::newRow("notifications for triggers") << true;
+    }
+
+    void triggerTakesTheLockAndNotifiesOnlyWhenAsked()
+    {
+        QFETCH(bool, notify);
+        const TriggerRule docked = TriggerRule::make(TriggerKind::ExternalDisplay, {}, u"Docked"_s);
+        Rig rig([&](PreferencesStore::Stored &s) {
+            s.triggerRules = {docked};
+            s.triggerNotifications = notify;
+            s.defaultMode = AwakeMode::Display;
+        });
+        rig.app->start();
+        rig.sink->posts.clear();
+        rig.triggers.displays->set({u"dock"_s});
+        Rig::settle();
+        QVERIFY(rig.lock->isActive());
+        QCOMPARE(rig.lock->activeMode(), std::optional(AwakeMode::Display));
+        QVERIFY(rig.app->status().triggerStatus.value(docked.id).active);
+        rig.triggers.displays->set({});
+        Rig::settle();
+        QVERIFY(!rig.lock->isActive());
+        QCOMPARE(rig.sink->posts,
+                 notify ? (QList<Post>{{u"Trigger \u201CDocked\u201D started"_s,
+                                        u"Keeping awake: While docked to an external display."_s},
+                                       {u"Trigger \u201CDocked\u201D ended"_s, u"Its condition no longer holds."_s}})
+                        : QList<Post>{});
+    }
+
     void commandRunIsRecordedThenNotifiedThenRefreshed_data()
     {
         QTest::addColumn<QString>("text");
