@@ -142,6 +142,15 @@ private slots:
         QTest::newRow("stop what") << QStringList{u"stop"_s} << 2 << u"--all"_s;
         QTest::newRow("stop both") << QStringList{u"stop"_s, u"--all"_s, u"x"_s} << 2 << u"--all"_s;
         QTest::newRow("run nothing") << QStringList{u"run"_s, u"--"_s} << 2 << u"name the command"_s;
+        QTest::newRow("trigger help") << QStringList{u"trigger"_s, u"--help"_s} << 0 << u"remote-session [--any-user]"_s;
+        QTest::newRow("trigger, no kind") << QStringList{u"trigger"_s, u"add"_s} << 2 << u"say which kind"_s;
+        QTest::newRow("trigger, unknown kind") << QStringList{u"trigger"_s, u"add"_s, u"moon"_s} << 2 << u"not a kind"_s;
+        QTest::newRow("trigger, unit unnamed") << QStringList{u"trigger"_s, u"add"_s, u"unit"_s} << 2 << u"name the unit"_s;
+        QTest::newRow("trigger, option of another kind")
+            << QStringList{u"trigger"_s, u"add"_s, u"ac"_s, u"--any-user"_s} << 2 << u"--any-user does not go with ac"_s;
+        QTest::newRow("trigger, bad delay")
+            << QStringList{u"trigger"_s, u"add"_s, u"ac"_s, u"--delay"_s, u"2d"_s} << 2 << u"not a duration"_s;
+        QTest::newRow("trigger, remove what") << QStringList{u"trigger"_s, u"remove"_s} << 2 << u"takes one trigger"_s;
     }
 
     void usageHelpAndVersion()
