@@ -268,10 +268,12 @@ void TriggerWatcher::evaluate()
         if (!due || moment < *due)
             due = moment;
     };
-    const auto held = [this](const QUuid &id) {
+    const auto find = [this](const QUuid &id) -> const AwakeReason * {
         const auto &reasons = m_manager->reasons();
-        return std::any_of(reasons.cbegin(), reasons.cend(), [&id](const AwakeReason &r) { return r.id == id; });
+        const auto it = std::find_if(reasons.cbegin(), reasons.cend(), [&id](const AwakeReason &r) { return r.id == id; });
+        return it == reasons.cend() ? nullptr : &*it;
     };
+    const auto held = [&find](const QUuid &id) { return find(id) != nullptr; };
 
     // Callbacks may change the rules; this pass works on the list as it was.
     const QList<TriggerRule> rules = m_rules;
@@ -297,10 +299,13 @@ void TriggerWatcher::evaluate()
                 m_manager->removeReason(*track.reason);
                 track.reason.reset();
             } else if (condition.holds) {
-                // Relabels and follows a change of mode; a reason stopped elsewhere stays stopped.
-                if (stillHeld) {
-                    const AwakeMode mode = modeFor(rule);
-                    const QString label = condition.label;
+                // Relabels and follows a change of mode, only when either changed (every change
+                // of the reasons brings another evaluation); a reason stopped elsewhere stays
+                // stopped.
+                const AwakeReason *current = find(*track.reason);
+                const AwakeMode mode = modeFor(rule);
+                const QString label = condition.label;
+                if (current && (current->label != label || current->mode != mode)) {
                     m_manager->updateReason(*track.reason, [&](AwakeReason &reason) {
                         reason.label = label;
                         reason.mode = mode;

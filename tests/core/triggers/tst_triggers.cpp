@@ -5,6 +5,8 @@
 #include "triggers/Schedule.h"
 #include "triggers/TriggerWatcher.h"
 
+#include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -219,6 +221,19 @@ private slots:
         QCOMPARE(triggerReasons().size(), 0);
         QCOMPARE(events, (QStringList{u"on Dock: While docked to an external display"_s,
                                       u"on Dock: While docked to an external display"_s}));
+    }
+
+    // A held reason is left alone once its label and mode are right: every change of the reasons
+    // brings another evaluation, which must not change them again.
+    void anActiveTriggerSettles()
+    {
+        fakes.displays->displays = {u"HDMI-A-1"_s};
+        watch({TriggerRule::make(TriggerKind::ExternalDisplay)});
+        QCOMPARE(triggerReasons().size(), 1);
+        QSignalSpy changes(manager.get(), &AssertionManager::reasonsChanged);
+        for (int turn = 0; turn < 5; ++turn)
+            QCoreApplication::sendPostedEvents();
+        QCOMPARE(changes.size(), 0);
     }
 
     // Only what live rules need is followed; idle, nothing is followed and no timer runs.
