@@ -131,8 +131,21 @@ private slots:
             QCOMPARE(source.onBattery(), std::optional<bool>(onBattery));
         }
 
+        // Let go, it hears nothing more: a source still following marks when the change arrived.
+        UPowerAdapterSource marker(QDBusConnection::systemBus());
+        QSignalSpy markerChanged(&marker, &TriggerSource::changed);
+        marker.setFollowing(true);
+        QVERIFY(markerChanged.wait());
+        source.setFollowing(false);
+        changed.clear();
+        QVERIFY(callMock(*upower, u"/org/freedesktop/UPower"_s, u"org.freedesktop.DBus.Properties"_s, u"Set"_s,
+                         {u"org.freedesktop.UPower"_s, u"OnBattery"_s, variant(true)}));
+        QVERIFY(markerChanged.wait());
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(source.onBattery(), std::nullopt);
+
         upower.reset();
-        QTRY_COMPARE(source.onBattery(), std::nullopt);
+        QTRY_COMPARE(marker.onBattery(), std::nullopt);
     }
 
     void adapterHasBattery_data()

@@ -152,8 +152,8 @@ void DrmDisplaySource::startMonitor()
     if (!m_monitor) {
         if (!m_monitorFailureLogged) {
             m_monitorFailureLogged = true;
-            Log::warning(u"Display hot-plug cannot be followed through udev; only logind's dock state "
-                         u"will be seen to change."_s);
+            Log::warning(u"Display hot-plug cannot be followed through udev; the displays connected "
+                         u"are read only when a rule starts following them."_s);
         }
         stopMonitor();
         return;

@@ -13,9 +13,11 @@ class SignalRelay;
 
 // External displays: the DRM connectors under <sysfs>/class/drm whose status reads "connected",
 // leaving out built-in panels (eDP, LVDS, DSI), and logind's Docked for a dock that shows no
-// connector. A connected external connector counts whatever the lid and mirroring do. The files
-// are read again when udev announces a change in the "drm" subsystem; where no udev monitor can
-// be made (a container without netlink), changes of Docked are all that is seen.
+// connector. A connected external connector counts whatever the lid and mirroring do.
+// Both are read when following starts and again whenever udev announces a change in the "drm"
+// subsystem. logind works Docked out on each read and does not announce its changes (only a
+// PropertiesChanged, should one come, is taken); so where no udev monitor can be made (a
+// container without netlink) what was read at the start stands until following starts again.
 class DrmDisplaySource final : public DisplaySource {
     Q_OBJECT
 public:
