@@ -176,7 +176,11 @@ void DrmDisplaySource::drainMonitor()
 
 void DrmDisplaySource::stopMonitor()
 {
-    delete m_notifier;
+    // Possibly called from a slot of its own activation (changed() may end the following).
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+    }
     m_notifier = nullptr;
     if (m_monitor)
         udev_monitor_unref(m_monitor);

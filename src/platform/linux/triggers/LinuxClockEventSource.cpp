@@ -92,7 +92,7 @@ void LinuxClockEventSource::localtimeDirectoryChanged()
 {
     // The directory (/etc) changes for many reasons; the time zone only when the link does.
     const QString now = localtimeIdentity();
-    if (now == m_localtime)
+    if (!m_period || now == m_localtime)
         return;
     m_localtime = now;
     emit changed();
@@ -137,7 +137,11 @@ void LinuxClockEventSource::clockTimerReadable()
 
 void LinuxClockEventSource::closeClockTimer()
 {
-    delete m_timerNotifier;
+    // Possibly called from a slot of its own activation (changed() may end the following).
+    if (m_timerNotifier) {
+        m_timerNotifier->setEnabled(false);
+        m_timerNotifier->deleteLater();
+    }
     m_timerNotifier = nullptr;
     if (m_timerFd >= 0)
         ::close(m_timerFd);

@@ -69,7 +69,9 @@ void LogindRemoteSessionSource::setFollowing(bool on)
     m_relay = new SignalRelay(m_bus, m_period);
     auto *watcher = new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, m_period);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, m_period,
-            [this](const QString &, const QString &, const QString &owner) {
+            [this, period = m_period](const QString &, const QString &, const QString &owner) {
+                if (period != m_period)
+                    return; // let go, waiting for deletion
                 const bool had = !m_sessions.isEmpty();
                 m_sessions.clear();
                 m_reads.clear();

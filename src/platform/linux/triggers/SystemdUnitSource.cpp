@@ -113,7 +113,9 @@ void SystemdUnitSource::startManager(bool user)
     m.relay = new SignalRelay(m.bus, m.period);
     auto *watcher = new QDBusServiceWatcher(service, m.bus, QDBusServiceWatcher::WatchForOwnerChange, m.period);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, m.period,
-            [this, user](const QString &, const QString &, const QString &owner) {
+            [this, user, period = m.period](const QString &, const QString &, const QString &owner) {
+                if (period != manager(user).period)
+                    return; // let go, waiting for deletion
                 if (owner.isEmpty())
                     managerGone(user);
                 else

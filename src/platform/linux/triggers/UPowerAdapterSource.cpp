@@ -47,7 +47,9 @@ void UPowerAdapterSource::setFollowing(bool on)
     // UPower may start after us, or restart: read everything again whenever it gets an owner.
     auto *watcher = new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, m_period);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, m_period,
-            [this](const QString &, const QString &, const QString &owner) {
+            [this, period = m_period](const QString &, const QString &, const QString &owner) {
+                if (period != m_period)
+                    return; // let go, waiting for deletion
                 if (owner.isEmpty())
                     update(std::nullopt, false);
                 else
