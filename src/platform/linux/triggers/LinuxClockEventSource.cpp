@@ -109,9 +109,9 @@ void LinuxClockEventSource::armClockTimer()
     }
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec{};
-    spec.it_value.tv_sec = now.tv_sec + armAheadSeconds;
-    if (::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) < 0) {
+    itimerspec arm{};
+    arm.it_value.tv_sec = now.tv_sec + armAheadSeconds;
+    if (::timerfd_settime(m_timerFd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &arm, nullptr) < 0) {
         Log::warning(u"A set of the clock cannot be noticed (timerfd: %1)."_s.arg(qt_error_string(errno)));
         closeClockTimer();
         return;
