@@ -34,7 +34,7 @@ done
 run_packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libudev-dev
   # run: native Wayland sessions
   qt6-wayland
 )
