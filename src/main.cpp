@@ -14,6 +14,7 @@
 #include "linux/PidfdExitWatcher.h"
 #include "linux/ProcFsProcessSnapshotProvider.h"
 #include "linux/XdgAutostartLoginItem.h"
+#include "linux/triggers/LinuxTriggerSources.h"
 
 #include "notifications/NotificationManager.h"
 #include "power/AssertionManager.h"
@@ -99,6 +100,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         std::make_shared<SystemClock>(),
         std::make_unique<PidfdExitWatcher>(),
         survey,
+        makeLinuxTriggerSources(QDBusConnection::systemBus(), QDBusConnection::sessionBus()),
     };
 
     AppDelegate delegate;
