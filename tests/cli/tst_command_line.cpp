@@ -306,6 +306,51 @@ private slots:
         QVERIFY(extend.err.contains(u"nothing to extend"_s));
     }
 
+    // A trigger added from the terminal: a remote session of ours opens (the mocked logind
+    // announces it), the lock is taken with a reason naming the user and host, and it is given
+    // back when the session closes.
+    void remoteSessionTriggerTakesAndGivesBackTheLock()
+    {
+        const Result added = vigila({u"trigger"_s, u"add"_s, u"remote-session"_s, u"--name"_s, u"SSH"_s});
+        QCOMPARE(added.code, 0);
+        const QString id = added.out.trimmed();
+        QVERIFY2(!QUuid::fromString(id).isNull(), qPrintable(added.out + added.err));
+        QVERIFY(vigila({u"triggers"_s}).out.contains(u"SSH \u2014 on, waiting"_s));
+
+        const auto mock = [&](const QString &path, const QString &method, const QVariantList &arguments) {
+            QDBusMessage message = QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, path,
+                                                                  u"org.freedesktop.DBus.Mock"_s, method);
+            message.setArguments(arguments);
+            const QDBusMessage reply = QDBusConnection::systemBus().call(message);
+            QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        };
+        const QString user = QString::fromLocal8Bit(qgetenv("USER").isEmpty() ? "root" : qgetenv("USER"));
+        const QString path = u"/org/freedesktop/login1/session/r1"_s;
+        const auto announce = [&](const QString &signal) {
+            mock(u"/org/freedesktop/login1"_s, u"EmitSignal"_s,
+                 {u"org.freedesktop.login1.Manager"_s, signal, u"so"_s,
+                  QVariantList{u"r1"_s, QVariant::fromValue(QDBusObjectPath(path))}});
+        };
+        mock(u"/org/freedesktop/login1"_s, u"AddSession"_s, {u"r1"_s, u"seat0"_s, uint(getuid()), user, true});
+        mock(path, u"UpdateProperties"_s,
+             {u"org.freedesktop.login1.Session"_s,
+              QVariantMap{{u"Remote"_s, true}, {u"RemoteHost"_s, u"10.0.0.2"_s}, {u"Service"_s, u"sshd"_s}}});
+        QElapsedTimer opened;
+        opened.start();
+        announce(u"SessionNew"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(inhibitors().contains(u"Vigila: keep system awake"_s), 10000);
+        qInfo("session opened → lock taken: %lld ms", opened.elapsed());
+        QCOMPARE(labels(), QStringList{u"While %1 is logged in over SSH from 10.0.0.2"_s.arg(user)});
+        const QJsonArray listed = QJsonDocument::fromJson(vigila({u"triggers"_s, u"--json"_s}).out.toUtf8()).array();
+        QVERIFY(listed.first().toObject().value(u"active"_s).toBool());
+
+        announce(u"SessionRemoved"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!inhibitors().contains(u"Vigila: keep system awake"_s), 10000);
+        QVERIFY(labels().isEmpty());
+        QCOMPARE(vigila({u"trigger"_s, u"remove"_s, u"SSH"_s}).code, 0);
+        QCOMPARE(vigila({u"trigger"_s, u"remove"_s, id}).code, 1);
+    }
+
     void runHoldsForExactlyAsLongAsItsCommand()
     {
         const Result quick = vigila({u"run"_s, u"--"_s, u"sh"_s, u"-c"_s, u"exit 3"_s});

@@ -66,7 +66,7 @@ log_has() { grep -qF -- "$2" "$tmp/$1"; }
 vigila_pid=$!
 pids+=("$vigila_pid")
 wait_for 20 log_has vigila.log "Vigila launched." || fail "no launch line"
-log_has vigila.log "No system tray yet; waiting for one to appear." || fail "started without a tray but did not say it waits"
+wait_for 10 log_has vigila.log "No system tray yet; waiting for one to appear." || fail "started without a tray but did not say it waits"
 trayer --edge top --align right --widthtype request --height 24 --transparent false --tint 0xdddddd &
 pids+=($!)
 wait_for 20 log_has vigila.log "System tray found; showing the Vigila icon." || fail "did not find the tray"
