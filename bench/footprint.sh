@@ -5,7 +5,10 @@
 # services on private buses; nothing touches the real session. The "menu" scenario opens the tray
 # menu over StatusNotifierItem as a panel does and reports how much memory the opens cost;
 # "menu-sessions" starts and stops a session from that menu each time instead; "menu-xembed" clicks
-# the XEmbed icon and closes its menu (slow: about 0.5 s per open).
+# the XEmbed icon and closes its menu (slow: about 0.5 s per open). "triggers" enables one trigger
+# of each kind (none holding), measures CPU and Vigila's own wake-ups (voluntary context switches)
+# while idle, then the time from an event (a remote session opening, a unit starting, the adapter
+# plugged in) to the lock being held, over mocked logind, UPower and systemd.
 #
 # Usage: bench/footprint.sh [path/to/vigila] [seconds per measurement, default 120] [launches, default 20]
 #                           [scenarios, default "launch idle busy menu"] [menu opens, default 1000]
@@ -131,6 +134,96 @@ PY
   rm -f "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
 fi
 
+# --- Triggers: one of each kind enabled, none holding.
+mocks=$here/../tests/dbus
+ctxt() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+if wants triggers; then
+  /usr/bin/python3 -m dbusmock --system --template upower >/dev/null 2>&1 & pids+=($!)
+  /usr/bin/python3 -m dbusmock --system --template "$mocks/systemd_manager.py" >/dev/null 2>&1 & pids+=($!)
+  wait_for 20 has_name --system org.freedesktop.UPower
+  wait_for 20 has_name --system org.freedesktop.systemd1
+  mock() { # bus-name path method signature-and-args…
+    dbus-send --system --print-reply --dest="$1" "$2" "org.freedesktop.DBus.Mock.$3" "${@:4}" >/dev/null
+  }
+  upower_on_battery() {
+    dbus-send --system --print-reply --dest=org.freedesktop.UPower /org/freedesktop/UPower \
+      org.freedesktop.DBus.Properties.Set string:org.freedesktop.UPower string:OnBattery variant:boolean:"$1" >/dev/null
+  }
+  # A battery, discharging: the adapter trigger does not hold.
+  mock org.freedesktop.UPower /org/freedesktop/UPower SetupDisplayDevice uint32:2 uint32:2 double:50 double:0 \
+    double:0 double:0 int64:0 int64:0 boolean:true string: uint32:1
+  upower_on_battery true
+  mock org.freedesktop.systemd1 /org/freedesktop/systemd1 AddUnit string:backup.service string:inactive
+  # A weekly window two days from now, which cannot hold during the run.
+  day=$(LC_ALL=C date -d '+2 days' +%a)
+  json=$(/usr/bin/python3 - "$day" <<'PY'
+import json, sys, uuid
+def rule(kind, **parameters):
+    return {"id": str(uuid.uuid4()).upper(), "name": kind, "kind": kind, "enabled": True, "mode": "default",
+            "parameters": parameters, "delaySeconds": 0, "graceSeconds": 0, "onlyOnAC": False}
+print(json.dumps({
+    "launchAtLogin": False, "showNotifications": True, "quietProcessNotifications": True,
+    "defaultMode": "system", "defaultDurationSeconds": 3600, "confirmIndefinite": True,
+    "showRemainingTime": True,
+    "battery": {"warnOnBattery": False, "onlyWhilePluggedIn": False, "autoStopEnabled": False,
+                "autoStopThreshold": 15, "warningThreshold": 25},
+    "processRules": [], "pollInterval": 5, "warnOnBroadNames": True, "defaultShell": "/bin/sh",
+    "defaultWorkingDirectory": "", "keepCommandHistory": True,
+    "triggerRules": [rule("ac"), rule("display"), rule("remote-session"), rule("unit", unit="backup.service"),
+                     rule("schedule", schedule=sys.argv[1] + " 09:00-17:00")],
+    "triggerNotifications": False,
+}, separators=(",", ":")))
+PY
+  )
+  mkdir -p "$XDG_CONFIG_HOME/Quillmere"
+  printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+  "$vigila" >"$tmp/triggers.log" 2>&1 & pid=$!
+  wait_for 20 icon_shown
+  switches_before=$(ctxt "$pid")
+  measure "$pid" "triggers, one of each kind, idle:"
+  switches_after=$(ctxt "$pid")
+  awk -v n="$(( switches_after - switches_before ))" -v s="$((seconds + 5))" 'BEGIN {
+    printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", "triggers, own wake-ups:", n, s, 60 * n / s }'
+  held_any() { inhibitors_list | grep -q '"Vigila: keep '; }
+  inhibitors_list() {
+    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+      org.freedesktop.login1.Manager.ListInhibitors
+  }
+  not_held_any() { ! held_any; }
+  uid=$(id -u)
+  latency() { # label prepare-command event-command undo-command; only the event is timed
+    local times=() start
+    for i in $(seq 10); do
+      eval "$2"
+      start=$(date +%s%N)
+      eval "$3"
+      until held_any; do :; done
+      times+=($(( ($(date +%s%N) - start) / 1000000 )))
+      eval "$4"
+      wait_for 10 not_held_any || { echo "footprint: the lock was not given back ($1)" >&2; exit 1; }
+    done
+    printf '%s\n' "${times[@]}" | sort -n | awk -v label="$1" '{a[NR] = $1} END {
+      printf "%-34s median %d ms, max %d ms (10 events, each timed from the call that makes it)\n", label, a[int((NR + 1) / 2)], a[NR] }'
+  }
+  session_signal() { # signal
+    busctl --system call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.DBus.Mock EmitSignal \
+      sssav org.freedesktop.login1.Manager "$1" so 2 s "r$i" o "/org/freedesktop/login1/session/r$i" >/dev/null
+  }
+  session_prepare() {
+    mock org.freedesktop.login1 /org/freedesktop/login1 AddSession string:"r$i" string:seat0 uint32:"$uid" string:"$USER" boolean:true
+    busctl --system call org.freedesktop.login1 "/org/freedesktop/login1/session/r$i" org.freedesktop.DBus.Mock \
+      UpdateProperties 'sa{sv}' org.freedesktop.login1.Session 3 Remote b true RemoteHost s 10.0.0.2 Service s sshd >/dev/null
+  }
+  unit_state() {
+    mock org.freedesktop.systemd1 /org/freedesktop/systemd1 SetActiveState string:backup.service string:"$1"
+  }
+  latency "event → lock, session opened:" session_prepare "session_signal SessionNew" "session_signal SessionRemoved"
+  latency "event → lock, unit started:" : "unit_state active" "unit_state inactive"
+  latency "event → lock, adapter plugged in:" : "upower_on_battery false" "upower_on_battery true"
+  stop_vigila "$pid"
+  rm -f "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+fi
+
 # --- Menu: peak and current RSS after a warm-up of 20 opens and again after $opens more.
 memory() { awk '/VmHWM/ {hwm = $2} /VmRSS/ {rss = $2} END {print hwm, rss}' "/proc/$1/status"; }
 report() { # label what-was-counted hwm-before rss-before hwm-after rss-after milliseconds
@@ -140,7 +233,6 @@ report() { # label what-was-counted hwm-before rss-before hwm-after rss-after mi
 }
 # A StatusNotifierWatcher makes Qt export the icon and its menu over D-Bus; Qt decides which
 # protocol to use when the application starts, so the watcher comes first.
-mocks=$here/../tests/dbus
 sni_menu() { # label [--sessions]
   /usr/bin/python3 "$mocks/sni_watcher.py" & watcher=$! pids+=($!)
   wait_for 20 has_name --session org.kde.StatusNotifierWatcher
