@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
+#include <QStringList>
 #include <QObject>
 #include <QString>
 
@@ -103,6 +105,139 @@ public:
     using TriggerSource::TriggerSource;
 };
 
+// One stream playing into the sound server's outputs.
+struct AudioStream {
+    quint32 index = 0;
+    QString application; // application.name
+    QString binary;      // application.process.binary
+    bool corked = false;
+    bool muted = false;
+    bool silent = false; // every channel at volume zero
+
+    bool operator==(const AudioStream &) const = default;
+    bool isAudible() const { return !corked && !muted && !silent; }
+};
+
+class AudioSource : public TriggerSource {
+    Q_OBJECT
+public:
+    using TriggerSource::TriggerSource;
+    // Absent while no sound server answers (the source keeps waiting for one).
+    virtual std::optional<QList<AudioStream>> streams() const = 0;
+};
+
+// A virtual machine or container registered with the system's machine manager.
+struct Machine {
+    QString name;
+    QString machineClass; // "vm", "container"
+    QString service;      // who registered it: "libvirt-qemu", "nspawn", …
+
+    bool operator==(const Machine &) const = default;
+};
+
+class MachineSource : public TriggerSource {
+    Q_OBJECT
+public:
+    using TriggerSource::TriggerSource;
+    // Absent while the machine manager cannot be reached.
+    virtual std::optional<QList<Machine>> machines() const = 0;
+};
+
+// Bytes through the network interfaces, sampled at an interval while followed.
+struct InterfaceCounters {
+    QString name;
+    bool physical = false; // not loopback, a bridge, veth, a container's or a VM's virtual link
+    quint64 bytes = 0;     // received plus sent, since the interface came up
+
+    bool operator==(const InterfaceCounters &) const = default;
+};
+
+struct NetworkSample {
+    QDateTime at;
+    QList<InterfaceCounters> interfaces;
+
+    bool operator==(const NetworkSample &) const = default;
+};
+
+class NetworkSource : public TriggerSource {
+    Q_OBJECT
+public:
+    using TriggerSource::TriggerSource;
+    // Every sampleInterval while following, oldest first, as far back as maximumHistorySeconds;
+    // changed() follows each new sample. Empty while the counters cannot be read.
+    static constexpr int sampleIntervalSeconds = 10;
+    static constexpr int maximumHistorySeconds = 660;
+    virtual QList<NetworkSample> samples() const = 0;
+};
+
+// CPU time used so far by each running process, sampled at an interval while followed.
+struct ProcessCpu {
+    qint64 pid = 0;
+    QString executableName;
+    QString commandLine;
+    double cpuSeconds = 0; // user plus system time since the process started
+
+    bool operator==(const ProcessCpu &) const = default;
+};
+
+struct CpuSample {
+    QDateTime at;
+    QList<ProcessCpu> processes;
+
+    bool operator==(const CpuSample &) const = default;
+};
+
+class ProcessCpuSource : public TriggerSource {
+    Q_OBJECT
+public:
+    using TriggerSource::TriggerSource;
+    static constexpr int sampleIntervalSeconds = 10;
+    static constexpr int maximumHistorySeconds = 660;
+    // Whether the samples need command lines (a rule matches in them) or names alone do.
+    virtual void setCommandLines(bool needed) = 0;
+    // Every sampleInterval while following (listed off the main thread), oldest first, as far back
+    // as maximumHistorySeconds; changed() follows each new sample. A listing that fails adds none.
+    virtual QList<CpuSample> samples() const = 0;
+};
+
+// Partially downloaded files in watched folders.
+struct FolderWatch {
+    QString path;
+    QStringList patterns; // "*.part", "*.crdownload", …
+
+    bool operator==(const FolderWatch &) const = default;
+};
+
+inline size_t qHash(const FolderWatch &folder, size_t seed = 0)
+{
+    return qHashMulti(seed, folder.path, folder.patterns.join(QLatin1Char('/')));
+}
+
+struct PartialDownload {
+    QString fileName;
+    qint64 size = 0;
+    QDateTime grewAt; // when its size was last seen to change (first seen counts)
+
+    bool operator==(const PartialDownload &) const = default;
+};
+
+struct FolderState {
+    QString problem; // the folder does not exist, cannot be read, …; empty when it could be read
+    QList<PartialDownload> partials;
+
+    bool operator==(const FolderState &) const = default;
+};
+
+class DownloadSource : public TriggerSource {
+    Q_OBJECT
+public:
+    using TriggerSource::TriggerSource;
+    // Sizes are looked at this often, and only while a partial file exists.
+    static constexpr int sizeCheckSeconds = 10;
+    virtual void setFolders(const QList<FolderWatch> &folders) = 0;
+    virtual FolderState state(const FolderWatch &folder) const = 0;
+};
+
 // The platform's sources; any may be absent where the platform has no such facts, and rules of
 // that kind then say so.
 struct TriggerSources {
@@ -111,4 +246,9 @@ struct TriggerSources {
     std::shared_ptr<RemoteSessionSource> remoteSessions;
     std::shared_ptr<UnitSource> units;
     std::shared_ptr<ClockEventSource> clockEvents;
+    std::shared_ptr<AudioSource> audio = nullptr;
+    std::shared_ptr<MachineSource> machines = nullptr;
+    std::shared_ptr<NetworkSource> network = nullptr;
+    std::shared_ptr<ProcessCpuSource> processCpu = nullptr;
+    std::shared_ptr<DownloadSource> downloads = nullptr;
 };
