@@ -1,12 +1,6 @@
 #include "ListingThreads.h"
 
-#include <QPromise>
-#include <QThread>
-
 #include <algorithm>
-#include <memory>
-
-using Listing = ProcessSnapshotProviding::Listing;
 
 ListingThreads::~ListingThreads()
 {
@@ -30,25 +24,15 @@ void ListingThreads::reap()
     m_threads.erase(std::remove_if(m_threads.begin(), m_threads.end(), done), m_threads.end());
 }
 
-QFuture<Listing> ListingThreads::run(std::function<Listing()> listing)
+bool ListingThreads::start(QThread *thread, QFuture<void> future)
 {
     reap();
-    auto promise = std::make_shared<QPromise<Listing>>();
-    QFuture<Listing> future = promise->future();
-    promise->start();
-    // A QThread rather than a bare thread: a listing may need an event dispatcher (QProcess does).
-    QThread *thread = QThread::create([promise, listing = std::move(listing)] {
-        promise->addResult(listing());
-        promise->finish();
-    });
     thread->start();
     if (!thread->isRunning() && !thread->isFinished()) {
         // Out of threads: the listing fails like any other.
         delete thread;
-        promise->addResult(std::nullopt);
-        promise->finish();
-        return future;
+        return false;
     }
-    m_threads.emplace_back(thread, future);
-    return future;
+    m_threads.emplace_back(thread, std::move(future));
+    return true;
 }

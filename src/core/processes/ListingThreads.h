@@ -3,12 +3,13 @@
 #include "processes/ProcessSnapshotProviding.h"
 
 #include <QFuture>
+#include <QPromise>
+#include <QThread>
 
-#include <functional>
+#include <memory>
+#include <type_traits>
 #include <utility>
 #include <vector>
-
-class QThread;
 
 // Runs blocking listings, each on a thread of its own, and hands back their futures. Never waits
 // for a listing that runs: one stuck in the kernel keeps its thread, and neither the next listing
@@ -21,12 +22,32 @@ public:
     ListingThreads(const ListingThreads &) = delete;
     ListingThreads &operator=(const ListingThreads &) = delete;
 
-    // The function must not refer to anything that may go away before it returns.
-    QFuture<ProcessSnapshotProviding::Listing>
-    run(std::function<ProcessSnapshotProviding::Listing()> listing);
+    // The function must not refer to anything that may go away before it returns. Its result
+    // type's default value (nullopt for a listing) stands for a listing that failed; the future
+    // holds it when no thread could be started.
+    template <typename Listing>
+    auto run(Listing listing) -> QFuture<std::invoke_result_t<Listing>>
+    {
+        using Result = std::invoke_result_t<Listing>;
+        auto promise = std::make_shared<QPromise<Result>>();
+        QFuture<Result> future = promise->future();
+        promise->start();
+        // A QThread rather than a bare thread: a listing may need an event dispatcher (QProcess does).
+        QThread *thread = QThread::create([promise, listing = std::move(listing)]() mutable {
+            promise->addResult(listing());
+            promise->finish();
+        });
+        if (!start(thread, QFuture<void>(future))) {
+            promise->addResult(Result{});
+            promise->finish();
+        }
+        return future;
+    }
 
 private:
+    // Starts thread and keeps it with its future; false (the thread deleted) when out of threads.
+    bool start(QThread *thread, QFuture<void> future);
     void reap();
 
-    std::vector<std::pair<QThread *, QFuture<ProcessSnapshotProviding::Listing>>> m_threads;
+    std::vector<std::pair<QThread *, QFuture<void>>> m_threads;
 };

@@ -91,12 +91,13 @@ struct TaskStatus {
     QByteArrayView name;
     char state = '?';
     quint64 flags = 0;
+    quint64 cpuTicks = 0; // user plus system time
     quint64 threads = 0;
 };
 
 // "pid (name) state ppid …": the name may hold anything, ")" included, but the fields after it
-// never hold a ")". Of those fields, the state is the 1st, the flags the 7th and the number of
-// threads the 18th.
+// never hold a ")". Of those fields, the state is the 1st, the flags the 7th, the user and system
+// times the 12th and 13th and the number of threads the 18th.
 std::optional<TaskStatus> parseStat(QByteArrayView stat)
 {
     const qsizetype open = stat.indexOf('(');
@@ -124,7 +125,13 @@ std::optional<TaskStatus> parseStat(QByteArrayView stat)
     if (!skipFields(6))
         return std::nullopt;
     status.flags = number();
-    if (!skipFields(11))
+    if (!skipFields(5))
+        return std::nullopt;
+    status.cpuTicks = number();
+    if (!skipFields(1))
+        return std::nullopt;
+    status.cpuTicks += number();
+    if (!skipFields(5))
         return std::nullopt;
     status.threads = number();
     return status;
@@ -134,7 +141,7 @@ enum class Outcome { Listed, Skipped, Failed };
 
 // One process into process; skipped when it is gone, a zombie or not ours to read.
 Outcome readProcess(int proc, const char *pid, ProcessSnapshotProviding::Detail detail, char *buffer,
-                    RunningProcess &process)
+                    RunningProcess &process, quint64 &cpuTicks)
 {
     char path[32];
     const size_t pidLength = std::strlen(pid);
@@ -153,6 +160,7 @@ Outcome readProcess(int proc, const char *pid, ProcessSnapshotProviding::Detail 
     // thread has ended.
     if ((status->state == 'Z' || status->state == 'X') && status->threads <= 1)
         return Outcome::Skipped;
+    cpuTicks = status->cpuTicks;
     const qint64 id = QByteArrayView(pid, qsizetype(pidLength)).toLongLong();
     QString taskName = QString::fromUtf8(status->name);
     const qsizetype taskBytes = status->name.size();
@@ -210,12 +218,19 @@ QFuture<ProcessSnapshotProviding::Listing> ProcFsProcessSnapshotProvider::snapsh
 
 ProcessSnapshotProviding::Listing ProcFsProcessSnapshotProvider::list(const QString &root, Detail detail)
 {
+    QList<RunningProcess> processes;
+    if (!visit(root, detail, [&](RunningProcess &&process, quint64) { processes.append(std::move(process)); }))
+        return std::nullopt;
+    return processes;
+}
+
+bool ProcFsProcessSnapshotProvider::visit(const QString &root, Detail detail, const Visitor &each)
+{
     const FileDescriptor proc(
         ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (proc.get() < 0)
-        return std::nullopt;
+        return false;
 
-    QList<RunningProcess> processes;
     bool anyPid = false;
     // One file at a time; no file is read past this size.
     char buffer[std::max(readBytes, commandLineBytes)];
@@ -225,7 +240,7 @@ ProcessSnapshotProviding::Listing ProcFsProcessSnapshotProvider::list(const QStr
         if (size < 0 && errno == EINTR)
             continue;
         if (size < 0)
-            return std::nullopt;
+            return false;
         if (size == 0)
             break;
         for (ssize_t offset = 0; offset < size;) {
@@ -235,18 +250,17 @@ ProcessSnapshotProviding::Listing ProcFsProcessSnapshotProvider::list(const QStr
                 continue;
             anyPid = true;
             RunningProcess process;
-            switch (readProcess(proc.get(), entry->d_name, detail, buffer, process)) {
+            quint64 cpuTicks = 0;
+            switch (readProcess(proc.get(), entry->d_name, detail, buffer, process, cpuTicks)) {
             case Outcome::Listed:
-                processes.append(std::move(process));
+                each(std::move(process), cpuTicks);
                 break;
             case Outcome::Skipped:
                 break;
             case Outcome::Failed:
-                return std::nullopt;
+                return false;
             }
         }
     }
-    if (!anyPid)
-        return std::nullopt;
-    return processes;
+    return anyPid;
 }

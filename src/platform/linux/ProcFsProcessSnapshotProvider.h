@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Lists the running processes from /proc itself: no child process, and per process one small read
 // of "stat" (task name, state, whether a kernel thread) and, for a program, one of "cmdline". The
 // fields follow what ps shows:
@@ -37,6 +39,12 @@ public:
     // read for any reason but the above, or when the directory holds no process at all (not even
     // this one: /proc is not mounted). Blocks while any process it reads is stuck in the kernel.
     static Listing list(const QString &root, Detail detail);
+
+    // The same listing handed over one process at a time, each with the CPU time it has used so
+    // far (user plus system, in clock ticks: sysconf(_SC_CLK_TCK) a second). False where list()
+    // gives nothing; each may have been called for some processes by then.
+    using Visitor = std::function<void(RunningProcess &&process, quint64 cpuTicks)>;
+    static bool visit(const QString &root, Detail detail, const Visitor &each);
 
 private:
     QString m_root;
