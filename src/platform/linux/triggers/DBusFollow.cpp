@@ -63,6 +63,52 @@ PropertiesChange propertiesChange(const QDBusMessage &signal)
     return {args.at(0).toString(), qdbus_cast<QVariantMap>(args.at(1)), qdbus_cast<QStringList>(args.at(2))};
 }
 
+void Roster::reset()
+{
+    m_reads.clear();
+    m_removedWhileListing.clear();
+    m_listing = 0;
+}
+
+quint64 Roster::listingSent()
+{
+    m_removedWhileListing.clear();
+    m_listing = ++m_tickets;
+    return m_listing;
+}
+
+bool Roster::listingAnswered(quint64 ticket)
+{
+    if (ticket != m_listing)
+        return false;
+    m_listing = 0;
+    return true;
+}
+
+bool Roster::takesListed(const QString &id) const
+{
+    return !m_reads.contains(id) && !m_removedWhileListing.contains(id);
+}
+
+quint64 Roster::readSent(const QString &id)
+{
+    const quint64 ticket = ++m_tickets;
+    m_reads.insert(id, ticket);
+    return ticket;
+}
+
+bool Roster::readCounts(const QString &id, quint64 ticket) const
+{
+    return m_reads.value(id) == ticket;
+}
+
+void Roster::removed(const QString &id)
+{
+    m_reads.remove(id);
+    if (m_listing)
+        m_removedWhileListing.insert(id);
+}
+
 SignalRelay::SignalRelay(QDBusConnection bus, QObject *parent)
     : QObject(parent)
     , m_bus(std::move(bus))

@@ -3,7 +3,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -45,6 +47,32 @@ struct PropertiesChange {
     }
 };
 PropertiesChange propertiesChange(const QDBusMessage &signal);
+
+// The objects a manager lists at once and then announces one by one (…New, …Removed), each read
+// on its own: which answers still count, so that a late one cannot undo what a later signal said.
+// A listing counts unless reset() came after it; it gives no object announced (being read) or
+// removed while it was under way. A read counts while it is the latest of its object and the
+// object has not been removed since.
+class Roster {
+public:
+    // Nothing sent so far counts any more (the service went or came anew, or following ended).
+    void reset();
+    // A listing is sent: its ticket.
+    quint64 listingSent();
+    // Its answer is in; false when it no longer counts. Then takesListed() for each object it names.
+    bool listingAnswered(quint64 ticket);
+    bool takesListed(const QString &id) const;
+    // A read of one object is sent: its ticket.
+    quint64 readSent(const QString &id);
+    bool readCounts(const QString &id, quint64 ticket) const;
+    void removed(const QString &id);
+
+private:
+    QMap<QString, quint64> m_reads;
+    quint64 m_tickets = 0;
+    quint64 m_listing = 0; // the listing under way, 0 for none
+    QSet<QString> m_removedWhileListing;
+};
 
 // The bus signals a source follows while it follows anything; every match is dropped with
 // dropAll() or when the relay goes, and from then on nothing reaches a handler.

@@ -58,9 +58,7 @@ void LogindRemoteSessionSource::setFollowing(bool on)
         m_period = nullptr;
         m_relay = nullptr;
         m_sessions.clear();
-        m_reads.clear();
-        m_removedWhileListing.clear();
-        m_listing = false;
+        m_roster.reset();
         return;
     }
     if (!m_bus.isConnected())
@@ -74,10 +72,7 @@ void LogindRemoteSessionSource::setFollowing(bool on)
                     return; // let go, waiting for deletion
                 const bool had = !m_sessions.isEmpty();
                 m_sessions.clear();
-                m_reads.clear();
-                m_removedWhileListing.clear();
-                m_listing = false;
-                ++m_owners;
+                m_roster.reset();
                 if (had)
                     emit changed();
                 if (!owner.isEmpty())
@@ -96,14 +91,11 @@ void LogindRemoteSessionSource::setFollowing(bool on)
 void LogindRemoteSessionSource::listSessions()
 {
     QObject *period = m_period;
-    const quint64 owners = m_owners;
-    m_listing = true;
+    const quint64 ticket = m_roster.listingSent();
     call(m_bus, QDBusMessage::createMethodCall(service, managerPath, managerInterface, u"ListSessions"_s), period,
-         [this, period, owners](const QDBusMessage &reply) {
-             if (period != m_period || owners != m_owners)
+         [this, period, ticket](const QDBusMessage &reply) {
+             if (period != m_period || !m_roster.listingAnswered(ticket))
                  return;
-             m_listing = false;
-             const QSet<QString> removed = std::exchange(m_removedWhileListing, {});
              if (reply.type() != QDBusMessage::ReplyMessage)
                  return;
              const QDBusArgument listing = reply.arguments().value(0).value<QDBusArgument>();
@@ -117,8 +109,7 @@ void LogindRemoteSessionSource::listSessions()
                  listing.beginStructure();
                  listing >> id >> uid >> user >> seat >> path;
                  listing.endStructure();
-                 // One announced meanwhile is being read already; one removed meanwhile is gone.
-                 if (!m_reads.contains(id) && !removed.contains(id))
+                 if (m_roster.takesListed(id))
                      readSession(id, path.path());
              }
              listing.endArray();
@@ -130,11 +121,10 @@ void LogindRemoteSessionSource::readSession(const QString &id, const QString &pa
     if (id.isEmpty() || path.isEmpty())
         return;
     QObject *period = m_period;
-    const quint64 epoch = ++m_readCount;
-    m_reads.insert(id, epoch);
+    const quint64 ticket = m_roster.readSent(id);
     call(m_bus, propertyGetAll(service, path, sessionInterface), period,
-         [this, period, epoch, id](const QDBusMessage &reply) {
-             if (period != m_period || m_reads.value(id) != epoch)
+         [this, period, ticket, id](const QDBusMessage &reply) {
+             if (period != m_period || !m_roster.readCounts(id, ticket))
                  return;
              // A session gone before it could be read was never there for us.
              const std::optional<QVariantMap> properties = gotProperties(reply);
@@ -155,9 +145,7 @@ void LogindRemoteSessionSource::readSession(const QString &id, const QString &pa
 void LogindRemoteSessionSource::forget(const QString &id)
 {
     // A read still under way cannot bring it back.
-    m_reads.remove(id);
-    if (m_listing)
-        m_removedWhileListing.insert(id);
+    m_roster.removed(id);
     if (m_sessions.remove(id))
         emit changed();
 }

@@ -1,14 +1,10 @@
 #pragma once
 
+#include "DBusFollow.h"
 #include "triggers/TriggerSources.h"
 
 #include <QDBusConnection>
 #include <QMap>
-#include <QSet>
-
-namespace DBusFollow {
-class SignalRelay;
-}
 
 // The login sessions that came in over the network, as logind lists them: ListSessions when
 // following starts (or logind appears), then SessionNew / SessionRemoved. A session counts while
@@ -30,14 +26,6 @@ private:
     QDBusConnection m_bus;
     QObject *m_period = nullptr;
     DBusFollow::SignalRelay *m_relay = nullptr;
-    // The latest read of each session known; an answer to an older one, or to a read of a
-    // session removed since, is dropped, so it cannot undo what a later signal said.
-    QMap<QString, quint64> m_reads;
-    quint64 m_readCount = 0;
-    // A listing under way (it counts for the service owner it was sent to), and the sessions
-    // removed since it was sent, which it may still name.
-    bool m_listing = false;
-    quint64 m_owners = 0;
-    QSet<QString> m_removedWhileListing;
+    DBusFollow::Roster m_roster;
     QMap<QString, RemoteSession> m_sessions;
 };
