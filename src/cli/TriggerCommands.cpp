@@ -12,6 +12,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -57,7 +58,16 @@ QString help()
               "  display                     while an external display is connected (or docked)\n"
               "  remote-session [--any-user] while you (or anyone) are logged in remotely, as over SSH\n"
               "  unit NAME [--user|--system] while a systemd unit runs (the system's by default)\n"
-              "  schedule \"Mon-Fri 09:00-17:30\"  during weekly windows of local time\n\n"
+              "  schedule \"Mon-Fri 09:00-17:30\"  during weekly windows of local time\n"
+              "  audio [--ignore APP]... [--only APP]...\n"
+              "                              while sound plays (not paused, muted or silent)\n"
+              "  download [--folder DIR]... [--pattern GLOB]...\n"
+              "                              while a partial download grows (Downloads by default)\n"
+              "  network --above KB/S [--window DURATION] [--interface NAME]\n"
+              "                              while traffic stays above a rate (30 s average)\n"
+              "  busy PROCESS [--contains] [--above PERCENT] [--window DURATION]\n"
+              "                              while a process uses more CPU (10 % of a core, 60 s)\n"
+              "  machine [NAME]              while a virtual machine or container runs\n\n"
               "Options of add:\n"
               "  --name TEXT      what the menu shows (the condition by default)\n"
               "  --display        keep the display on as well (else the preferences' default mode)\n"
@@ -152,7 +162,16 @@ int edit(const QStringList &arguments)
     const QCommandLineOption anyUser{u"any-user"_s, tr("Anyone's remote session counts, not only yours.")};
     const QCommandLineOption user{u"user"_s, tr("The unit is one of your own systemd user units.")};
     const QCommandLineOption system{u"system"_s, tr("The unit is a system unit (the default).")};
-    parser.addOptions({helpOption, name, display, systemOnly, delay, grace, onlyOnAC, disabled, anyUser, user, system});
+    const QCommandLineOption ignore{u"ignore"_s, tr("An application whose sound does not count."), u"APP"_s};
+    const QCommandLineOption only{u"only"_s, tr("Only this application's sound counts."), u"APP"_s};
+    const QCommandLineOption folder{u"folder"_s, tr("A folder to watch for downloads."), u"DIR"_s};
+    const QCommandLineOption pattern{u"pattern"_s, tr("A partial download's name, such as *.part."), u"GLOB"_s};
+    const QCommandLineOption above{u"above"_s, tr("The rate (KB/s) or CPU use (% of a core) to stay above."), u"VALUE"_s};
+    const QCommandLineOption window{u"window"_s, tr("How long to average over (10s to 10m)."), u"DURATION"_s};
+    const QCommandLineOption interface{u"interface"_s, tr("Only this network interface."), u"NAME"_s};
+    const QCommandLineOption contains{u"contains"_s, tr("Match the process anywhere in its command line.")};
+    parser.addOptions({helpOption, name, display, systemOnly, delay, grace, onlyOnAC, disabled, anyUser, user, system,
+                       ignore, only, folder, pattern, above, window, interface, contains});
     if (!parser.parse(QStringList{u"vigila"_s} + arguments))
         return usageError(parser.errorText());
     const QStringList words = parser.positionalArguments();
@@ -192,7 +211,8 @@ int edit(const QStringList &arguments)
     if (action != u"add")
         return usageError(tr("\u201C%1\u201D is not add, remove, enable or disable.").arg(oneLine(action)));
     if (words.size() < 2)
-        return usageError(tr("say which kind: ac, display, remote-session, unit or schedule."));
+        return usageError(tr("say which kind: ac, display, remote-session, unit, schedule, audio, download, network, "
+                             "busy or machine."));
 
     const QString kind = words[1];
     QVariantMap trigger{{u"kind"_s, kind}};
@@ -215,9 +235,55 @@ int edit(const QStringList &arguments)
             return usageError(tr("give the schedule, such as \"Mon-Fri 09:00-17:30\"."));
         trigger.insert(u"schedule"_s, words[2]);
         expected = 3;
+    } else if (kind == u"audio") {
+        allowed << u"ignore"_s << u"only"_s;
+        trigger.insert(u"ignore"_s, parser.values(ignore));
+        trigger.insert(u"only"_s, parser.values(only));
+    } else if (kind == u"download") {
+        allowed << u"folder"_s << u"pattern"_s;
+        QStringList folders;
+        for (const QString &path : parser.values(folder))
+            folders << QFileInfo(path).absoluteFilePath();
+        trigger.insert(u"folders"_s, folders);
+        trigger.insert(u"patterns"_s, parser.values(pattern));
+    } else if (kind == u"network") {
+        allowed << u"above"_s << u"window"_s << u"interface"_s;
+        bool ok = false;
+        const double rate = parser.value(above).toDouble(&ok);
+        if (!parser.isSet(above) || !ok)
+            return usageError(tr("say above which rate, in KB/s: --above 500."));
+        trigger.insert(u"kilobytesPerSecond"_s, rate);
+        if (parser.isSet(interface))
+            trigger.insert(u"interface"_s, parser.value(interface));
+    } else if (kind == u"busy") {
+        allowed << u"above"_s << u"window"_s << u"contains"_s;
+        if (words.size() < 3)
+            return usageError(tr("name the process, such as ffmpeg."));
+        trigger.insert(u"process"_s, words[2]);
+        trigger.insert(u"matchMode"_s, set.contains(u"contains"_s) ? u"contains"_s : u"exact"_s);
+        if (parser.isSet(above)) {
+            bool ok = false;
+            const double percent = parser.value(above).toDouble(&ok);
+            if (!ok)
+                return usageError(tr("say above which CPU use, in percent of a core: --above 25."));
+            trigger.insert(u"cpuPercent"_s, percent);
+        }
+        expected = 3;
+    } else if (kind == u"machine") {
+        if (words.size() >= 3) {
+            trigger.insert(u"machine"_s, words[2]);
+            expected = 3;
+        }
     } else if (kind != u"ac" && kind != u"display") {
-        return usageError(tr("\u201C%1\u201D is not a kind; use ac, display, remote-session, unit or schedule.")
+        return usageError(tr("\u201C%1\u201D is not a kind; use ac, display, remote-session, unit, schedule, audio, "
+                             "download, network, busy or machine.")
                               .arg(oneLine(kind)));
+    }
+    if (parser.isSet(window)) {
+        const auto seconds = DurationText::parse(parser.value(window));
+        if (!seconds)
+            return usageError(tr("\u201C%1\u201D is not a duration; write 30s, 1m or 10m.").arg(oneLine(parser.value(window))));
+        trigger.insert(u"windowSeconds"_s, uint(*seconds));
     }
     if (words.size() > expected)
         return usageError(tr("unexpected \u201C%1\u201D.").arg(oneLine(words[expected])));

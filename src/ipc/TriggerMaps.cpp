@@ -44,6 +44,28 @@ QVariantMap toMap(const TriggerRule &rule, const TriggerWatcher::Status &status)
     case TriggerKind::Schedule:
         map.insert(u"schedule"_s, rule.parameters.value("schedule"_L1).toString());
         break;
+    case TriggerKind::Audio:
+        map.insert(u"ignore"_s, rule.stringList("ignore"_L1));
+        map.insert(u"only"_s, rule.stringList("only"_L1));
+        break;
+    case TriggerKind::Download:
+        map.insert(u"folders"_s, rule.stringList("folders"_L1));
+        map.insert(u"patterns"_s, rule.stringList("patterns"_L1));
+        break;
+    case TriggerKind::Network:
+        map.insert(u"kilobytesPerSecond"_s, rule.number("kilobytesPerSecond"_L1, 0));
+        map.insert(u"windowSeconds"_s, uint(rule.number("windowSeconds"_L1, 30)));
+        map.insert(u"interface"_s, rule.text("interface"_L1));
+        break;
+    case TriggerKind::Busy:
+        map.insert(u"process"_s, rule.text("process"_L1));
+        map.insert(u"matchMode"_s, rule.text("matchMode"_L1));
+        map.insert(u"cpuPercent"_s, rule.number("cpuPercent"_L1, 10));
+        map.insert(u"windowSeconds"_s, uint(rule.number("windowSeconds"_L1, 60)));
+        break;
+    case TriggerKind::Machine:
+        map.insert(u"machine"_s, rule.text("machine"_L1));
+        break;
     default:
         break;
     }
@@ -69,16 +91,23 @@ std::optional<TriggerRule> fromMap(const QVariantMap &map, QString *error)
         {u"mode"_s, QMetaType::QString},     {u"delay"_s, QMetaType::UInt},    {u"grace"_s, QMetaType::UInt},
         {u"onlyOnAC"_s, QMetaType::Bool},    {u"anyUser"_s, QMetaType::Bool},  {u"unit"_s, QMetaType::QString},
         {u"userUnit"_s, QMetaType::Bool},    {u"schedule"_s, QMetaType::QString},
+        {u"ignore"_s, QMetaType::QStringList}, {u"only"_s, QMetaType::QStringList},
+        {u"folders"_s, QMetaType::QStringList}, {u"patterns"_s, QMetaType::QStringList},
+        {u"kilobytesPerSecond"_s, QMetaType::Double}, {u"windowSeconds"_s, QMetaType::UInt},
+        {u"interface"_s, QMetaType::QString}, {u"process"_s, QMetaType::QString},
+        {u"matchMode"_s, QMetaType::QString}, {u"cpuPercent"_s, QMetaType::Double},
+        {u"machine"_s, QMetaType::QString},
     };
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const auto type = types.constFind(it.key());
         if (type == types.cend())
             return fail(tr("Unknown key \u201C%1\u201D.").arg(it.key()));
         const int actual = it.value().metaType().id();
-        const bool integer = *type == QMetaType::UInt &&
-                             (actual == QMetaType::Int || actual == QMetaType::UInt || actual == QMetaType::LongLong ||
-                              actual == QMetaType::ULongLong || actual == QMetaType::UShort || actual == QMetaType::Short);
-        if (actual != *type && !integer)
+        const bool integer = actual == QMetaType::Int || actual == QMetaType::UInt || actual == QMetaType::LongLong ||
+                             actual == QMetaType::ULongLong || actual == QMetaType::UShort || actual == QMetaType::Short;
+        // Numbers may come as any integer type (and as a double where a fraction is allowed).
+        const bool numeric = (*type == QMetaType::UInt || *type == QMetaType::Double) && integer;
+        if (actual != *type && !numeric)
             return fail(tr("The key \u201C%1\u201D has a value of the wrong type.").arg(it.key()));
     }
     const QString kindText = map.value(u"kind"_s).toString();
@@ -100,6 +129,13 @@ std::optional<TriggerRule> fromMap(const QVariantMap &map, QString *error)
             parameters.insert("schedule"_L1, map.value(u"schedule"_s).toString());
         break;
     default:
+        // The other kinds' keys are stored as given; the rule's own checks judge them.
+        for (const QString &key : {u"ignore"_s, u"only"_s, u"folders"_s, u"patterns"_s, u"kilobytesPerSecond"_s,
+                                   u"windowSeconds"_s, u"interface"_s, u"process"_s, u"matchMode"_s,
+                                   u"cpuPercent"_s, u"machine"_s}) {
+            if (map.contains(key))
+                parameters.insert(key, QJsonValue::fromVariant(map.value(key)));
+        }
         break;
     }
     TriggerRule rule = TriggerRule::make(*kind, parameters, map.value(u"name"_s).toString());

@@ -4,7 +4,10 @@
 #include "utilities/OneLine.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +22,36 @@ const auto anyUserKey = "anyUser"_L1;
 const auto unitKey = "unit"_L1;
 const auto userUnitKey = "userUnit"_L1;
 const auto scheduleKey = "schedule"_L1;
+
+// Lists of names: arrays of strings, each one line.
+QString listProblem(const QJsonObject &parameters, std::initializer_list<QLatin1StringView> keys)
+{
+    for (const QLatin1StringView key : keys) {
+        if (!parameters.contains(key))
+            continue;
+        const QJsonValue value = parameters.value(key);
+        if (!value.isArray())
+            return tr("The list \u201C%1\u201D is not a list of names.").arg(key);
+        const QJsonArray array = value.toArray();
+        if (array.size() > 100)
+            return tr("The list \u201C%1\u201D has more than 100 names.").arg(key);
+        for (const QJsonValue &entry : array) {
+            if (!entry.isString() || oneLine(entry.toString()) != entry.toString())
+                return tr("The list \u201C%1\u201D holds something that is not a name on one line.").arg(key);
+        }
+    }
+    return {};
+}
+
+QString windowProblem(const QJsonObject &parameters)
+{
+    const double window = parameters.value("windowSeconds"_L1).toDouble(30);
+    if (!(window >= TriggerRule::minimumWindowSeconds && window <= TriggerRule::maximumWindowSeconds))
+        return tr("The window to average over must be between %1 and %2 seconds.")
+            .arg(TriggerRule::minimumWindowSeconds)
+            .arg(TriggerRule::maximumWindowSeconds);
+    return {};
+}
 
 } // namespace
 
@@ -35,6 +68,16 @@ QString rawValue(TriggerKind kind)
         return u"unit"_s;
     case TriggerKind::Schedule:
         return u"schedule"_s;
+    case TriggerKind::Audio:
+        return u"audio"_s;
+    case TriggerKind::Download:
+        return u"download"_s;
+    case TriggerKind::Network:
+        return u"network"_s;
+    case TriggerKind::Busy:
+        return u"busy"_s;
+    case TriggerKind::Machine:
+        return u"machine"_s;
     }
     Q_UNREACHABLE();
     return {};
@@ -53,6 +96,16 @@ QString displayName(TriggerKind kind)
         return tr("systemd unit running");
     case TriggerKind::Schedule:
         return tr("Schedule");
+    case TriggerKind::Audio:
+        return tr("Sound playing");
+    case TriggerKind::Download:
+        return tr("Download in progress");
+    case TriggerKind::Network:
+        return tr("Network traffic");
+    case TriggerKind::Busy:
+        return tr("Process busy");
+    case TriggerKind::Machine:
+        return tr("Virtual machine or container running");
     }
     Q_UNREACHABLE();
     return {};
@@ -89,6 +142,47 @@ std::optional<Schedule> TriggerRule::schedule() const
     return Schedule::parse(parameters.value(scheduleKey).toString());
 }
 
+QStringList TriggerRule::stringList(QLatin1StringView key) const
+{
+    QStringList list;
+    for (const QJsonValue &value : parameters.value(key).toArray()) {
+        if (value.isString() && !value.toString().isEmpty())
+            list.append(value.toString());
+    }
+    return list;
+}
+
+QString TriggerRule::text(QLatin1StringView key) const
+{
+    return parameters.value(key).toString();
+}
+
+double TriggerRule::number(QLatin1StringView key, double fallback) const
+{
+    return parameters.value(key).toDouble(fallback);
+}
+
+const QStringList &TriggerRule::defaultDownloadPatterns()
+{
+    static const QStringList patterns{u"*.part"_s,   u"*.crdownload"_s, u"*.download"_s, u"*.!qB"_s,
+                                      u"*.aria2"_s,  u"*.partial"_s,    u"*.opdownload"_s};
+    return patterns;
+}
+
+QList<FolderWatch> TriggerRule::downloadFolders() const
+{
+    QStringList folders = stringList("folders"_L1);
+    if (folders.isEmpty())
+        folders.append(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    QStringList patterns = stringList("patterns"_L1);
+    if (patterns.isEmpty())
+        patterns = defaultDownloadPatterns();
+    QList<FolderWatch> watches;
+    for (const QString &folder : std::as_const(folders))
+        watches.append({QDir::cleanPath(folder), patterns});
+    return watches;
+}
+
 QString TriggerRule::problem() const
 {
     const auto known = knownKind();
@@ -121,6 +215,42 @@ QString TriggerRule::problem() const
             return error;
         return {};
     }
+    case TriggerKind::Audio:
+        return listProblem(parameters, {"ignore"_L1, "only"_L1});
+    case TriggerKind::Download:
+        if (const QString problem = listProblem(parameters, {"folders"_L1, "patterns"_L1}); !problem.isEmpty())
+            return problem;
+        for (const QString &folder : stringList("folders"_L1)) {
+            if (!QDir::isAbsolutePath(folder))
+                return tr("\u201C%1\u201D is not a full path to a folder (it must start with /).").arg(oneLine(folder));
+        }
+        return {};
+    case TriggerKind::Network: {
+        const double rate = number("kilobytesPerSecond"_L1, -1);
+        if (!(rate >= 1 && rate <= 10'000'000))
+            return tr("The traffic threshold must be between 1 and 10 000 000 KB/s.");
+        if (const QString problem = windowProblem(parameters); !problem.isEmpty())
+            return problem;
+        if (parameters.contains("interface"_L1) && !parameters.value("interface"_L1).isString())
+            return tr("The network interface is not a name.");
+        return {};
+    }
+    case TriggerKind::Busy: {
+        const QString name = text("process"_L1);
+        if (name.isEmpty())
+            return tr("No process is named.");
+        const QString mode = parameters.value("matchMode"_L1).toString(u"exact"_s);
+        if (mode != "exact"_L1 && mode != "contains"_L1)
+            return tr("A process is matched by its exact name or by what its command line contains.");
+        const double percent = number("cpuPercent"_L1, -1);
+        if (!(percent >= 1 && percent <= 6400))
+            return tr("The CPU threshold must be between 1 and 6400 % of a core.");
+        return windowProblem(parameters);
+    }
+    case TriggerKind::Machine:
+        if (parameters.contains("machine"_L1) && !parameters.value("machine"_L1).isString())
+            return tr("The machine is not a name.");
+        return {};
     }
     return {};
 }
@@ -144,6 +274,26 @@ QString TriggerRule::conditionText() const
         if (const auto parsed = schedule())
             return parsed->description();
         return tr("Schedule \u201C%1\u201D").arg(oneLine(parameters.value(scheduleKey).toString()));
+    case TriggerKind::Audio: {
+        const QStringList only = stringList("only"_L1);
+        return only.isEmpty() ? tr("Sound playing") : tr("Sound playing from %1").arg(oneLine(only.join(u", "_s)));
+    }
+    case TriggerKind::Download:
+        return stringList("folders"_L1).isEmpty()
+                   ? tr("Download in progress")
+                   : tr("Download in progress in %1").arg(oneLine(stringList("folders"_L1).join(u", "_s)));
+    case TriggerKind::Network: {
+        const QString rate = QString::number(number("kilobytesPerSecond"_L1, 0));
+        const QString interface = text("interface"_L1);
+        return interface.isEmpty() ? tr("Network traffic above %1 KB/s").arg(rate)
+                                   : tr("Traffic on %1 above %2 KB/s").arg(oneLine(interface), rate);
+    }
+    case TriggerKind::Busy:
+        return tr("\u201C%1\u201D busy above %2 % of a core")
+            .arg(oneLine(text("process"_L1)), QString::number(number("cpuPercent"_L1, 10)));
+    case TriggerKind::Machine:
+        return text("machine"_L1).isEmpty() ? tr("A virtual machine or container running")
+                                            : tr("The machine \u201C%1\u201D running").arg(oneLine(text("machine"_L1)));
     }
     return {};
 }
@@ -158,6 +308,20 @@ TriggerRule TriggerRule::make(TriggerKind kind, QJsonObject parameters, const QS
     if (kind == TriggerKind::Schedule) {
         if (const auto parsed = Schedule::parse(parameters.value(scheduleKey).toString()))
             parameters.insert(scheduleKey, parsed->text());
+    }
+    // Sensible starting points: a few seconds of sound before counting it (not a notification's
+    // chime), and the windows the thresholds are averaged over.
+    if (kind == TriggerKind::Audio)
+        rule.delaySeconds = 5;
+    if (kind == TriggerKind::Network && !parameters.contains("windowSeconds"_L1))
+        parameters.insert("windowSeconds"_L1, 30);
+    if (kind == TriggerKind::Busy) {
+        if (!parameters.contains("windowSeconds"_L1))
+            parameters.insert("windowSeconds"_L1, 60);
+        if (!parameters.contains("cpuPercent"_L1))
+            parameters.insert("cpuPercent"_L1, 10);
+        if (!parameters.contains("matchMode"_L1))
+            parameters.insert("matchMode"_L1, u"exact"_s);
     }
     rule.parameters = std::move(parameters);
     rule.name = name.isEmpty() ? rule.conditionText() : oneLine(name).left(maximumNameLength);

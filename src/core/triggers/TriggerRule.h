@@ -13,13 +13,26 @@
 #include <optional>
 
 // The conditions a trigger can follow.
-enum class TriggerKind { PowerAdapter, ExternalDisplay, RemoteSession, Unit, Schedule };
+enum class TriggerKind {
+    PowerAdapter,
+    ExternalDisplay,
+    RemoteSession,
+    Unit,
+    Schedule,
+    Audio,
+    Download,
+    Network,
+    Busy,
+    Machine,
+};
 
-inline constexpr std::array<TriggerKind, 5> allTriggerKinds{TriggerKind::PowerAdapter, TriggerKind::ExternalDisplay,
-                                                           TriggerKind::RemoteSession, TriggerKind::Unit,
-                                                           TriggerKind::Schedule};
+inline constexpr std::array<TriggerKind, 10> allTriggerKinds{
+    TriggerKind::PowerAdapter, TriggerKind::ExternalDisplay, TriggerKind::RemoteSession, TriggerKind::Unit,
+    TriggerKind::Schedule,     TriggerKind::Audio,           TriggerKind::Download,      TriggerKind::Network,
+    TriggerKind::Busy,         TriggerKind::Machine};
 
-// "ac", "display", "remote-session", "unit", "schedule": also the command line's words.
+// "ac", "display", "remote-session", "unit", "schedule", "audio", "download", "network", "busy",
+// "machine": also the command line's words.
 QString rawValue(TriggerKind kind);
 // "Power adapter connected", …
 QString displayName(TriggerKind kind);
@@ -35,7 +48,10 @@ struct TriggerRule {
     bool enabled = false;
     // Absent: the preferences' default mode.
     std::optional<AwakeMode> mode;
-    // The kind's own: "anyUser" (remote-session), "unit" and "userUnit" (unit), "schedule".
+    // The kind's own: "anyUser" (remote-session), "unit" and "userUnit" (unit), "schedule";
+    // "ignore" and "only" (audio: application names or binaries); "folders" and "patterns"
+    // (download); "kilobytesPerSecond", "windowSeconds" and "interface" (network); "process",
+    // "matchMode", "cpuPercent" and "windowSeconds" (busy); "machine" (machine: empty for any).
     QJsonObject parameters;
     // The condition must hold this long before the reason starts…
     int delaySeconds = 0;
@@ -61,6 +77,20 @@ struct TriggerRule {
     bool anyUser() const;
     UnitRef unit() const;
     std::optional<Schedule> schedule() const;
+    QStringList stringList(QLatin1StringView key) const;
+    QString text(QLatin1StringView key) const;
+    double number(QLatin1StringView key, double fallback) const;
+    // The folders a download rule watches (the user's download folder when none is given), and
+    // the names of partial files it looks for.
+    QList<FolderWatch> downloadFolders() const;
+
+    // A download holds while a partial file grew this recently.
+    static constexpr int downloadStallSeconds = 60;
+    // Network and busy windows, in seconds.
+    static constexpr int minimumWindowSeconds = 10;
+    static constexpr int maximumWindowSeconds = 600;
+    // The partial-download names looked for when a rule gives none.
+    static const QStringList &defaultDownloadPatterns();
 
     // What the rule waits for, for people: "backup.service running", "Weekdays 09:00–17:30".
     QString conditionText() const;

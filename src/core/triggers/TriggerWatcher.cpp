@@ -1,6 +1,8 @@
 #include "TriggerWatcher.h"
 
 #include "power/AssertionManager.h"
+#include "processes/ProcessRule.h"
+#include "triggers/TriggerMeasures.h"
 #include "utilities/Clock.h"
 #include "utilities/DateMath.h"
 #include "utilities/OneLine.h"
@@ -45,9 +47,11 @@ TriggerWatcher::TriggerWatcher(AssertionManager *manager, TriggerSources sources
     // Schedules are to the minute: a coarse timer could be late by 5 % of a wait of hours.
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &TriggerWatcher::evaluate);
-    const QList<TriggerSource *> all{m_sources.adapter.get(), m_sources.displays.get(),
+    const QList<TriggerSource *> all{m_sources.adapter.get(),   m_sources.displays.get(),
                                      m_sources.remoteSessions.get(), m_sources.units.get(),
-                                     m_sources.clockEvents.get()};
+                                     m_sources.clockEvents.get(), m_sources.audio.get(),
+                                     m_sources.machines.get(),    m_sources.network.get(),
+                                     m_sources.processCpu.get(),  m_sources.downloads.get()};
     for (TriggerSource *source : all) {
         if (source)
             connect(source, &TriggerSource::changed, this, &TriggerWatcher::evaluate);
@@ -113,7 +117,13 @@ void TriggerWatcher::follow()
     bool displays = false;
     bool sessions = false;
     bool clock = false;
+    bool audio = false;
+    bool machines = false;
+    bool network = false;
+    bool cpu = false;
+    bool commandLines = false;
     QList<UnitRef> units;
+    QList<FolderWatch> folders;
     if (m_started) {
         for (const TriggerRule &rule : std::as_const(m_rules)) {
             if (!rule.isLive())
@@ -136,6 +146,25 @@ void TriggerWatcher::follow()
             case TriggerKind::Schedule:
                 clock = true;
                 break;
+            case TriggerKind::Audio:
+                audio = true;
+                break;
+            case TriggerKind::Download:
+                for (const FolderWatch &folder : rule.downloadFolders()) {
+                    if (!folders.contains(folder))
+                        folders.append(folder);
+                }
+                break;
+            case TriggerKind::Network:
+                network = true;
+                break;
+            case TriggerKind::Busy:
+                cpu = true;
+                commandLines = commandLines || rule.text("matchMode"_L1) == "contains"_L1;
+                break;
+            case TriggerKind::Machine:
+                machines = true;
+                break;
             }
         }
     }
@@ -151,6 +180,20 @@ void TriggerWatcher::follow()
     }
     if (m_sources.clockEvents)
         m_sources.clockEvents->setFollowing(clock);
+    if (m_sources.audio)
+        m_sources.audio->setFollowing(audio);
+    if (m_sources.machines)
+        m_sources.machines->setFollowing(machines);
+    if (m_sources.network)
+        m_sources.network->setFollowing(network);
+    if (m_sources.processCpu) {
+        m_sources.processCpu->setCommandLines(commandLines);
+        m_sources.processCpu->setFollowing(cpu);
+    }
+    if (m_sources.downloads) {
+        m_sources.downloads->setFolders(folders);
+        m_sources.downloads->setFollowing(!folders.isEmpty());
+    }
 }
 
 std::optional<bool> TriggerWatcher::onAC(QString *note) const
@@ -232,6 +275,180 @@ TriggerWatcher::Condition TriggerWatcher::kindCondition(const TriggerRule &rule,
         result.label = schedule ? schedule->description() : QString();
         break;
     }
+    case TriggerKind::Audio:
+        return audioCondition(rule);
+    case TriggerKind::Download:
+        return downloadCondition(rule);
+    case TriggerKind::Network:
+        return networkCondition(rule);
+    case TriggerKind::Busy:
+        return busyCondition(rule);
+    case TriggerKind::Machine:
+        return machineCondition(rule);
+    }
+    return result;
+}
+
+TriggerWatcher::Condition TriggerWatcher::audioCondition(const TriggerRule &rule) const
+{
+    Condition result;
+    if (!m_sources.audio) {
+        result.note = tr("Sound cannot be followed here.");
+        return result;
+    }
+    const auto streams = m_sources.audio->streams();
+    if (!streams) {
+        result.note = tr("No sound server answers; the rule waits for one.");
+        return result;
+    }
+    const auto named = [](const AudioStream &stream, const QStringList &names) {
+        return std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+            return stream.application.compare(name, Qt::CaseInsensitive) == 0 ||
+                   stream.binary.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    const QStringList ignored = rule.stringList("ignore"_L1);
+    const QStringList only = rule.stringList("only"_L1);
+    QStringList playing;
+    for (const AudioStream &stream : *streams) {
+        if (!stream.isAudible() || named(stream, ignored) || (!only.isEmpty() && !named(stream, only)))
+            continue;
+        const QString who = stream.application.isEmpty() ? stream.binary : stream.application;
+        if (!playing.contains(who))
+            playing.append(who);
+    }
+    result.holds = !playing.isEmpty();
+    if (playing.size() == 1)
+        result.label = playing.first().isEmpty() ? tr("While an application plays sound")
+                                                 : tr("While %1 plays sound").arg(oneLine(playing.first()));
+    else if (playing.size() > 1)
+        result.label = tr("While %1 applications play sound").arg(playing.size());
+    return result;
+}
+
+TriggerWatcher::Condition TriggerWatcher::downloadCondition(const TriggerRule &rule) const
+{
+    Condition result;
+    if (!m_sources.downloads) {
+        result.note = tr("Downloads cannot be followed here.");
+        return result;
+    }
+    const QDateTime now = m_clock.now();
+    QStringList growing;
+    QStringList problems;
+    QStringList stalled;
+    for (const FolderWatch &folder : rule.downloadFolders()) {
+        const FolderState state = m_sources.downloads->state(folder);
+        if (!state.problem.isEmpty())
+            problems.append(state.problem);
+        for (const PartialDownload &partial : state.partials) {
+            // A paused or abandoned download must not keep the computer awake: only one that
+            // grew within the last minute counts, and only until a minute after it last grew.
+            const QDateTime stallsAt = DateMath::addSeconds(partial.grewAt, TriggerRule::downloadStallSeconds);
+            if (partial.grewAt.isValid() && now < stallsAt) {
+                growing.append(partial.fileName);
+                if (!result.until || stallsAt > *result.until)
+                    result.until = stallsAt;
+            } else {
+                stalled.append(partial.fileName);
+            }
+        }
+    }
+    result.holds = !growing.isEmpty();
+    if (growing.size() == 1)
+        result.label = tr("While \u201C%1\u201D downloads").arg(oneLine(growing.first()));
+    else if (growing.size() > 1)
+        result.label = tr("While %1 files download").arg(growing.size());
+    if (!problems.isEmpty())
+        result.note = problems.join(u' ');
+    else if (!result.holds && !stalled.isEmpty())
+        result.note = tr("\u201C%1\u201D has not grown for a minute; a paused download does not count.")
+                          .arg(oneLine(stalled.first()));
+    if (!result.holds)
+        result.until.reset();
+    return result;
+}
+
+TriggerWatcher::Condition TriggerWatcher::networkCondition(const TriggerRule &rule) const
+{
+    Condition result;
+    if (!m_sources.network) {
+        result.note = tr("Network traffic cannot be followed here.");
+        return result;
+    }
+    const QString interface = rule.text("interface"_L1);
+    const double threshold = rule.number("kilobytesPerSecond"_L1, 0) * 1000;
+    QStringList seen;
+    const QList<NetworkSample> samples = m_sources.network->samples();
+    const auto rate = TriggerMeasures::trafficRate(samples, int(rule.number("windowSeconds"_L1, 30)), interface, &seen);
+    if (!interface.isEmpty() && !samples.isEmpty() &&
+        std::none_of(samples.last().interfaces.cbegin(), samples.last().interfaces.cend(),
+                     [&](const InterfaceCounters &c) { return c.name == interface; })) {
+        result.note = tr("There is no network interface called \u201C%1\u201D; the rule waits for it.").arg(oneLine(interface));
+        return result;
+    }
+    if (!rate) {
+        result.note = tr("Measuring the traffic\u2026");
+        return result;
+    }
+    result.holds = *rate >= threshold;
+    result.note = tr("Now %1 KB/s.").arg(QString::number(*rate / 1000, 'f', 1));
+    result.label = interface.isEmpty() ? tr("While network traffic is above %1 KB/s").arg(threshold / 1000)
+                                       : tr("While traffic on %1 is above %2 KB/s").arg(oneLine(interface)).arg(threshold / 1000);
+    return result;
+}
+
+TriggerWatcher::Condition TriggerWatcher::busyCondition(const TriggerRule &rule) const
+{
+    Condition result;
+    if (!m_sources.processCpu) {
+        result.note = tr("Processes' CPU use cannot be followed here.");
+        return result;
+    }
+    const ProcessRule match{rule.id, rule.text("process"_L1), true,
+                            rule.text("matchMode"_L1) == "contains"_L1 ? ProcessMatchMode::Contains : ProcessMatchMode::Exact};
+    int matched = 0;
+    const auto percent = TriggerMeasures::cpuPercent(
+        m_sources.processCpu->samples(), int(rule.number("windowSeconds"_L1, 60)),
+        [&](const ProcessCpu &p) { return match.matches({p.pid, p.executableName, p.commandLine}); }, &matched);
+    const QString name = oneLine(match.name);
+    if (matched == 0) {
+        result.note = tr("No process \u201C%1\u201D runs.").arg(name);
+        return result;
+    }
+    if (!percent) {
+        result.note = tr("Measuring the CPU use of \u201C%1\u201D\u2026").arg(name);
+        return result;
+    }
+    result.holds = *percent >= rule.number("cpuPercent"_L1, 10);
+    result.note = tr("\u201C%1\u201D uses %2 % of a core.").arg(name, QString::number(*percent, 'f', 0));
+    result.label = tr("While \u201C%1\u201D is busy").arg(name);
+    return result;
+}
+
+TriggerWatcher::Condition TriggerWatcher::machineCondition(const TriggerRule &rule) const
+{
+    Condition result;
+    if (!m_sources.machines) {
+        result.note = tr("Virtual machines cannot be followed here.");
+        return result;
+    }
+    const auto machines = m_sources.machines->machines();
+    if (!machines) {
+        result.note = tr("systemd-machined is not running; the rule waits for it.");
+        return result;
+    }
+    const QString wanted = rule.text("machine"_L1);
+    QList<Machine> running = *machines;
+    running.removeIf([&](const Machine &m) { return !wanted.isEmpty() && m.name != wanted; });
+    result.holds = !running.isEmpty();
+    if (running.size() == 1) {
+        const Machine &machine = running.first();
+        result.label = (machine.machineClass == "container"_L1 ? tr("While the container \u201C%1\u201D runs")
+                                                               : tr("While the virtual machine \u201C%1\u201D runs"))
+                           .arg(oneLine(machine.name));
+    } else if (running.size() > 1) {
+        result.label = tr("While %1 virtual machines or containers run").arg(running.size());
     }
     return result;
 }
@@ -239,7 +456,7 @@ TriggerWatcher::Condition TriggerWatcher::kindCondition(const TriggerRule &rule,
 TriggerWatcher::Condition TriggerWatcher::condition(const TriggerRule &rule) const
 {
     if (!rule.isLive())
-        return {false, {}, rule.problem().isEmpty() ? rule.loadProblem : rule.problem()};
+        return {false, {}, rule.problem().isEmpty() ? rule.loadProblem : rule.problem(), std::nullopt};
     Condition result = kindCondition(rule, *rule.knownKind());
     if (rule.onlyOnAC && rule.knownKind() != TriggerKind::PowerAdapter) {
         QString note;
@@ -250,6 +467,8 @@ TriggerWatcher::Condition TriggerWatcher::condition(const TriggerRule &rule) con
             result.holds = false;
         }
     }
+    if (!result.holds)
+        result.until.reset();
     return result;
 }
 
@@ -282,6 +501,8 @@ void TriggerWatcher::evaluate()
     QList<std::function<void()>> announcements;
     for (const TriggerRule &rule : rules) {
         const Condition condition = this->condition(rule);
+        if (condition.until)
+            dueAt(*condition.until);
         Track &track = m_tracks[rule.id];
         Status status{rule.isLive(), condition.holds, false, false, condition.label, condition.note};
 

@@ -78,6 +78,9 @@ private:
         bool holds = false;
         QString label;
         QString note;
+        // When the condition ends by itself unless something changes (a download that stops
+        // growing).
+        std::optional<QDateTime> until;
     };
     struct Track {
         std::optional<QDateTime> holdsSince;
@@ -87,6 +90,11 @@ private:
 
     Condition condition(const TriggerRule &rule) const;
     Condition kindCondition(const TriggerRule &rule, TriggerKind kind) const;
+    Condition audioCondition(const TriggerRule &rule) const;
+    Condition downloadCondition(const TriggerRule &rule) const;
+    Condition networkCondition(const TriggerRule &rule) const;
+    Condition busyCondition(const TriggerRule &rule) const;
+    Condition machineCondition(const TriggerRule &rule) const;
     std::optional<bool> onAC(QString *note) const;
     AwakeMode modeFor(const TriggerRule &rule) const;
     void follow();
