@@ -5,6 +5,8 @@
 #include "LogindRemoteSessionSource.h"
 #include "SystemdUnitSource.h"
 #include "UPowerAdapterSource.h"
+#include "triggers/FolderDownloadSource.h"
+#include "utilities/Clock.h"
 
 TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection session, QString sysfsRoot)
 {
@@ -14,5 +16,8 @@ TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection s
     sources.remoteSessions = std::make_shared<LogindRemoteSessionSource>(system);
     sources.units = std::make_shared<SystemdUnitSource>(system, session);
     sources.clockEvents = std::make_shared<LinuxClockEventSource>(system);
+    // The wall clock, as the engine's own: the source keeps it for as long as the program runs.
+    static const SystemClock clock;
+    sources.downloads = std::make_shared<FolderDownloadSource>(clock);
     return sources;
 }
