@@ -16,6 +16,12 @@
 #include <functional>
 #include <utility>
 
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -35,7 +41,7 @@ QString nearestExistingDirectory(QString path)
 
 // Glob patterns matched against file names without regard to case. The usual "*.suffix" is
 // compared as a suffix: a regular expression for each of them, for each of thousands of names,
-// would make reading a crowded folder many times slower.
+// would cost more than listing the folder itself.
 class NameMatcher {
 public:
     explicit NameMatcher(const QStringList &patterns)
@@ -43,7 +49,8 @@ public:
         QStringList others;
         for (const QString &pattern : patterns) {
             const QString rest = pattern.mid(1);
-            if (pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') && !rest.contains(u'['))
+            if (pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') &&
+                !rest.contains(u'['))
                 m_suffixes.append(rest);
             else
                 others.append(QRegularExpression::wildcardToRegularExpression(
@@ -112,8 +119,8 @@ QStringList FolderDownloadSource::defaultPatterns()
     // Web and Safari (.download), Opera (.opdownload), qBittorrent (.!qB), µTorrent (.!ut), WinSCP
     // (.filepart), DownThemAll (.dtapart). Generic names such as .tmp would take in far more than
     // downloads.
-    return {u"*.part"_s,       u"*.partial"_s,  u"*.crdownload"_s, u"*.download"_s, u"*.opdownload"_s,
-            u"*.!qB"_s,        u"*.!ut"_s,      u"*.filepart"_s,   u"*.dtapart"_s};
+    return {u"*.part"_s, u"*.partial"_s, u"*.crdownload"_s, u"*.download"_s, u"*.opdownload"_s,
+            u"*.!qB"_s,  u"*.!ut"_s,     u"*.filepart"_s,   u"*.dtapart"_s};
 }
 
 void FolderDownloadSource::setFollowing(bool on)
@@ -178,9 +185,8 @@ FolderState FolderDownloadSource::state(const FolderWatch &folder) const
 
 bool FolderDownloadSource::isIdle() const
 {
-    return m_jobs.isEmpty() && std::none_of(m_folders.cbegin(), m_folders.cend(), [](const auto &folder) {
-               return folder->settle->isActive();
-           });
+    return m_jobs.isEmpty() && std::none_of(m_folders.cbegin(), m_folders.cend(),
+                                            [](const auto &folder) { return folder->settle->isActive(); });
 }
 
 QStringList FolderDownloadSource::watchedDirectories() const
@@ -277,7 +283,8 @@ void FolderDownloadSource::noteOverdue(const QString &path, bool overdue)
             return;
         m_overduePaths.insert(path);
         Log::warning(u"Reading the folder %1 has taken longer than %2 ms; its partial downloads are kept "
-                     u"as they were until it can be read again."_s.arg(path).arg(m_readDeadline));
+                     u"as they were until it can be read again."_s.arg(path)
+                         .arg(m_readDeadline));
     } else if (m_overduePaths.remove(path)) {
         Log::info(u"The folder %1 can be read again."_s.arg(path));
     }
@@ -396,8 +403,8 @@ void FolderDownloadSource::updateSizeTimer()
         m_sizeTimer.stop();
 }
 
-FolderDownloadSource::Reading FolderDownloadSource::readFolder(const QString &path, const QStringList &patterns,
-                                                               int limit)
+FolderDownloadSource::Reading FolderDownloadSource::readFolder(const QString &path,
+                                                               const QStringList &patterns, int limit)
 {
     Reading reading;
     const QFileInfo info(path);
@@ -422,6 +429,30 @@ FolderDownloadSource::Reading FolderDownloadSource::readFolder(const QString &pa
     // No symbolic links, so nothing outside the folder is looked at; only the matching files
     // are looked at beyond their names.
     const NameMatcher matcher(patterns);
+#ifdef Q_OS_UNIX
+    // readdir hands over names and types without making a QFileInfo of each entry: several times
+    // quicker in a folder of thousands of files.
+    DIR *dir = opendir(QFile::encodeName(path).constData());
+    if (!dir) {
+        reading.outcome = Reading::Outcome::Unreadable;
+        reading.watchFrom = info.absolutePath();
+        return reading;
+    }
+    const int descriptor = dirfd(dir);
+    while (reading.files.size() < limit) {
+        const dirent *entry = readdir(dir);
+        if (!entry)
+            break;
+        if (entry->d_type != DT_REG && entry->d_type != DT_UNKNOWN)
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        struct stat status {};
+        if (matcher.matches(name) && fstatat(descriptor, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode))
+            reading.files.append({name, qint64(status.st_size)});
+    }
+    closedir(dir);
+#else
     QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     while (reading.files.size() < limit && it.hasNext()) {
         it.next();
@@ -429,6 +460,7 @@ FolderDownloadSource::Reading FolderDownloadSource::readFolder(const QString &pa
         if (matcher.matches(name))
             reading.files.append({name, it.fileInfo().size()});
     }
+#endif
     std::sort(reading.files.begin(), reading.files.end());
     return reading;
 }

@@ -11,8 +11,7 @@
 
 class Clock;
 class QFileSystemWatcher;
-template <typename T>
-class QFutureWatcher;
+template <typename T> class QFutureWatcher;
 
 // Partial downloads found by name in folders: files whose names match a folder's patterns
 // ("*.part", "*.crdownload", … case-insensitively), with their sizes.
@@ -77,8 +76,8 @@ private:
         FolderState state;
         QString watchFrom;
         std::unique_ptr<QTimer> settle; // a burst of changes is read once it settles
-        bool readAgain = false;  // a change came while a reading ran
-        bool checkAgain = false; // a size check came due while a reading ran
+        bool readAgain = false;         // a change came while a reading ran
+        bool checkAgain = false;        // a size check came due while a reading ran
     };
     struct Job {
         QString path;

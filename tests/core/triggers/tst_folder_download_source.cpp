@@ -45,14 +45,17 @@ private slots:
         QTest::addColumn<QStringList>("patterns");
         QTest::addColumn<QStringList>("entries"); // "dir:" a directory, "link:" a symbolic link
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("the usual names, in any case") << QStringList()
+        QTest::newRow("the usual names, in any case")
+            << QStringList()
             << QStringList{u"a.part"_s, u"b.CRDOWNLOAD"_s, u"c.txt"_s, u"d.!qb"_s, u".e.part"_s, u"f.iso"_s}
             << QStringList{u".e.part"_s, u"a.part"_s, u"b.CRDOWNLOAD"_s, u"d.!qb"_s};
-        QTest::newRow("own patterns replace the usual ones") << QStringList{u"*.inprogress"_s, u" "_s, u"tmp-*"_s}
+        QTest::newRow("own patterns replace the usual ones")
+            << QStringList{u"*.inprogress"_s, u" "_s, u"tmp-*"_s}
             << QStringList{u"a.part"_s, u"b.inprogress"_s, u"TMP-x"_s, u"a-tmp-b"_s}
             << QStringList{u"TMP-x"_s, u"b.inprogress"_s};
-        QTest::newRow("only files count") << QStringList()
-            << QStringList{u"dir:d.part"_s, u"link:l.part"_s, u"f.part"_s} << QStringList{u"f.part"_s};
+        QTest::newRow("only files count")
+            << QStringList() << QStringList{u"dir:d.part"_s, u"link:l.part"_s, u"f.part"_s}
+            << QStringList{u"f.part"_s};
     }
 
     void partials()
@@ -176,7 +179,8 @@ private slots:
 
         // And once it goes, its nearest parent is again.
         QVERIFY(QDir(root.filePath(u"later"_s)).removeRecursively());
-        QTRY_COMPARE_WITH_TIMEOUT(source.state(folder).problem, u"The folder %1 does not exist."_s.arg(path), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(source.state(folder).problem, u"The folder %1 does not exist."_s.arg(path),
+                                  5000);
         QVERIFY(settle(source));
         QCOMPARE(source.state(folder).partials.size(), 0);
         QCOMPARE(source.watchedDirectories(), QStringList{root.path()});
