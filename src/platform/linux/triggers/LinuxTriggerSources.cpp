@@ -8,6 +8,7 @@
 #include "SysfsNetworkSource.h"
 #include "SystemdUnitSource.h"
 #include "UPowerAdapterSource.h"
+#include "triggers/FolderDownloadSource.h"
 #include "utilities/Clock.h"
 
 TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection session, QString sysfsRoot,
@@ -24,5 +25,8 @@ TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection s
     sources.machines = std::make_shared<MachinedSource>(system);
     sources.network = std::make_shared<SysfsNetworkSource>(clock, std::move(sysfsRoot));
     sources.processCpu = std::make_shared<ProcFsCpuSource>(clock);
+    // The download source reads the clock by reference; the network source, destroyed after it
+    // (members go in reverse order), keeps the clock alive.
+    sources.downloads = std::make_shared<FolderDownloadSource>(*clock);
     return sources;
 }
