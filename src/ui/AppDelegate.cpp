@@ -60,6 +60,15 @@ void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backend
         if (self && self->m_preferencesWindow)
             self->m_preferencesWindow->show();
     };
+    m_menuBar->openTriggers = [self] {
+        if (!self || !self->m_preferencesWindow)
+            return;
+        self->m_preferencesWindow->show();
+        if (QWidget *window = self->m_preferencesWindow->window()) {
+            if (auto *view = window->findChild<PreferencesView *>())
+                view->showTriggers();
+        }
+    };
     m_menuBar->openCommandRunner = [self] {
         if (self && self->m_commandWindow)
             self->m_commandWindow->show();

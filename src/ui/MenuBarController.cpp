@@ -47,6 +47,12 @@ MenuBarController::MenuBarController(AppCoordinator *coordinator, std::unique_pt
         if (self && self->openPreferences)
             self->openPreferences();
     };
+    m_actions->openTriggers = [self] {
+        if (self && self->openTriggers)
+            self->openTriggers();
+        else if (self && self->openPreferences)
+            self->openPreferences();
+    };
     m_actions->openCommandRunner = [self] {
         if (self && self->openCommandRunner)
             self->openCommandRunner();

@@ -37,6 +37,8 @@ public:
 
     // Installed by the application delegate; absent ones make their entries do nothing.
     std::function<void()> openPreferences;
+    // The preferences at the Triggers tab; the preferences as they are where not given.
+    std::function<void()> openTriggers;
     std::function<void()> openCommandRunner;
 
     // None until a tray is there to show it.

@@ -25,6 +25,7 @@ QStringList themeNames(Symbol symbol)
     case Symbol::Terminal:
     case Symbol::Shield:
     case Symbol::Info:
+    case Symbol::Bolt:
     case Symbol::NoEntry:
         break; // the preference tabs' set and the menu's signs: always drawn, so that each stays one set
     case Symbol::Plus:
@@ -100,6 +101,10 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         p.drawLine(QPointF(16, 14), QPointF(16, 23));
         p.setBrush(color);
         p.drawEllipse(QPointF(16, 9.5), 1, 1);
+        break;
+    case Symbol::Bolt:
+        p.drawPolygon(QPolygonF({QPointF(19, 3), QPointF(7, 18), QPointF(15, 18), QPointF(13, 29),
+                                 QPointF(25, 14), QPointF(17, 14)}));
         break;
     case Symbol::Plus:
         pen.setWidthF(3);

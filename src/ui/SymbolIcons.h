@@ -16,6 +16,7 @@ enum class Symbol {
     Terminal,
     Shield,
     Info,
+    Bolt,
     Plus,
     Trash,
     Play,

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -70,6 +71,13 @@ private slots:
         actions.perform({.kind = Kind::OpenPreferences});
         QCOMPARE(delegate.preferencesWindow()->window(), preferences);
         QVERIFY(preferences->isVisible());
+        // "Manage Triggers…" brings the same window at its Triggers tab.
+        preferences->close();
+        actions.perform({.kind = Kind::OpenTriggers});
+        QCOMPARE(delegate.preferencesWindow()->window(), preferences);
+        QVERIFY(preferences->isVisible());
+        const QTabWidget *tabs = preferences->findChild<PreferencesView *>()->tabs();
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), u"Triggers"_s);
 
         actions.perform({.kind = Kind::OpenCommandRunner});
         QWidget *command = delegate.commandWindow()->window();

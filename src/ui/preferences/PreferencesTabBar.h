@@ -3,7 +3,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-// Tabs with the symbol above the title, as preference windows show them. Six tabs side by side with
+// Tabs with the symbol above the title, as preference windows show them. Seven tabs side by side with
 // the symbol beside the title would not fit the window's fixed width; stacked they do, and when a
 // large font still makes them too wide the titles are elided rather than scrolled out of sight.
 class PreferencesTabBar final : public QTabBar {

@@ -8,6 +8,7 @@
 #include "ProcessPrefs.h"
 #include "SafetyPrefs.h"
 #include "SymbolIcons.h"
+#include "TriggerPrefs.h"
 #include "app/AppCoordinator.h"
 
 #include <QEvent>
@@ -24,6 +25,8 @@ PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &
     m_tabs->addTab(new GeneralPrefs(coordinator.prefs(), loginItems), u"General"_s);
     m_tabs->addTab(new BatteryPrefs(coordinator.prefs()), u"Battery"_s);
     m_tabs->addTab(new ProcessPrefs(coordinator), u"Process Watch"_s);
+    m_triggers = new TriggerPrefs(coordinator);
+    m_tabs->addTab(m_triggers, tr("Triggers"));
     m_tabs->addTab(new CommandPrefs(coordinator), u"Commands"_s);
     m_tabs->addTab(new SafetyPrefs, u"Safety"_s);
     m_tabs->addTab(new AboutPrefs, u"About"_s);
@@ -34,6 +37,11 @@ PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 0, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PreferencesView::showTriggers()
+{
+    m_tabs->setCurrentWidget(m_triggers);
 }
 
 void PreferencesView::changeEvent(QEvent *event)
@@ -48,7 +56,7 @@ void PreferencesView::changeEvent(QEvent *event)
 void PreferencesView::drawTabSymbols()
 {
     using SymbolIcons::Symbol;
-    static constexpr Symbol symbols[] = {Symbol::Gear,     Symbol::Battery, Symbol::Gears,
+    static constexpr Symbol symbols[] = {Symbol::Gear,     Symbol::Battery, Symbol::Gears, Symbol::Bolt,
                                          Symbol::Terminal, Symbol::Shield,  Symbol::Info};
     const QColor color = palette().color(QPalette::WindowText);
     for (int i = 0; i < m_tabs->count(); ++i)

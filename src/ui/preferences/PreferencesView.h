@@ -5,8 +5,9 @@
 class AppCoordinator;
 class LoginItemService;
 class QTabWidget;
+class TriggerPrefs;
 
-// The content of the window "Vigila Preferences": six tabs, each editing the settings it names.
+// The content of the window "Vigila Preferences": seven tabs, each editing the settings it names.
 // Every control writes to the preferences store the moment it changes and follows the store when
 // the setting changes elsewhere.
 class PreferencesView final : public QWidget {
@@ -15,6 +16,8 @@ public:
     PreferencesView(AppCoordinator &coordinator, LoginItemService &loginItems, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
+    // Brings the Triggers tab to the front.
+    void showTriggers();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -23,4 +26,5 @@ private:
     void drawTabSymbols();
 
     QTabWidget *m_tabs;
+    TriggerPrefs *m_triggers = nullptr;
 };

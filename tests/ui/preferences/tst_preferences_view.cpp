@@ -67,13 +67,13 @@ private slots:
     {
         ViewHarness h;
         PreferencesView view(*h.coordinator, h.loginItems);
-        const QStringList titles{u"General"_s,  u"Battery"_s, u"Process Watch"_s,
+        const QStringList titles{u"General"_s,  u"Battery"_s, u"Process Watch"_s, u"Triggers"_s,
                                  u"Commands"_s, u"Safety"_s,  u"About"_s};
         QCOMPARE(view.tabs()->count(), titles.size());
         // One set of symbols: Vigila's own drawings in the text colour, whatever the icon theme has,
         // following a change of palette.
         using SymbolIcons::Symbol;
-        const QList<Symbol> symbols{Symbol::Gear,     Symbol::Battery, Symbol::Gears,
+        const QList<Symbol> symbols{Symbol::Gear,     Symbol::Battery, Symbol::Gears, Symbol::Bolt,
                                     Symbol::Terminal, Symbol::Shield,  Symbol::Info};
         const auto image = [](const QIcon &icon) { return icon.pixmap(QSize(20, 20)).toImage(); };
         for (int i = 0; i < titles.size(); ++i) {
@@ -89,7 +89,7 @@ private slots:
         view.show();
         QCOMPARE(view.tabs()->size(), QSize(520, 440));
         QCOMPARE(view.tabs()->minimumSize(), view.tabs()->maximumSize());
-        // All six fit side by side: none is scrolled out of sight.
+        // All seven fit side by side: none is scrolled out of sight.
         const QTabBar *bar = view.tabs()->tabBar();
         QVERIFY(bar->tabRect(titles.size() - 1).right() < bar->width());
         QCOMPARE(bar->tabRect(0).left(), 0);
