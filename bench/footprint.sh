@@ -210,7 +210,7 @@ PY
       sssav org.freedesktop.login1.Manager "$1" so 2 s "r$i" o "/org/freedesktop/login1/session/r$i" >/dev/null
   }
   session_prepare() {
-    mock org.freedesktop.login1 /org/freedesktop/login1 AddSession string:"r$i" string:seat0 uint32:"$uid" string:"$USER" boolean:true
+    mock org.freedesktop.login1 /org/freedesktop/login1 AddSession string:"r$i" string:seat0 uint32:"$uid" string:"${USER:-$(id -un)}" boolean:true
     busctl --system call org.freedesktop.login1 "/org/freedesktop/login1/session/r$i" org.freedesktop.DBus.Mock \
       UpdateProperties 'sa{sv}' org.freedesktop.login1.Session 3 Remote b true RemoteHost s 10.0.0.2 Service s sshd >/dev/null
   }

@@ -1,3 +1,4 @@
+#include "FakeTriggerSources.h"
 #include "FakeBackends.h"
 #include "FakeLoginItemService.h"
 #include "ViewHarness.h"
@@ -61,27 +62,6 @@ QString parseError(const QString &text)
     Schedule::parse(text, &error);
     return error;
 }
-
-class FakeAdapter final : public AdapterSource {
-public:
-    void setFollowing(bool) override {}
-    std::optional<bool> onBattery() const override { return false; }
-    bool hasBattery() const override { return false; }
-};
-
-class FakeUnits final : public UnitSource {
-public:
-    void setFollowing(bool) override {}
-    void setUnits(const QList<UnitRef> &) override {}
-    UnitStatus status(const UnitRef &unit) const override { return statuses.value(unit); }
-    void set(const UnitRef &unit, const QString &activeState)
-    {
-        statuses.insert(unit, {UnitPresence::Loaded, activeState});
-        emit changed();
-    }
-
-    QHash<UnitRef, UnitStatus> statuses;
-};
 
 } // namespace
 
@@ -220,10 +200,11 @@ private slots:
     void statusLinesFollowTheWatcher()
     {
         FakeBackends fakes;
-        auto units = std::make_shared<FakeUnits>();
+        FakeTriggerSources sources;
+        sources.adapter->present = false;
+        const auto &units = sources.units;
         AppCoordinator::Backends backends = fakes.backends();
-        backends.triggerSources.adapter = std::make_shared<FakeAdapter>();
-        backends.triggerSources.units = units;
+        backends.triggerSources = sources.sources();
         AppCoordinator coordinator(std::move(backends));
         FakeLoginItemService logins;
         TriggerRule now = TriggerRule::make(TriggerKind::Unit, {{u"unit"_s, u"backup.service"_s}});
@@ -236,14 +217,14 @@ private slots:
         const auto status = [&](int i) { return child<QLabel>(*rows(view).at(i), u"status"_s)->text(); };
 
         QTRY_COMPARE(status(0), TriggerRuleRow::tr("Not holding."));
-        units->set({u"backup.service"_s, false}, u"active"_s);
-        units->set({u"sync.service"_s, false}, u"active"_s);
+        units->set({u"backup.service"_s, false}, {UnitPresence::Loaded, u"active"_s});
+        units->set({u"sync.service"_s, false}, {UnitPresence::Loaded, u"active"_s});
         QTRY_VERIFY(coordinator.triggers().status(now.id).active);
         const QString label = coordinator.triggers().status(now.id).label;
         QTRY_COMPARE(status(0), TriggerRuleRow::tr("Keeping awake now: %1").arg(label));
         QVERIFY(label.contains(u"backup.service"_s));
         QCOMPARE(status(1), TriggerRuleRow::tr("Holds \u2014 waiting out its delay."));
-        units->set({u"backup.service"_s, false}, u"inactive"_s);
+        units->set({u"backup.service"_s, false}, {UnitPresence::Loaded, u"inactive"_s});
         QTRY_COMPARE(status(0), TriggerRuleRow::tr("Not holding."));
 
         const QString noBattery = coordinator.triggers().status(ac.id).note;
