@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QJsonArray>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -173,6 +174,64 @@ private slots:
             f.displays->displays = {u"DP-1"_s};
             f.adapter->battery = false;
         }) << u"While an external display is connected (DP-1)"_s << QString();
+        // Sound: only what can be heard counts, less what the rule ignores.
+        const auto stream = [](const char *app, bool corked, bool muted, bool silent) {
+            return AudioStream{1, QString::fromLatin1(app), QString::fromLatin1(app).toLower(), corked, muted, silent};
+        };
+        TriggerRule sound = TriggerRule::make(TriggerKind::Audio, {{"ignore"_L1, QJsonArray{u"Slack"_s}}});
+        QCOMPARE(sound.delaySeconds, 5); // a chime is not a film
+        sound.delaySeconds = 0;
+        QTest::newRow("sound playing") << sound << Arrange([=](auto &f) { f.audio->playing = QList{stream("Firefox", false, false, false)}; })
+                                       << u"While Firefox plays sound"_s << QString();
+        for (const auto &[name, corked, muted, silent] : {std::tuple{"paused", true, false, false},
+                                                           std::tuple{"muted", false, true, false},
+                                                           std::tuple{"at volume zero", false, false, true}})
+            QTest::addRow("sound %s", name) << sound << Arrange([=](auto &f) { f.audio->playing = QList{stream("Firefox", corked, muted, silent)}; })
+                                            << QString() << QString();
+        QTest::newRow("sound ignored") << sound << Arrange([=](auto &f) { f.audio->playing = QList{stream("slack", false, false, false)}; })
+                                       << QString() << QString();
+        QTest::newRow("no sound server") << sound << Arrange([](auto &f) { f.audio->playing.reset(); }) << QString()
+                                         << u"No sound server answers; the rule waits for one."_s;
+        // Machines: any, or the one named.
+        const Machine vm{u"win11"_s, u"vm"_s, u"libvirt-qemu"_s};
+        QTest::newRow("machine") << TriggerRule::make(TriggerKind::Machine) << Arrange([=](auto &f) { f.machines->running = QList{vm}; })
+                                 << u"While the virtual machine \u201Cwin11\u201D runs"_s << QString();
+        QTest::newRow("another machine") << TriggerRule::make(TriggerKind::Machine, {{"machine"_L1, u"web"_s}})
+                                         << Arrange([=](auto &f) { f.machines->running = QList{vm}; }) << QString() << QString();
+        // Downloads: only a partial file that grew within the last minute counts.
+        const TriggerRule download = TriggerRule::make(TriggerKind::Download, {{"folders"_L1, QJsonArray{u"/home/a/Downloads"_s}}});
+        const QDateTime start = QDateTime(QDate(2026, 3, 10), QTime(12, 0), QTimeZone::utc());
+        QTest::newRow("download growing") << download << Arrange([=](auto &f) {
+            f.downloads->folders.insert(u"/home/a/Downloads"_s, {{}, {{u"debian.iso.part"_s, 100, start.addSecs(-59)}}});
+        }) << u"While \u201Cdebian.iso.part\u201D downloads"_s << QString();
+        QTest::newRow("download paused") << download << Arrange([=](auto &f) {
+            f.downloads->folders.insert(u"/home/a/Downloads"_s, {{}, {{u"debian.iso.part"_s, 100, start.addSecs(-60)}}});
+        }) << QString() << u"\u201Cdebian.iso.part\u201D has not grown for a minute; a paused download does not count."_s;
+        QTest::newRow("download folder missing") << download << Arrange([=](auto &f) {
+            f.downloads->folders.insert(u"/home/a/Downloads"_s, {u"The folder /home/a/Downloads does not exist."_s, {}});
+        }) << QString() << u"The folder /home/a/Downloads does not exist."_s;
+        // Network and CPU: averaged over the window from the sources' samples.
+        const auto net = [=](int seconds, quint64 eth, quint64 docker) {
+            return NetworkSample{start.addSecs(seconds), {{u"eth0"_s, true, eth}, {u"docker0"_s, false, docker}}};
+        };
+        const TriggerRule traffic = TriggerRule::make(TriggerKind::Network, {{"kilobytesPerSecond"_L1, 100}});
+        QTest::newRow("network busy") << traffic << Arrange([=](auto &f) { f.network->history = {net(-40, 0, 0), net(-30, 0, 0), net(0, 3'000'000, 0)}; })
+                                      << u"While network traffic is above 100 KB/s"_s << u"Now 100.0 KB/s."_s;
+        QTest::newRow("network: virtual links left out")
+            << traffic << Arrange([=](auto &f) { f.network->history = {net(-30, 0, 0), net(0, 0, 90'000'000)}; }) << QString()
+            << u"Now 0.0 KB/s."_s;
+        QTest::newRow("network: measuring") << traffic << Arrange([=](auto &f) { f.network->history = {net(0, 0, 0)}; })
+                                            << QString() << u"Measuring the traffic\u2026"_s;
+        const auto cpu = [=](int seconds, double ffmpeg) {
+            return CpuSample{start.addSecs(seconds), {{7, u"ffmpeg"_s, u"ffmpeg -i a.mkv"_s, ffmpeg}, {8, u"bash"_s, u"bash"_s, 500}}};
+        };
+        const TriggerRule busy = TriggerRule::make(TriggerKind::Busy, {{"process"_L1, u"ffmpeg"_s}});
+        QTest::newRow("busy") << busy << Arrange([=](auto &f) { f.cpu->history = {cpu(-60, 10), cpu(0, 16)}; })
+                              << u"While \u201Cffmpeg\u201D is busy"_s << u"\u201Cffmpeg\u201D uses 10 % of a core."_s;
+        QTest::newRow("open but idle") << busy << Arrange([=](auto &f) { f.cpu->history = {cpu(-60, 10), cpu(0, 12)}; })
+                                       << QString() << u"\u201Cffmpeg\u201D uses 3 % of a core."_s;
+        QTest::newRow("not running") << busy << Arrange([=](auto &f) { f.cpu->history = {CpuSample{start, {}}}; })
+                                     << QString() << u"No process \u201Cffmpeg\u201D runs."_s;
         TriggerRule newer = TriggerRule::make(TriggerKind::PowerAdapter);
         newer.kind = u"bluetooth"_s;
         QTest::newRow("newer kind never runs") << newer << Arrange([](auto &f) { f.adapter->battery = false; })
@@ -234,6 +293,22 @@ private slots:
         for (int turn = 0; turn < 5; ++turn)
             QCoreApplication::sendPostedEvents();
         QCOMPARE(changes.size(), 0);
+    }
+
+    // A download that stops growing releases a minute after it last grew, at a timer set for
+    // that moment, without the source having to say anything.
+    void aStalledDownloadReleasesAfterAMinute()
+    {
+        const TriggerRule rule = TriggerRule::make(TriggerKind::Download, {{"folders"_L1, QJsonArray{u"/d"_s}}});
+        fakes.downloads->folders.insert(u"/d"_s, {{}, {{u"a.part"_s, 10, clock.now()}}});
+        watch({rule});
+        QCOMPARE(triggerReasons().size(), 1);
+        QCOMPARE(watcher->timer().interval(), 60 * 1000);
+        clock.advance(60);
+        watcher->evaluate(); // the timer's moment
+        QCOMPARE(triggerReasons().size(), 0);
+        QVERIFY(fakes.downloads->following);
+        QCOMPARE(fakes.downloads->followed, (QList<FolderWatch>{{u"/d"_s, TriggerRule::defaultDownloadPatterns()}}));
     }
 
     // Only what live rules need is followed; idle, nothing is followed and no timer runs.
