@@ -3,6 +3,7 @@
 #include "DrmDisplaySource.h"
 #include "LinuxClockEventSource.h"
 #include "LogindRemoteSessionSource.h"
+#include "PulseAudioSource.h"
 #include "SystemdUnitSource.h"
 #include "UPowerAdapterSource.h"
 
@@ -14,5 +15,6 @@ TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection s
     sources.remoteSessions = std::make_shared<LogindRemoteSessionSource>(system);
     sources.units = std::make_shared<SystemdUnitSource>(system, session);
     sources.clockEvents = std::make_shared<LinuxClockEventSource>(system);
+    sources.audio = std::make_shared<PulseAudioSource>();
     return sources;
 }
