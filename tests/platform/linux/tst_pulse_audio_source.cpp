@@ -1,6 +1,5 @@
 #include "linux/triggers/PulseAudioSource.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,24 +70,6 @@ private:
     QByteArray m_log;
 };
 
-// A second of 16-bit mono silence.
-QByteArray silentWave()
-{
-    constexpr quint32 rate = 8000;
-    const QByteArray samples(rate * 2, '\0');
-    QByteArray wave;
-    QDataStream out(&wave, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples.size());
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(samples.size());
-    out.writeRawData(samples.constData(), int(samples.size()));
-    return wave;
-}
-
 // A playback stream of the test's own, for what paplay cannot do: cork and uncork.
 class OwnStream {
 public:
@@ -96,89 +77,81 @@ public:
     {
         if (!m_loop)
             return;
-        pa_threaded_mainloop_lock(m_loop);
-        if (m_stream) {
-            pa_stream_disconnect(m_stream);
+        pa_threaded_mainloop_stop(m_loop);
+        if (m_stream)
             pa_stream_unref(m_stream);
-        }
         if (m_context) {
             pa_context_disconnect(m_context);
             pa_context_unref(m_context);
         }
-        pa_threaded_mainloop_unlock(m_loop);
-        pa_threaded_mainloop_stop(m_loop);
         pa_threaded_mainloop_free(m_loop);
     }
 
-    // Connects and opens a stream that starts corked; waits on libpulse's own signal for each step.
+    // Connects and opens a stream that starts corked, waiting on libpulse's signal at each step.
     bool open()
     {
         m_loop = pa_threaded_mainloop_new();
         if (!m_loop || pa_threaded_mainloop_start(m_loop) < 0)
             return false;
-        pa_threaded_mainloop_lock(m_loop);
-        const bool ready = connect();
-        pa_threaded_mainloop_unlock(m_loop);
-        return ready;
-    }
-
-    void cork(bool on)
-    {
-        pa_threaded_mainloop_lock(m_loop);
-        if (pa_operation *operation = pa_stream_cork(m_stream, on, nullptr, nullptr))
-            pa_operation_unref(operation);
-        pa_threaded_mainloop_unlock(m_loop);
-    }
-
-private:
-    static void wake(void *loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0); }
-
-    bool connect()
-    {
+        Locked locked(m_loop);
         m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "vigila-test-own");
         pa_context_set_state_callback(m_context, [](pa_context *, void *loop) { wake(loop); }, m_loop);
         if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
             return false;
-        while (PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)) && pa_context_get_state(m_context) != PA_CONTEXT_READY)
+        pa_context_state_t context;
+        while (PA_CONTEXT_IS_GOOD(context = pa_context_get_state(m_context)) && context != PA_CONTEXT_READY)
             pa_threaded_mainloop_wait(m_loop);
-        if (pa_context_get_state(m_context) != PA_CONTEXT_READY)
-            return false;
         const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
-        m_stream = pa_stream_new(m_context, "corked", &spec, nullptr);
+        if (context != PA_CONTEXT_READY || !(m_stream = pa_stream_new(m_context, "corked", &spec, nullptr)))
+            return false;
         pa_stream_set_state_callback(m_stream, [](pa_stream *, void *loop) { wake(loop); }, m_loop);
         if (pa_stream_connect_playback(m_stream, nullptr, nullptr, PA_STREAM_START_CORKED, nullptr, nullptr) < 0)
             return false;
-        while (PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)) && pa_stream_get_state(m_stream) != PA_STREAM_READY)
+        pa_stream_state_t stream;
+        while (PA_STREAM_IS_GOOD(stream = pa_stream_get_state(m_stream)) && stream != PA_STREAM_READY)
             pa_threaded_mainloop_wait(m_loop);
-        return pa_stream_get_state(m_stream) == PA_STREAM_READY;
+        return stream == PA_STREAM_READY;
     }
+
+    void cork(bool on)
+    {
+        Locked locked(m_loop);
+        if (pa_operation *operation = pa_stream_cork(m_stream, on, nullptr, nullptr))
+            pa_operation_unref(operation);
+    }
+
+private:
+    struct Locked {
+        pa_threaded_mainloop *loop;
+        explicit Locked(pa_threaded_mainloop *loop) : loop(loop) { pa_threaded_mainloop_lock(loop); }
+        ~Locked() { pa_threaded_mainloop_unlock(loop); }
+    };
+    static void wake(void *loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0); }
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
 };
 
-// The stream of one application as "<binary> <flags>", "-" when it is not there.
-QString described(const AudioSource &source, const QString &application)
-{
-    for (const AudioStream &stream : source.streams().value_or(QList<AudioStream>())) {
-        if (stream.application != application)
-            continue;
-        QStringList words{stream.binary};
-        for (auto [flag, word] : {std::pair{stream.corked, "corked"}, {stream.muted, "muted"}, {stream.silent, "silent"}})
-            if (flag)
-                words << QString::fromLatin1(word);
-        return words.join(u' ');
-    }
-    return u"-"_s;
-}
-
-quint32 indexOf(const AudioSource &source, const QString &application)
+std::optional<AudioStream> streamOf(const AudioSource &source, const QString &application)
 {
     for (const AudioStream &stream : source.streams().value_or(QList<AudioStream>()))
         if (stream.application == application)
-            return stream.index;
-    return PA_INVALID_INDEX;
+            return stream;
+    return std::nullopt;
+}
+
+// The stream of one application as "<binary> <flags>", "-" when it is not there.
+QString described(const AudioSource &source, const QString &application)
+{
+    const std::optional<AudioStream> stream = streamOf(source, application);
+    if (!stream)
+        return u"-"_s;
+    QStringList words{stream->binary};
+    for (auto [flag, word] : {std::pair{stream->corked, "corked"}, {stream->muted, "muted"}, {stream->silent, "silent"}})
+        if (flag)
+            words << QString::fromLatin1(word);
+    return words.join(u' ');
 }
 
 int threadCount() { return int(QDir(u"/proc/self/task"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
@@ -190,13 +163,13 @@ bool pactl(const QStringList &arguments)
     return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// paplay, playing until stopped (zeros as raw samples) or a file to its end.
+// paplay playing raw zeros (silence as far as anyone hears, but a stream all the same): endless
+// from /dev/zero, or a file to its end.
 struct Player {
     QProcess process;
-    explicit Player(const QString &name, const QString &file = QString())
+    explicit Player(const QString &name, const QString &file = u"/dev/zero"_s)
     {
-        process.start(u"paplay"_s, file.isEmpty() ? QStringList{u"--raw"_s, u"--client-name="_s + name, u"/dev/zero"_s}
-                                                  : QStringList{u"--client-name="_s + name, file});
+        process.start(u"paplay"_s, {u"--raw"_s, u"--client-name="_s + name, file});
     }
     ~Player()
     {
@@ -253,7 +226,7 @@ private slots:
         const QString binary = QFileInfo(QStandardPaths::findExecutable(u"paplay"_s)).canonicalFilePath().section(u'/', -1);
         QTRY_COMPARE(described(*m_source, name), binary);
         if (!change.isEmpty()) {
-            const QString index = QString::number(indexOf(*m_source, name));
+            const QString index = QString::number(streamOf(*m_source, name)->index);
             QVERIFY(pactl(change.replaceInStrings(u"%1"_s, index)));
         }
         QTRY_COMPARE(described(*m_source, name), binary + expected);
@@ -274,13 +247,13 @@ private slots:
 
     void aStreamThatEndsGoes()
     {
-        const QString file = m_dir.filePath(u"second.wav"_s);
-        QFile wave(file);
-        QVERIFY(wave.open(QIODevice::WriteOnly) && wave.write(silentWave()) > 0);
-        wave.close();
+        const QString file = m_dir.filePath(u"second.raw"_s);
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write(QByteArray(44100 * 2 * 2, '\0')) > 0); // a second
+        raw.close();
         const QString name = u"vigila-test-short"_s;
         bool seen = false;
-        connect(m_source.get(), &AudioSource::changed, this, [&] { seen = seen || indexOf(*m_source, name) != PA_INVALID_INDEX; });
+        connect(m_source.get(), &AudioSource::changed, this, [&] { seen = seen || streamOf(*m_source, name); });
         Player player(name, file);
         QTRY_VERIFY(seen);
         QTRY_COMPARE(described(*m_source, name), u"-"_s);
