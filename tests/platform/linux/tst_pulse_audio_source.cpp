@@ -101,8 +101,8 @@ public:
         pa_context_state_t context;
         while (PA_CONTEXT_IS_GOOD(context = pa_context_get_state(m_context)) && context != PA_CONTEXT_READY)
             pa_threaded_mainloop_wait(m_loop);
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
-        if (context != PA_CONTEXT_READY || !(m_stream = pa_stream_new(m_context, "corked", &spec, nullptr)))
+        const pa_sample_spec format{PA_SAMPLE_S16LE, 44100, 2};
+        if (context != PA_CONTEXT_READY || !(m_stream = pa_stream_new(m_context, "corked", &format, nullptr)))
             return false;
         pa_stream_set_state_callback(m_stream, [](pa_stream *, void *loop) { wake(loop); }, m_loop);
         if (pa_stream_connect_playback(m_stream, nullptr, nullptr, PA_STREAM_START_CORKED, nullptr, nullptr) < 0)
