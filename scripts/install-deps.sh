@@ -34,7 +34,7 @@ done
 run_packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libudev-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libudev-dev libpulse-dev
   # run: native Wayland sessions
   qt6-wayland
 )
@@ -60,6 +60,8 @@ test_packages=(
   desktop-file-utils appstream lintian
   # the real GNOME session manager, which the lock is checked against, and gdbus to ask it
   gnome-session-bin libglib2.0-bin
+  # a real sound server with a null sink, and paplay and pactl to play into it and change streams
+  pulseaudio pulseaudio-utils
 )
 
 packages=("${run_packages[@]}")

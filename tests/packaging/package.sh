@@ -26,7 +26,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6svg6 libudev1 qt6-wayland; do
+for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6svg6 libudev1 libpulse0 qt6-wayland; do
   grep -qxF "$dependency" <<<"$names" || fail "Depends lacks $dependency: $depends"
 done
 

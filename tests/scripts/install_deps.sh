@@ -12,10 +12,10 @@ set_of() { bash "$script" --dry-run "$1" </dev/null | sed -n "s/^packages ($1): 
 run=$(set_of run)
 package=$(set_of package)
 test=$(set_of test)
-for pkg in g++ cmake ninja-build qt6-base-dev qt6-svg-dev libudev-dev qt6-wayland; do
+for pkg in g++ cmake ninja-build qt6-base-dev qt6-svg-dev libudev-dev libpulse-dev qt6-wayland; do
   grep -qx -- "$pkg" <<<"$run" || fail "'$pkg' is needed to build and run but not in the run set"
 done
-for pkg in clang libclang-rt-14-dev libbenchmark-dev python3-dbusmock dbus-x11 xvfb trayer xdotool imagemagick; do
+for pkg in clang libclang-rt-14-dev libbenchmark-dev python3-dbusmock dbus-x11 xvfb trayer xdotool imagemagick pulseaudio pulseaudio-utils; do
   grep -qx -- "$pkg" <<<"$run" && fail "test tool '$pkg' is in the run set"
   grep -qx -- "$pkg" <<<"$test" || fail "test tool '$pkg' is not in the test set"
 done

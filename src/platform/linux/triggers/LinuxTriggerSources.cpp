@@ -6,6 +6,7 @@
 #include "MachinedSource.h"
 #include "ProcFsCpuSource.h"
 #include "SysfsNetworkSource.h"
+#include "PulseAudioSource.h"
 #include "SystemdUnitSource.h"
 #include "UPowerAdapterSource.h"
 #include "triggers/FolderDownloadSource.h"
@@ -28,5 +29,6 @@ TriggerSources makeLinuxTriggerSources(QDBusConnection system, QDBusConnection s
     // The download source reads the clock by reference; the network source, destroyed after it
     // (members go in reverse order), keeps the clock alive.
     sources.downloads = std::make_shared<FolderDownloadSource>(*clock);
+    sources.audio = std::make_shared<PulseAudioSource>();
     return sources;
 }
