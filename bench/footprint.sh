@@ -6,9 +6,11 @@
 # menu over StatusNotifierItem as a panel does and reports how much memory the opens cost;
 # "menu-sessions" starts and stops a session from that menu each time instead; "menu-xembed" clicks
 # the XEmbed icon and closes its menu (slow: about 0.5 s per open). "triggers" enables one trigger
-# of each kind (none holding), measures CPU and Vigila's own wake-ups (voluntary context switches)
-# while idle, then the time from an event (a remote session opening, a unit starting, the adapter
-# plugged in) to the lock being held, over mocked logind, UPower and systemd.
+# of each event-driven kind (none holding), measures CPU and Vigila's own wake-ups (voluntary
+# context switches) while idle, then the time from an event (a remote session opening, a unit
+# starting, the adapter plugged in) to the lock being held, over mocked logind, UPower, systemd and
+# machined and a real pulseaudio; then CPU and wake-ups again with one trigger of each of the ten
+# kinds (network traffic and busy processes sample every 10 s).
 #
 # Usage: bench/footprint.sh [path/to/vigila] [seconds per measurement, default 120] [launches, default 20]
 #                           [scenarios, default "launch idle busy menu"] [menu opens, default 1000]
@@ -140,8 +142,21 @@ ctxt() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switch
 if wants triggers; then
   /usr/bin/python3 -m dbusmock --system --template upower >/dev/null 2>&1 & pids+=($!)
   /usr/bin/python3 -m dbusmock --system --template "$mocks/systemd_manager.py" >/dev/null 2>&1 & pids+=($!)
+  /usr/bin/python3 -m dbusmock --system --template "$mocks/machined.py" >/dev/null 2>&1 & pids+=($!)
   wait_for 20 has_name --system org.freedesktop.UPower
   wait_for 20 has_name --system org.freedesktop.systemd1
+  wait_for 20 has_name --system org.freedesktop.machine1
+  # A real sound server with a null sink, silent: the sound trigger follows it without holding.
+  if command -v pulseaudio >/dev/null; then
+    mkdir -p "$tmp/pulse/home" "$tmp/pulse/run" && chmod 700 "$tmp/pulse/run"
+    HOME="$tmp/pulse/home" XDG_RUNTIME_DIR="$tmp/pulse/run" pulseaudio --daemonize=no --system=no \
+      --exit-idle-time=-1 --disallow-exit --use-pid-file=no -n --load=module-null-sink \
+      --load="module-native-protocol-unix socket=$tmp/pulse/native auth-anonymous=1" >/dev/null 2>&1 & pids+=($!)
+    export PULSE_SERVER="unix:$tmp/pulse/native"
+    pulse_up() { [ -S "$tmp/pulse/native" ]; }
+    wait_for 20 pulse_up
+  fi
+  mkdir -p "$tmp/Downloads"
   mock() { # bus-name path method signature-and-args…
     dbus-send --system --print-reply --dest="$1" "$2" "org.freedesktop.DBus.Mock.$3" "${@:4}" >/dev/null
   }
@@ -156,11 +171,18 @@ if wants triggers; then
   mock org.freedesktop.systemd1 /org/freedesktop/systemd1 AddUnit string:backup.service string:inactive
   # A weekly window two days from now, which cannot hold during the run.
   day=$(LC_ALL=C date -d '+2 days' +%a)
-  json=$(/usr/bin/python3 - "$day" <<'PY'
+  preferences() { # all | events
+    /usr/bin/python3 - "$day" "$1" "$tmp/Downloads" <<'PY'
 import json, sys, uuid
 def rule(kind, **parameters):
     return {"id": str(uuid.uuid4()).upper(), "name": kind, "kind": kind, "enabled": True, "mode": "default",
             "parameters": parameters, "delaySeconds": 0, "graceSeconds": 0, "onlyOnAC": False}
+rules = [rule("ac"), rule("display"), rule("remote-session"), rule("unit", unit="backup.service"),
+         rule("schedule", schedule=sys.argv[1] + " 09:00-17:00"), rule("audio"),
+         rule("download", folders=[sys.argv[3]]), rule("machine")]
+if sys.argv[2] == "all":
+    rules += [rule("network", kilobytesPerSecond=100000, windowSeconds=30),
+              rule("busy", process="no-such-program", matchMode="exact", cpuPercent=10, windowSeconds=60)]
 print(json.dumps({
     "launchAtLogin": False, "showNotifications": True, "quietProcessNotifications": True,
     "defaultMode": "system", "defaultDurationSeconds": 3600, "confirmIndefinite": True,
@@ -169,18 +191,17 @@ print(json.dumps({
                 "autoStopThreshold": 15, "warningThreshold": 25},
     "processRules": [], "pollInterval": 5, "warnOnBroadNames": True, "defaultShell": "/bin/sh",
     "defaultWorkingDirectory": "", "keepCommandHistory": True,
-    "triggerRules": [rule("ac"), rule("display"), rule("remote-session"), rule("unit", unit="backup.service"),
-                     rule("schedule", schedule=sys.argv[1] + " 09:00-17:00")],
-    "triggerNotifications": False,
+    "triggerRules": rules, "triggerNotifications": False,
 }, separators=(",", ":")))
 PY
-  )
+  }
+  json=$(preferences events)
   mkdir -p "$XDG_CONFIG_HOME/Quillmere"
   printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
   "$vigila" >"$tmp/triggers.log" 2>&1 & pid=$!
   wait_for 20 icon_shown
   switches_before=$(ctxt "$pid")
-  measure "$pid" "triggers, one of each kind, idle:"
+  measure "$pid" "triggers, 8 event-driven kinds, idle:"
   switches_after=$(ctxt "$pid")
   awk -v n="$(( switches_after - switches_before ))" -v s="$((seconds + 5))" 'BEGIN {
     printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", "triggers, own wake-ups:", n, s, 60 * n / s }'
@@ -220,6 +241,17 @@ PY
   latency "event → lock, session opened:" session_prepare "session_signal SessionNew" "session_signal SessionRemoved"
   latency "event → lock, unit started:" : "unit_state active" "unit_state inactive"
   latency "event → lock, adapter plugged in:" : "upower_on_battery false" "upower_on_battery true"
+  stop_vigila "$pid"
+  # All ten kinds: network traffic and busy processes add a sample every 10 s.
+  json=$(preferences all)
+  printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
+  "$vigila" >"$tmp/triggers-all.log" 2>&1 & pid=$!
+  wait_for 20 icon_shown
+  switches_before=$(ctxt "$pid")
+  measure "$pid" "triggers, all 10 kinds, idle:"
+  switches_after=$(ctxt "$pid")
+  awk -v n="$(( switches_after - switches_before ))" -v s="$((seconds + 5))" 'BEGIN {
+    printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", "triggers (all), wake-ups:", n, s, 60 * n / s }'
   stop_vigila "$pid"
   rm -f "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
 fi

@@ -150,6 +150,13 @@ private slots:
             << QStringList{u"trigger"_s, u"add"_s, u"ac"_s, u"--any-user"_s} << 2 << u"--any-user does not go with ac"_s;
         QTest::newRow("trigger, bad delay")
             << QStringList{u"trigger"_s, u"add"_s, u"ac"_s, u"--delay"_s, u"2d"_s} << 2 << u"not a duration"_s;
+        QTest::newRow("trigger, network without a rate")
+            << QStringList{u"trigger"_s, u"add"_s, u"network"_s} << 2 << u"--above 500"_s;
+        QTest::newRow("trigger, busy without a process") << QStringList{u"trigger"_s, u"add"_s, u"busy"_s} << 2
+                                                         << u"name the process"_s;
+        QTest::newRow("trigger, bad window")
+            << QStringList{u"trigger"_s, u"add"_s, u"network"_s, u"--above"_s, u"5"_s, u"--window"_s, u"soon"_s} << 2
+            << u"not a duration"_s;
         QTest::newRow("trigger, remove what") << QStringList{u"trigger"_s, u"remove"_s} << 2 << u"takes one trigger"_s;
     }
 

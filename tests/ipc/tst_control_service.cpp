@@ -317,6 +317,15 @@ private slots:
             << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"name"_s, u"a\nb"_s}}) << invalidArgs;
         QTest::newRow("trigger: unknown mode")
             << u"AddTrigger"_s << trigger({{u"kind"_s, u"ac"_s}, {u"mode"_s, u"both"_s}}) << invalidArgs;
+        QTest::newRow("trigger: network without a threshold")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"network"_s}}) << invalidArgs;
+        QTest::newRow("trigger: busy without a process")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"busy"_s}, {u"cpuPercent"_s, 50.0}}) << invalidArgs;
+        QTest::newRow("trigger: relative download folder")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"download"_s}, {u"folders"_s, QStringList{u"Downloads"_s}}})
+            << invalidArgs;
+        QTest::newRow("trigger: ignore list of numbers")
+            << u"AddTrigger"_s << trigger({{u"kind"_s, u"audio"_s}, {u"ignore"_s, 3u}}) << invalidArgs;
         QTest::newRow("remove unknown trigger") << u"RemoveTrigger"_s << QVariantList{u"Docked"_s} << unknownTrigger;
         QTest::newRow("enable unknown trigger")
             << u"SetTriggerEnabled"_s << QVariantList{someId, true} << unknownTrigger;
