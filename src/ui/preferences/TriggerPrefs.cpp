@@ -94,8 +94,13 @@ void TriggerPrefs::addRule(TriggerKind kind)
     QList<TriggerRule> rules = m_prefs.triggerRules();
     if (rules.size() >= PreferencesStore::maxTriggerRules)
         return;
+    // A traffic rule starts from a rate its box can show, rather than from none; the other
+    // kinds' starting points are the rule's own.
+    QJsonObject parameters;
+    if (kind == TriggerKind::Network)
+        parameters.insert(u"kilobytesPerSecond"_s, startingKilobytesPerSecond);
     // Named after the kind: the condition of a unit or a schedule is not known until it is typed.
-    rules.append(TriggerRule::make(kind, {}, displayName(kind)));
+    rules.append(TriggerRule::make(kind, parameters, displayName(kind)));
     m_prefs.setTriggerRules(rules);
 }
 

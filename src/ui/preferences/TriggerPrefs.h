@@ -20,6 +20,9 @@ public:
 
     void addRule(TriggerKind kind);
 
+    // Where a new network-traffic rule starts: a download or an upload, not background chatter.
+    static constexpr int startingKilobytesPerSecond = 500;
+
 private:
     void editRule(const TriggerRuleRow *row, const TriggerRule &rule);
     void removeRule(const QUuid &id);

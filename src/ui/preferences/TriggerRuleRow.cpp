@@ -7,11 +7,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,20 +27,22 @@ const QString unitKey = u"unit"_s;
 const QString userUnitKey = u"userUnit"_s;
 const QString scheduleKey = u"schedule"_s;
 
-// A number of seconds shown as "30 s", the unit spelled as the translation has it.
-class SecondsBox final : public QSpinBox {
+// A whole number with its unit, "30 s" or "500 KB/s", spelled as the translation has it: the
+// format is a translated text with %1 for the number.
+class UnitBox final : public QSpinBox {
 public:
-    explicit SecondsBox(QWidget *parent)
+    UnitBox(const QString &format, int minimum, int maximum, QWidget *parent)
         : QSpinBox(parent)
+        , m_format(format)
     {
-        setRange(0, TriggerRule::maximumSeconds);
+        setRange(minimum, maximum);
         // One change when the typing is done, not one per digit.
         setKeyboardTracking(false);
         setAlignment(Qt::AlignRight);
     }
 
 protected:
-    QString textFromValue(int value) const override { return TriggerRuleRow::tr("%1 s").arg(value); }
+    QString textFromValue(int value) const override { return m_format.arg(value); }
 
     int valueFromText(const QString &text) const override { return digits(text).toInt(); }
 
@@ -46,14 +51,16 @@ protected:
         const QString number = digits(text);
         QString rest = text;
         rest.remove(number);
-        const QString unit = TriggerRuleRow::tr("%1 s").arg(QString()).trimmed();
+        const QString unit = m_format.arg(QString()).trimmed();
         if (!rest.trimmed().isEmpty() && !unit.startsWith(rest.trimmed()))
             return QValidator::Invalid;
         bool ok = false;
         const int value = number.toInt(&ok);
         if (!ok)
             return number.isEmpty() ? QValidator::Intermediate : QValidator::Invalid;
-        return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Invalid;
+        if (value > maximum())
+            return QValidator::Invalid;
+        return value >= minimum() ? QValidator::Acceptable : QValidator::Intermediate;
     }
 
 private:
@@ -66,7 +73,36 @@ private:
         }
         return number;
     }
+
+    QString m_format;
 };
+
+UnitBox *secondsBox(int minimum, int maximum, QWidget *parent)
+{
+    return new UnitBox(TriggerRuleRow::tr("%1 s"), minimum, maximum, parent);
+}
+
+// "Firefox, mpv" and back; folders may also be separated by semicolons.
+QStringList splitList(const QString &text, bool semicolons)
+{
+    static const QRegularExpression commas(u"\\s*,\\s*"_s);
+    static const QRegularExpression separators(u"\\s*[,;]\\s*"_s);
+    return text.trimmed().split(semicolons ? separators : commas, Qt::SkipEmptyParts);
+}
+
+QString joinList(const QStringList &list)
+{
+    return list.join(u", "_s);
+}
+
+// A number from its box; a stored fraction the box cannot show is kept while the box shows it
+// rounded.
+void putNumber(QJsonObject &parameters, const QString &key, int value)
+{
+    const QJsonValue stored = parameters.value(key);
+    if (!stored.isDouble() || qRound(stored.toDouble()) != value)
+        parameters.insert(key, value);
+}
 
 QLabel *smallLabel(QWidget *parent)
 {
@@ -90,12 +126,24 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     , m_unit(new QLineEdit(m_parameterLine))
     , m_userUnit(new QCheckBox(tr("User unit"), m_parameterLine))
     , m_schedule(new QLineEdit(m_parameterLine))
+    , m_ignore(new QLineEdit(m_parameterLine))
+    , m_only(new QLineEdit(m_parameterLine))
+    , m_folders(new QLineEdit(m_parameterLine))
+    , m_patterns(new QLineEdit(m_parameterLine))
+    , m_interface(new QLineEdit(m_parameterLine))
+    , m_kilobytesPerSecond(new UnitBox(tr("%1 KB/s"), 1, 10'000'000, m_parameterLine))
+    , m_process(new QLineEdit(m_parameterLine))
+    , m_matchCommandLine(new QCheckBox(tr("Match in command line"), m_parameterLine))
+    , m_cpuPercent(new UnitBox(tr("%1 %"), 1, 6400, m_parameterLine))
+    , m_window(
+          secondsBox(TriggerRule::minimumWindowSeconds, TriggerRule::maximumWindowSeconds, m_parameterLine))
+    , m_machine(new QLineEdit(m_parameterLine))
     , m_onlyOnAC(new QCheckBox(tr("Only on AC power"), m_parameterLine))
     , m_parameterError(smallLabel(this))
     , m_timingLine(new QWidget(this))
     , m_mode(new QComboBox(m_timingLine))
-    , m_delay(new SecondsBox(m_timingLine))
-    , m_grace(new SecondsBox(m_timingLine))
+    , m_delay(secondsBox(0, TriggerRule::maximumSeconds, m_timingLine))
+    , m_grace(secondsBox(0, TriggerRule::maximumSeconds, m_timingLine))
     , m_statusLine(new QLabel(this))
     , m_note(smallLabel(this))
 {
@@ -147,20 +195,118 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_statusLine->setFont(ViewStyle::font(ViewStyle::Text::Callout));
     m_note->setObjectName(u"note"_s);
 
+    m_ignore->setObjectName(u"ignore"_s);
+    m_ignore->setPlaceholderText(tr("none"));
+    m_ignore->setToolTip(tr("Applications whose sound does not count, separated by commas, such as "
+                            "\u201CFirefox, Slack\u201D. Their names or their programs both match."));
+    m_only->setObjectName(u"only"_s);
+    m_only->setPlaceholderText(tr("every application"));
+    m_only->setToolTip(tr("Only sound from these applications counts, separated by commas; empty for "
+                          "every application."));
+    m_folders->setObjectName(u"folders"_s);
+    m_folders->setPlaceholderText(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    m_folders->setToolTip(tr("The folders to watch, as full paths separated by commas or semicolons; "
+                             "empty for your Downloads folder."));
+    m_patterns->setObjectName(u"patterns"_s);
+    m_patterns->setPlaceholderText(joinList(TriggerRule::defaultDownloadPatterns()));
+    m_patterns->setToolTip(tr("The names of files still being downloaded, separated by commas; * stands "
+                              "for any text. Empty for the usual ones: %1.")
+                               .arg(joinList(TriggerRule::defaultDownloadPatterns())));
+    m_interface->setObjectName(u"interface"_s);
+    m_interface->setPlaceholderText(tr("all physical interfaces"));
+    m_interface->setToolTip(tr("The network interface to measure, such as eth0 or wlan0."));
+    m_kilobytesPerSecond->setObjectName(u"kilobytesPerSecond"_s);
+    m_kilobytesPerSecond->setToolTip(
+        tr("The condition holds while traffic, received and sent together, is above this rate."));
+    m_process->setObjectName(u"process"_s);
+    m_process->setPlaceholderText(tr("ffmpeg"));
+    m_process->setToolTip(tr("The name of the process to watch."));
+    m_matchCommandLine->setObjectName(u"matchMode"_s);
+    m_matchCommandLine->setToolTip(
+        tr("Match every process whose command line contains the text, not only a process of exactly "
+           "that name."));
+    m_cpuPercent->setObjectName(u"cpuPercent"_s);
+    m_cpuPercent->setToolTip(tr("The condition holds while the matching processes together use more "
+                                "than this share of one CPU core (100 % is a whole core)."));
+    m_window->setObjectName(u"windowSeconds"_s);
+    m_window->setToolTip(tr("How long the traffic or the CPU use is averaged over."));
+    m_machine->setObjectName(u"machine"_s);
+    m_machine->setPlaceholderText(tr("any"));
+    m_machine->setToolTip(tr("The name of a virtual machine or container, as systemd-machined knows it; "
+                             "empty for any."));
+
     auto *top = new QHBoxLayout;
     top->addWidget(m_enabled);
     top->addWidget(m_name, 1);
     top->addWidget(m_kind);
     top->addWidget(m_delete);
 
-    auto *parameters = new QHBoxLayout(m_parameterLine);
+    m_firstLine = new QHBoxLayout;
+    m_secondLine = new QHBoxLayout;
+    // The first label on a line, in one column for all kinds.
+    QList<QLabel *> leading;
+    const auto label = [&](const QString &text, QWidget *buddy, bool first, QList<TriggerKind> kinds) {
+        auto *shown = new QLabel(text, m_parameterLine);
+        shown->setBuddy(buddy);
+        if (first)
+            leading.append(shown);
+        m_kindWidgets.append({shown, kinds});
+        return shown;
+    };
+    const auto field = [&](QHBoxLayout *line, QWidget *widget, int stretch, QList<TriggerKind> kinds) {
+        line->addWidget(widget, stretch);
+        m_kindWidgets.append({widget, kinds});
+    };
+    using K = TriggerKind;
+    field(m_firstLine, m_anyUser, 0, {K::RemoteSession});
+    field(m_firstLine, m_unit, 1, {K::Unit});
+    field(m_firstLine, m_userUnit, 0, {K::Unit});
+    field(m_firstLine, m_schedule, 1, {K::Schedule});
+
+    m_firstLine->addWidget(label(tr("Ignore:"), m_ignore, true, {K::Audio}));
+    field(m_firstLine, m_ignore, 1, {K::Audio});
+    m_secondLine->addWidget(label(tr("Only:"), m_only, true, {K::Audio}));
+    field(m_secondLine, m_only, 1, {K::Audio});
+
+    m_firstLine->addWidget(label(tr("Folders:"), m_folders, true, {K::Download}));
+    field(m_firstLine, m_folders, 1, {K::Download});
+    m_secondLine->addWidget(label(tr("Names:"), m_patterns, true, {K::Download}));
+    field(m_secondLine, m_patterns, 1, {K::Download});
+
+    m_firstLine->addWidget(label(tr("Interface:"), m_interface, true, {K::Network}));
+    field(m_firstLine, m_interface, 1, {K::Network});
+    m_secondLine->addWidget(label(tr("Above:"), m_kilobytesPerSecond, true, {K::Network}));
+    field(m_secondLine, m_kilobytesPerSecond, 0, {K::Network});
+
+    m_firstLine->addWidget(label(tr("Process:"), m_process, true, {K::Busy}));
+    field(m_firstLine, m_process, 1, {K::Busy});
+    field(m_firstLine, m_matchCommandLine, 0, {K::Busy});
+    m_secondLine->addWidget(label(tr("Above:"), m_cpuPercent, true, {K::Busy}));
+    field(m_secondLine, m_cpuPercent, 0, {K::Busy});
+
+    QLabel *windowLabel = label(tr("Window:"), m_window, false, {K::Network, K::Busy});
+    windowLabel->setContentsMargins(6, 0, 0, 0);
+    m_secondLine->addWidget(windowLabel);
+    field(m_secondLine, m_window, 0, {K::Network, K::Busy});
+
+    m_firstLine->addWidget(label(tr("Machine:"), m_machine, true, {K::Machine}));
+    field(m_firstLine, m_machine, 1, {K::Machine});
+
+    int leadingWidth = 0;
+    for (QLabel *shown : std::as_const(leading))
+        leadingWidth = std::max(leadingWidth, shown->sizeHint().width());
+    for (QLabel *shown : std::as_const(leading))
+        shown->setMinimumWidth(leadingWidth);
+
+    m_firstLine->addStretch(0);
+    m_secondLine->addStretch(0);
+    m_firstLine->addWidget(m_onlyOnAC);
+    // A line with nothing shown takes no room.
+    auto *parameters = new QVBoxLayout(m_parameterLine);
     parameters->setContentsMargins(0, 0, 0, 0);
-    parameters->addWidget(m_anyUser);
-    parameters->addWidget(m_unit, 1);
-    parameters->addWidget(m_userUnit);
-    parameters->addWidget(m_schedule, 1);
-    parameters->addStretch(0);
-    parameters->addWidget(m_onlyOnAC);
+    parameters->setSpacing(4);
+    parameters->addLayout(m_firstLine);
+    parameters->addLayout(m_secondLine);
 
     auto *delayLabel = new QLabel(tr("Delay:"), m_timingLine);
     delayLabel->setBuddy(m_delay);
@@ -212,6 +358,11 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     connect(m_unit, &QLineEdit::textEdited, this, &TriggerRuleRow::parametersEdited);
     connect(m_userUnit, &QCheckBox::toggled, this, &TriggerRuleRow::parametersEdited);
     connect(m_schedule, &QLineEdit::textEdited, this, &TriggerRuleRow::parametersEdited);
+    for (QLineEdit *edit : {m_ignore, m_only, m_folders, m_patterns, m_interface, m_process, m_machine})
+        connect(edit, &QLineEdit::textEdited, this, &TriggerRuleRow::parametersEdited);
+    for (QSpinBox *box : {m_kilobytesPerSecond, m_cpuPercent, m_window})
+        connect(box, &QSpinBox::valueChanged, this, &TriggerRuleRow::parametersEdited);
+    connect(m_matchCommandLine, &QCheckBox::toggled, this, &TriggerRuleRow::parametersEdited);
     connect(m_onlyOnAC, &QCheckBox::toggled, this, [this](bool on) {
         m_rule.onlyOnAC = on;
         edited();
@@ -249,8 +400,12 @@ void TriggerRuleRow::setRule(const TriggerRule &rule)
     const QSignalBlocker graceBlocker(m_grace);
     m_enabled->setChecked(rule.enabled);
     // Only when it differs: setting the same text would move the cursor of someone typing.
-    if (m_name->text() != rule.name)
+    if (m_name->text() != rule.name) {
         m_name->setText(rule.name);
+        // A long name shows its start, not its end.
+        if (!m_name->hasFocus())
+            m_name->setCursorPosition(0);
+    }
     const auto kind = rule.knownKind();
     m_kind->setText(kind ? displayName(*kind) : tr("Unknown kind \u201C%1\u201D").arg(rule.kind));
     m_onlyOnAC->setChecked(rule.onlyOnAC);
@@ -268,6 +423,26 @@ void TriggerRuleRow::setRule(const TriggerRule &rule)
         const QString schedule = rule.parameters.value(scheduleKey).toString();
         if (m_schedule->text() != schedule)
             m_schedule->setText(schedule);
+        const auto showText = [](QLineEdit *edit, const QString &text) {
+            if (edit->text() != text)
+                edit->setText(text);
+        };
+        showText(m_ignore, joinList(rule.stringList("ignore"_L1)));
+        showText(m_only, joinList(rule.stringList("only"_L1)));
+        showText(m_folders, joinList(rule.stringList("folders"_L1)));
+        showText(m_patterns, joinList(rule.stringList("patterns"_L1)));
+        showText(m_interface, rule.text("interface"_L1));
+        showText(m_process, rule.text("process"_L1));
+        showText(m_machine, rule.text("machine"_L1));
+        const QSignalBlocker matchBlocker(m_matchCommandLine);
+        m_matchCommandLine->setChecked(rule.text("matchMode"_L1) == "contains"_L1);
+        const QSignalBlocker rateBlocker(m_kilobytesPerSecond);
+        const QSignalBlocker cpuBlocker(m_cpuPercent);
+        const QSignalBlocker windowBlocker(m_window);
+        m_kilobytesPerSecond->setValue(qRound(rule.number("kilobytesPerSecond"_L1, 0)));
+        m_cpuPercent->setValue(qRound(rule.number("cpuPercent"_L1, 10)));
+        m_window->setValue(
+            qRound(rule.number("windowSeconds"_L1, rule.knownKind() == TriggerKind::Busy ? 60 : 30)));
         m_typedProblem.clear();
     }
     // A rule this version cannot read is kept as it is: only its deletion is offered.
@@ -312,6 +487,28 @@ QJsonObject TriggerRuleRow::typedParameters() const
         parameters.insert(scheduleKey, schedule ? schedule->text() : text);
         break;
     }
+    case TriggerKind::Audio:
+        parameters.insert(u"ignore"_s, QJsonArray::fromStringList(splitList(m_ignore->text(), false)));
+        parameters.insert(u"only"_s, QJsonArray::fromStringList(splitList(m_only->text(), false)));
+        break;
+    case TriggerKind::Download:
+        parameters.insert(u"folders"_s, QJsonArray::fromStringList(splitList(m_folders->text(), true)));
+        parameters.insert(u"patterns"_s, QJsonArray::fromStringList(splitList(m_patterns->text(), true)));
+        break;
+    case TriggerKind::Network:
+        putNumber(parameters, u"kilobytesPerSecond"_s, m_kilobytesPerSecond->value());
+        putNumber(parameters, u"windowSeconds"_s, m_window->value());
+        parameters.insert(u"interface"_s, m_interface->text().trimmed());
+        break;
+    case TriggerKind::Busy:
+        parameters.insert(u"process"_s, m_process->text().trimmed());
+        parameters.insert(u"matchMode"_s, m_matchCommandLine->isChecked() ? u"contains"_s : u"exact"_s);
+        putNumber(parameters, u"cpuPercent"_s, m_cpuPercent->value());
+        putNumber(parameters, u"windowSeconds"_s, m_window->value());
+        break;
+    case TriggerKind::Machine:
+        parameters.insert(u"machine"_s, m_machine->text().trimmed());
+        break;
     }
     return parameters;
 }
@@ -337,20 +534,28 @@ void TriggerRuleRow::parametersEdited()
 void TriggerRuleRow::showParameters()
 {
     const auto kind = m_rule.knownKind();
-    m_anyUser->setVisible(kind == TriggerKind::RemoteSession);
-    m_unit->setVisible(kind == TriggerKind::Unit);
-    m_userUnit->setVisible(kind == TriggerKind::Unit);
-    m_schedule->setVisible(kind == TriggerKind::Schedule);
+    for (const auto &[widget, kinds] : std::as_const(m_kindWidgets))
+        widget->setVisible(kind && kinds.contains(*kind));
+    const bool twoLines = kind == TriggerKind::Audio || kind == TriggerKind::Download ||
+                          kind == TriggerKind::Network || kind == TriggerKind::Busy;
+    QHBoxLayout *acLine = twoLines ? m_secondLine : m_firstLine;
+    if (acLine->indexOf(m_onlyOnAC) < 0) {
+        (twoLines ? m_firstLine : m_secondLine)->removeWidget(m_onlyOnAC);
+        acLine->addWidget(m_onlyOnAC);
+    }
     // The power adapter is its own AC condition.
     m_onlyOnAC->setVisible(kind && kind != TriggerKind::PowerAdapter);
     m_parameterLine->setVisible(kind && kind != TriggerKind::PowerAdapter);
 
     m_parameterError->setText(tr("Not saved: %1").arg(m_typedProblem));
     m_parameterError->setVisible(!m_typedProblem.isEmpty());
+    // The field whose text can make a rule that cannot run.
     QLineEdit *field = kind == TriggerKind::Unit       ? m_unit
                        : kind == TriggerKind::Schedule ? m_schedule
+                       : kind == TriggerKind::Download ? m_folders
+                       : kind == TriggerKind::Busy     ? m_process
                                                        : nullptr;
-    for (QLineEdit *edit : {m_unit, m_schedule}) {
+    for (QLineEdit *edit : {m_unit, m_schedule, m_folders, m_process}) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Text, edit == field && !m_typedProblem.isEmpty()
                                              ? ViewStyle::red()

@@ -1,6 +1,6 @@
-#include "FakeTriggerSources.h"
 #include "FakeBackends.h"
 #include "FakeLoginItemService.h"
+#include "FakeTriggerSources.h"
 #include "ViewHarness.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/TriggerRuleRow.h"
@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -114,6 +115,66 @@ private slots:
              u"schedule"_s,
              u"Mon-Fri 25:00-26:00"_s,
              parseError(u"Mon-Fri 25:00-26:00"_s)},
+            {TriggerKind::Audio,
+             [](TriggerRuleRow &row) {
+                 QTest::keyClicks(child<QLineEdit>(row, u"ignore"_s), u"Firefox, Slack"_s);
+                 QTest::keyClicks(child<QLineEdit>(row, u"only"_s), u"mpv"_s);
+             },
+             {{u"ignore"_s, QJsonArray{u"Firefox"_s, u"Slack"_s}}, {u"only"_s, QJsonArray{u"mpv"_s}}},
+             {},
+             {},
+             {},
+             {}},
+            {TriggerKind::Download,
+             [](TriggerRuleRow &row) {
+                 QTest::keyClicks(child<QLineEdit>(row, u"folders"_s), u"/srv/in; /data/dl"_s);
+                 QTest::keyClicks(child<QLineEdit>(row, u"patterns"_s), u"*.tmp"_s);
+             },
+             {{u"folders"_s, QJsonArray{u"/srv/in"_s, u"/data/dl"_s}},
+              {u"patterns"_s, QJsonArray{u"*.tmp"_s}}},
+             [](TriggerRuleRow &row) {
+                 // Typed over the selection: an empty field would be a good rule (the Downloads folder).
+                 child<QLineEdit>(row, u"folders"_s)->selectAll();
+                 QTest::keyClicks(child<QLineEdit>(row, u"folders"_s), u"Downloads"_s);
+             },
+             u"folders"_s,
+             u"Downloads"_s,
+             u"\u201CDownloads\u201D is not a full path to a folder (it must start with /)."_s},
+            {TriggerKind::Network,
+             [](TriggerRuleRow &row) {
+                 child<QSpinBox>(row, u"kilobytesPerSecond"_s)->setValue(2000);
+                 child<QSpinBox>(row, u"windowSeconds"_s)->setValue(45);
+                 QTest::keyClicks(child<QLineEdit>(row, u"interface"_s), u"eth0"_s);
+             },
+             {{u"kilobytesPerSecond"_s, 2000}, {u"windowSeconds"_s, 45}, {u"interface"_s, u"eth0"_s}},
+             {},
+             {},
+             {},
+             {}},
+            {TriggerKind::Busy,
+             [](TriggerRuleRow &row) {
+                 QTest::keyClicks(child<QLineEdit>(row, u"process"_s), u"ffmpeg"_s);
+                 child<QCheckBox>(row, u"matchMode"_s)->click();
+                 child<QSpinBox>(row, u"cpuPercent"_s)->setValue(150);
+                 child<QSpinBox>(row, u"windowSeconds"_s)->setValue(120);
+             },
+             {{u"process"_s, u"ffmpeg"_s},
+              {u"matchMode"_s, u"contains"_s},
+              {u"cpuPercent"_s, 150},
+              {u"windowSeconds"_s, 120}},
+             [](TriggerRuleRow &row) { retype(child<QLineEdit>(row, u"process"_s), u" "_s); },
+             u"process"_s,
+             u" "_s,
+             u"No process is named."_s},
+            {TriggerKind::Machine,
+             [](TriggerRuleRow &row) {
+                 QTest::keyClicks(child<QLineEdit>(row, u"machine"_s), u"build-vm"_s);
+             },
+             {{u"machine"_s, u"build-vm"_s}},
+             {},
+             {},
+             {},
+             {}},
         };
         for (const Case &c : cases) {
             const QString kind = rawValue(c.kind);
