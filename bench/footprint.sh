@@ -139,6 +139,14 @@ fi
 # --- Triggers: one of each kind enabled, none holding.
 mocks=$here/../tests/dbus
 ctxt() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+idle_with_wakeups() { # pid label: CPU and memory, then how often it woke up (all its threads)
+  local before after
+  before=$(ctxt "$1")
+  measure "$1" "$2, idle:"
+  after=$(ctxt "$1")
+  awk -v label="$2, wake-ups:" -v n="$(( after - before ))" -v s="$((seconds + 5))" 'BEGIN {
+    printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", label, n, s, 60 * n / s }'
+}
 if wants triggers; then
   /usr/bin/python3 -m dbusmock --system --template upower >/dev/null 2>&1 & pids+=($!)
   /usr/bin/python3 -m dbusmock --system --template "$mocks/systemd_manager.py" >/dev/null 2>&1 & pids+=($!)
@@ -200,11 +208,7 @@ PY
   printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
   "$vigila" >"$tmp/triggers.log" 2>&1 & pid=$!
   wait_for 20 icon_shown
-  switches_before=$(ctxt "$pid")
-  measure "$pid" "triggers, 8 event-driven kinds, idle:"
-  switches_after=$(ctxt "$pid")
-  awk -v n="$(( switches_after - switches_before ))" -v s="$((seconds + 5))" 'BEGIN {
-    printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", "triggers, own wake-ups:", n, s, 60 * n / s }'
+  idle_with_wakeups "$pid" "triggers, 8 event-driven kinds"
   held_any() { inhibitors_list | grep -q '"Vigila: keep '; }
   inhibitors_list() {
     dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
@@ -247,11 +251,7 @@ PY
   printf '[General]\nvigila.preferences.v1="%s"\n' "${json//\"/\\\"}" > "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
   "$vigila" >"$tmp/triggers-all.log" 2>&1 & pid=$!
   wait_for 20 icon_shown
-  switches_before=$(ctxt "$pid")
-  measure "$pid" "triggers, all 10 kinds, idle:"
-  switches_after=$(ctxt "$pid")
-  awk -v n="$(( switches_after - switches_before ))" -v s="$((seconds + 5))" 'BEGIN {
-    printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", "triggers (all), wake-ups:", n, s, 60 * n / s }'
+  idle_with_wakeups "$pid" "triggers, all 10 kinds"
   stop_vigila "$pid"
   rm -f "$XDG_CONFIG_HOME/Quillmere/Vigila.conf"
 fi
