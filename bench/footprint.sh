@@ -139,13 +139,19 @@ fi
 # --- Triggers: one of each kind enabled, none holding.
 mocks=$here/../tests/dbus
 ctxt() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
-idle_with_wakeups() { # pid label: CPU and memory, then how often it woke up (all its threads)
+threads() { for t in /proc/"$1"/task/*; do echo "$(cat "$t/comm") $(awk '/^voluntary_ctxt_switches/ {print $2}' "$t/status")"; done; }
+idle_with_wakeups() { # pid label: CPU and memory, then how often it woke up (all its threads, then each)
   local before after
   before=$(ctxt "$1")
+  threads "$1" > "$tmp/threads.before"
   measure "$1" "$2, idle:"
   after=$(ctxt "$1")
+  threads "$1" > "$tmp/threads.after"
   awk -v label="$2, wake-ups:" -v n="$(( after - before ))" -v s="$((seconds + 5))" 'BEGIN {
     printf "%-34s %d voluntary context switches in %d s (%.2f per minute)\n", label, n, s, 60 * n / s }'
+  awk 'NR == FNR {was[$1] += $2; next} {now[$1] += $2} END {
+    printf "%-34s", "  by thread:"; for (t in now) printf " %s %d", t, now[t] - was[t]; printf "\n" }' \
+    "$tmp/threads.before" "$tmp/threads.after"
 }
 if wants triggers; then
   /usr/bin/python3 -m dbusmock --system --template upower >/dev/null 2>&1 & pids+=($!)
