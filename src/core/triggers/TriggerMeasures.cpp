@@ -26,7 +26,7 @@ template std::optional<Span> span(const QList<NetworkSample> &, int);
 template std::optional<Span> span(const QList<CpuSample> &, int);
 
 std::optional<double> trafficRate(const QList<NetworkSample> &samples, int windowSeconds, const QString &interface,
-                                  QStringList *seen)
+                                  QList<std::pair<QString, double>> *each)
 {
     const auto range = span(samples, windowSeconds);
     if (!range)
@@ -40,10 +40,10 @@ std::optional<double> trafficRate(const QList<NetworkSample> &samples, int windo
         const auto earlier = before.constFind(counters.name);
         if (!wanted || earlier == before.cend())
             continue;
-        if (seen)
-            seen->append(counters.name);
-        if (counters.bytes >= *earlier)
-            bytes += counters.bytes - *earlier;
+        const quint64 moved = counters.bytes >= *earlier ? counters.bytes - *earlier : 0;
+        bytes += moved;
+        if (each)
+            each->append({counters.name, double(moved) / range->seconds});
     }
     return double(bytes) / range->seconds;
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // Rates worked out from the samples the network and CPU sources keep.
 namespace TriggerMeasures {
@@ -21,9 +22,9 @@ template <typename Sample> std::optional<Span> span(const QList<Sample> &samples
 
 // Bytes per second received plus sent, over the physical interfaces (or the one named), averaged
 // over the window. A counter that went backwards (the interface was reset) counts nothing.
-// `seen` receives the interfaces counted.
+// `each` receives every interface counted with its own rate.
 std::optional<double> trafficRate(const QList<NetworkSample> &samples, int windowSeconds, const QString &interface,
-                                  QStringList *seen = nullptr);
+                                  QList<std::pair<QString, double>> *each = nullptr);
 
 // Percent of one core used by the matching processes over the window (100 = one core busy),
 // counting each process present at both ends; `matched` receives how many there are now.

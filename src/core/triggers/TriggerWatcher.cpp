@@ -378,9 +378,9 @@ TriggerWatcher::Condition TriggerWatcher::networkCondition(const TriggerRule &ru
     }
     const QString interface = rule.text("interface"_L1);
     const double threshold = rule.number("kilobytesPerSecond"_L1, 0) * 1000;
-    QStringList seen;
+    QList<std::pair<QString, double>> each;
     const QList<NetworkSample> samples = m_sources.network->samples();
-    const auto rate = TriggerMeasures::trafficRate(samples, int(rule.number("windowSeconds"_L1, 30)), interface, &seen);
+    const auto rate = TriggerMeasures::trafficRate(samples, int(rule.number("windowSeconds"_L1, 30)), interface, &each);
     if (!interface.isEmpty() && !samples.isEmpty() &&
         std::none_of(samples.last().interfaces.cbegin(), samples.last().interfaces.cend(),
                      [&](const InterfaceCounters &c) { return c.name == interface; })) {
@@ -392,7 +392,13 @@ TriggerWatcher::Condition TriggerWatcher::networkCondition(const TriggerRule &ru
         return result;
     }
     result.holds = *rate >= threshold;
-    result.note = tr("Now %1 KB/s.").arg(QString::number(*rate / 1000, 'f', 1));
+    // The total, then each interface counted with its own rate, for the preferences to show.
+    const auto kilobytes = [](double bytes) { return QString::number(bytes / 1000, 'f', 1); };
+    QStringList rates;
+    for (const auto &[name, bytes] : std::as_const(each))
+        rates.append(tr("%1 %2 KB/s").arg(oneLine(name), kilobytes(bytes)));
+    result.note = rates.isEmpty() ? tr("Now %1 KB/s.").arg(kilobytes(*rate))
+                                  : tr("Now %1 KB/s: %2.").arg(kilobytes(*rate), rates.join(u", "_s));
     result.label = interface.isEmpty() ? tr("While network traffic is above %1 KB/s").arg(threshold / 1000)
                                        : tr("While traffic on %1 is above %2 KB/s").arg(oneLine(interface)).arg(threshold / 1000);
     return result;

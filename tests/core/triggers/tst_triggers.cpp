@@ -216,10 +216,10 @@ private slots:
         };
         const TriggerRule traffic = TriggerRule::make(TriggerKind::Network, {{"kilobytesPerSecond"_L1, 100}});
         QTest::newRow("network busy") << traffic << Arrange([=](auto &f) { f.network->history = {net(-40, 0, 0), net(-30, 0, 0), net(0, 3'000'000, 0)}; })
-                                      << u"While network traffic is above 100 KB/s"_s << u"Now 100.0 KB/s."_s;
+                                      << u"While network traffic is above 100 KB/s"_s << u"Now 100.0 KB/s: eth0 100.0 KB/s."_s;
         QTest::newRow("network: virtual links left out")
             << traffic << Arrange([=](auto &f) { f.network->history = {net(-30, 0, 0), net(0, 0, 90'000'000)}; }) << QString()
-            << u"Now 0.0 KB/s."_s;
+            << u"Now 0.0 KB/s: eth0 0.0 KB/s."_s;
         QTest::newRow("network: measuring") << traffic << Arrange([=](auto &f) { f.network->history = {net(0, 0, 0)}; })
                                             << QString() << u"Measuring the traffic\u2026"_s;
         const auto cpu = [=](int seconds, double ffmpeg) {
