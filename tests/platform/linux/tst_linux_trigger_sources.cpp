@@ -232,10 +232,10 @@ private slots:
         source.reread();
         QVERIFY(callMock(*logind, logindPath, u"org.freedesktop.DBus.Properties"_s, u"Set"_s,
                          {logindManager, u"Docked"_s, variant(true)}));
-        QTRY_COMPARE(source.externalDisplays(), QStringList{u"dock"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(source.externalDisplays(), QStringList{u"dock"_s}, 20000);
         QVERIFY(callMock(*logind, logindPath, u"org.freedesktop.DBus.Properties"_s, u"Set"_s,
                          {logindManager, u"Docked"_s, variant(false)}));
-        QTRY_COMPARE(source.externalDisplays(), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(source.externalDisplays(), QStringList(), 20000);
     }
 
     // --- remote login sessions (logind) ---

@@ -95,8 +95,10 @@ void DrmDisplaySource::setFollowing(bool on)
                         u"PropertiesChanged"_s,
                         [this](const QDBusMessage &signal) {
                             const PropertiesChange change = propertiesChange(signal);
-                            if (change.changed.contains(u"Docked"_s))
+                            if (change.changed.contains(u"Docked"_s)) {
+                                ++m_dockedSignals;
                                 setState(m_connectors, change.changed.value(u"Docked"_s).toBool());
+                            }
                             else if (change.invalidated.contains(u"Docked"_s))
                                 readDocked();
                         },
@@ -121,8 +123,9 @@ void DrmDisplaySource::readDocked()
         return;
     QObject *period = m_period;
     call(m_bus, propertyGet(logindService, logindPath, managerInterface, u"Docked"_s), period,
-         [this, period](const QDBusMessage &reply) {
-             if (period != m_period)
+         [this, period, announced = m_dockedSignals](const QDBusMessage &reply) {
+             // A change announced since this read was sent is newer than its answer.
+             if (period != m_period || announced != m_dockedSignals)
                  return;
              // Without logind (or with one too old to know), no dock is reported.
              const std::optional<QVariant> docked = gotProperty(reply);

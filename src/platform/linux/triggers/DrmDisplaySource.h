@@ -56,4 +56,7 @@ private:
     bool m_monitorFailureLogged = false;
     QStringList m_connectors;
     bool m_docked = false;
+    // Counts the Docked values that arrived by signal: an answer to a read sent before the latest
+    // one is older than it and is dropped.
+    quint64 m_dockedSignals = 0;
 };
