@@ -14,6 +14,9 @@
 #include "preferences/PreferencesStore.h"
 
 #include <QUuid>
+#include <QWidget>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -61,3 +64,24 @@ struct ViewHarness {
         return saved;
     }
 };
+
+// The widget of this type and object name under parent; the test stops when there is none.
+template <typename T> T *child(const QWidget &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+// The rows of this type shown under view, top to bottom (as the list orders them).
+template <typename Row> QList<Row *> shownRows(const QWidget &view)
+{
+    QList<Row *> shown;
+    for (Row *row : view.findChildren<Row *>()) {
+        if (!row->isHidden())
+            shown.append(row);
+    }
+    std::sort(shown.begin(), shown.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
+    return shown;
+}

@@ -24,14 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *child(const QWidget &parent, const QString &name)
-{
-    T *found = parent.findChild<T *>(name);
-    if (!found)
-        qFatal("no child %s", qPrintable(name));
-    return found;
-}
-
 // The rows of the sidebar as shown: section headings, placeholders, indented command titles with
 // their last exit, and "[button]".
 QStringList sidebarLines(const CommandRunnerView &view)

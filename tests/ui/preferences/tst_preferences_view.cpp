@@ -27,24 +27,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *child(const QWidget &parent, const QString &name)
-{
-    T *found = parent.findChild<T *>(name);
-    if (!found)
-        qFatal("no child %s", qPrintable(name));
-    return found;
-}
-
 QList<ProcessRuleRow *> ruleRows(const QWidget &view)
 {
-    QList<ProcessRuleRow *> rows;
-    for (ProcessRuleRow *row : view.findChildren<ProcessRuleRow *>()) {
-        if (!row->isHidden())
-            rows.append(row);
-    }
-    // In list order.
-    std::sort(rows.begin(), rows.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
-    return rows;
+    return shownRows<ProcessRuleRow>(view);
 }
 
 QList<QWidget *> favoriteRows(const QWidget &view)

@@ -25,23 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *child(const QWidget &parent, const QString &name)
-{
-    T *found = parent.findChild<T *>(name);
-    if (!found)
-        qFatal("no child %s", qPrintable(name));
-    return found;
-}
-
 QList<TriggerRuleRow *> rows(const QWidget &view)
 {
-    QList<TriggerRuleRow *> shown;
-    for (TriggerRuleRow *row : view.findChildren<TriggerRuleRow *>()) {
-        if (!row->isHidden())
-            shown.append(row);
-    }
-    std::sort(shown.begin(), shown.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
-    return shown;
+    return shownRows<TriggerRuleRow>(view);
 }
 
 void addFromMenu(const QWidget &view, TriggerKind kind)
