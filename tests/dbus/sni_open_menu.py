@@ -5,7 +5,10 @@ does when the user clicks: AboutToShow on the root, then the whole layout.
 With --sessions, each time starts a 15-minute session from the menu and stops it again, as a user
 does, opening the menu until it shows the change and fetching the tray icon that changed with it.
 
-Usage: sni_open_menu.py times [--sessions]"""
+With --print, prints the labels of the last menu opened, one per line, submenus indented; with
+--click LABEL, then clicks the first entry whose label starts with LABEL.
+
+Usage: sni_open_menu.py times [--sessions] [--print] [--click LABEL]"""
 import sys
 import time
 
@@ -44,9 +47,19 @@ def open_menu(item, menu):
                 "(u(ia{sv}av))")[1]
 
 
+def click(item, menu, entry):
+    call(item, menu, "com.canonical.dbusmenu", "Event", GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
+
+
+def print_labels(node, depth=0):
+    for child in node[2]:
+        _, properties, _ = child
+        if properties.get("type") != "separator":
+            print("  " * depth + properties.get("label", ""))
+        print_labels(child, depth + 1)
+
+
 def start_and_stop_session(item, menu):
-    def click(entry):
-        call(item, menu, "com.canonical.dbusmenu", "Event", GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
 
     def open_until(shows_stop):
         for _ in range(500):
@@ -59,18 +72,27 @@ def start_and_stop_session(item, menu):
     def fetch_icon():  # as a panel does when the item announces a new icon
         prop(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "IconPixmap")
 
-    click(find(open_until(False), "15 minutes"))
+    click(item, menu, find(open_until(False), "15 minutes"))
     fetch_icon()
-    click(find(open_until(True), "Stop Current Session"))
+    click(item, menu, find(open_until(True), "Stop Current Session"))
     open_until(False)
     fetch_icon()
 
 
-sessions = "--sessions" in sys.argv[2:]
+options = sys.argv[2:]
 for item in items:
     menu = prop(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Menu")
+    node = None
     for _ in range(int(sys.argv[1])):
-        if sessions:
+        if "--sessions" in options:
             start_and_stop_session(item, menu)
         else:
-            open_menu(item, menu)
+            node = open_menu(item, menu)
+    if "--print" in options and node:
+        print_labels(node)
+    if "--click" in options:
+        label = options[options.index("--click") + 1]
+        entry = find(node, label) if node else None
+        if entry is None:
+            sys.exit(f"no menu entry starts with {label!r}")
+        click(item, menu, entry)

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The real binary in the session's language: started with LANGUAGE=de beside a panel that draws its
+# menu over D-Bus and a notification server, on private buses. The menu's headline and the
+# notification of a session started from it are German.
+#
+# Usage: with-buses.sh xvfb-run -a tray_language.sh <path to vigila>
+set -euo pipefail
+
+vigila=$1
+mocks=$(cd "$(dirname "$0")/../dbus" && pwd)
+[ -n "${DISPLAY:-}" ] || { echo "tray_language: run me under xvfb-run" >&2; exit 1; }
+[ -n "${DBUS_SYSTEM_BUS_ADDRESS:-}" ] || { echo "tray_language: run me under tests/dbus/with-buses.sh" >&2; exit 1; }
+
+source "$(dirname "$0")/private-session.sh"
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$tmp/vigila.log" ] && { echo "--- vigila's log" >&2; cat "$tmp/vigila.log" >&2; }
+  exit 1
+}
+
+/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
+/usr/bin/python3 -m dbusmock --session --template notification_daemon -l "$tmp/notifications.log" \
+  >/dev/null 2>&1 & pids+=($!)
+/usr/bin/python3 "$mocks/sni_watcher.py" & pids+=($!)
+wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
+wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notifications did not start"
+wait_for 20 has_name --session org.kde.StatusNotifierWatcher || fail "the StatusNotifierWatcher did not start"
+
+LANGUAGE=de "$vigila" >"$tmp/vigila.log" 2>&1 & pids+=($!)
+registered() { /usr/bin/python3 "$mocks/sni_open_menu.py" 0 2>/dev/null; }
+wait_for 20 registered || fail "the tray icon was not registered with the StatusNotifierWatcher"
+
+menu=$(/usr/bin/python3 "$mocks/sni_open_menu.py" 1 --print --click "$GERMAN_FIFTEEN_MINUTES") ||
+  fail "the German menu has no entry for 15 minutes: $menu"
+echo "$menu"
+[ "$(head -n 1 <<<"$menu")" = "$GERMAN_HEADLINE" ] || fail "the headline is not German: $(head -n 1 <<<"$menu")"
+
+started() { grep -qF "$GERMAN_STARTED" "$tmp/notifications.log"; }
+wait_for 20 started || fail "no German notification of the session: $(cat "$tmp/notifications.log")"
+grep -F "$GERMAN_STARTED" "$tmp/notifications.log"
+echo "PASS"
