@@ -221,8 +221,9 @@ SessionResult AppCoordinator::startUntil(const QDateTime &date, std::optional<Aw
     m_assertions->removeReasons(ReasonType::Timed);
     m_assertions->removeReasons(ReasonType::UntilTime);
     //: %1 is when the session ends, e.g. Today 6:00 PM
-    return addSession(ReasonType::UntilTime, tr("Until %1").arg(DateFormatting::endTime(date, now, m_clock->timeZone())),
-                      date, mode.value_or(m_prefs->defaultMode()), replaced);
+    return addSession(ReasonType::UntilTime,
+                      tr("Until %1").arg(DateFormatting::endTime(date, now, m_clock->timeZone())), date,
+                      mode.value_or(m_prefs->defaultMode()), replaced);
 }
 
 SessionResult AppCoordinator::extendActiveSession(double seconds)
@@ -238,9 +239,10 @@ SessionResult AppCoordinator::extendActiveSession(double seconds)
         std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds));
     if (seconds > 0)
         end = std::min(end, latest);
-    const QString label = target->type == ReasonType::Timed
-                              ? tr("Timed: %1").arg(DateFormatting::remaining(DateMath::secondsBetween(now, end)))
-                              : tr("Until %1").arg(DateFormatting::endTime(end, now, m_clock->timeZone()));
+    const QString label =
+        target->type == ReasonType::Timed
+            ? tr("Timed: %1").arg(DateFormatting::remaining(DateMath::secondsBetween(now, end)))
+            : tr("Until %1").arg(DateFormatting::endTime(end, now, m_clock->timeZone()));
     m_assertions->updateReason(target->id, [&](AwakeReason &reason) {
         reason.endsAt = end;
         reason.label = label;

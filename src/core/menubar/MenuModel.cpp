@@ -106,7 +106,8 @@ QList<MenuItem> durationSubmenu()
     QList<MenuItem> items;
     for (const DurationPreset &preset : DurationPreset::all())
         items << action(preset.label, {.kind = Kind::StartTimed, .seconds = preset.seconds});
-    items << MenuItem::makeSeparator() << action(Text::tr("Custom\u2026", "a duration of one's own"), {.kind = Kind::PromptCustomDuration});
+    items << MenuItem::makeSeparator()
+          << action(Text::tr("Custom\u2026", "a duration of one's own"), {.kind = Kind::PromptCustomDuration});
     return items;
 }
 
@@ -190,8 +191,8 @@ QList<MenuItem> controlsSection(const MenuState &state)
                              {.kind = Kind::ToggleManual, .manualExisted = manualExists});
     manual.checked = manualExists;
     MenuItem display = action(Text::tr("Keep Display Awake"), {.kind = Kind::ToggleDisplay,
-                                                        .manualExisted = manualExists,
-                                                        .manualMode = manualMode});
+                                                              .manualExisted = manualExists,
+                                                              .manualMode = manualMode});
     display.checked = manualMode == AwakeMode::Display;
 
     return {
@@ -216,20 +217,23 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
         QString title = Text::tr("   \u2022 %1").arg(oneLine(reason.label));
         if (reason.endsAt) {
             //: %1 is the reason's label, %2 the time left (e.g. 1h 30m)
-            title = Text::tr("   \u2022 %1  \u2014  %2 left").arg(oneLine(reason.label), leftText(reason, now));
+            title = Text::tr("   \u2022 %1  \u2014  %2 left")
+                        .arg(oneLine(reason.label), leftText(reason, now));
         }
         MenuItem item = action(title, {.kind = Kind::StopReason, .id = reason.id});
         item.toolTip = Text::tr("Click to stop this reason");
         items << item;
     }
     if (reasons.size() > maxMenuReasons)
-        items << label(Text::tr("   %n more \u2014 `vigila list`", nullptr, int(reasons.size() - maxMenuReasons)));
+        items << label(
+            Text::tr("   %n more \u2014 `vigila list`", nullptr, int(reasons.size() - maxMenuReasons)));
     if (reasons.isEmpty()) {
         items << label(Text::tr("   None", "no reason keeps the computer awake"));
         return items;
     }
     if (activeTimedReason(state.reasons))
-        items << action(Text::tr("   \u21BB Extend session by 30 min"), {.kind = Kind::ExtendSession, .seconds = 1800});
+        items << action(Text::tr("   \u21BB Extend session by 30 min"),
+                        {.kind = Kind::ExtendSession, .seconds = 1800});
     items << action(Text::tr("Stop Current Session"), {.kind = Kind::StopAll}, u"s"_s);
     return items;
 }
