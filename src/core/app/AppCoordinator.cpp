@@ -21,8 +21,6 @@
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-
 AppCoordinator::AppCoordinator(Backends backends, QObject *parent)
     : QObject(parent)
     , m_clock(std::move(backends.clock))
@@ -191,7 +189,7 @@ SessionResult AppCoordinator::startManual(AwakeMode mode)
 {
     const auto replaced = m_assertions->firstReason(ReasonType::Manual);
     m_assertions->removeReasons(ReasonType::Manual);
-    const QString label = mode == AwakeMode::Display ? u"Manual (display awake)"_s : u"Manual keep-awake"_s;
+    const QString label = mode == AwakeMode::Display ? tr("Manual (display awake)") : tr("Manual keep-awake");
     return addSession(ReasonType::Manual, label, std::nullopt, mode, replaced);
 }
 
@@ -209,7 +207,8 @@ SessionResult AppCoordinator::startTimed(double seconds, std::optional<AwakeMode
     m_assertions->removeReasons(ReasonType::Timed);
     m_assertions->removeReasons(ReasonType::UntilTime);
     const QDateTime now = m_clock->now();
-    return addSession(ReasonType::Timed, u"Timed: "_s + DateFormatting::remaining(seconds),
+    //: %1 is the time left, e.g. 1h 30m
+    return addSession(ReasonType::Timed, tr("Timed: %1").arg(DateFormatting::remaining(seconds)),
                       DateMath::addSeconds(now, seconds), mode.value_or(m_prefs->defaultMode()), replaced);
 }
 
@@ -221,8 +220,10 @@ SessionResult AppCoordinator::startUntil(const QDateTime &date, std::optional<Aw
     const auto replaced = timedSession();
     m_assertions->removeReasons(ReasonType::Timed);
     m_assertions->removeReasons(ReasonType::UntilTime);
-    return addSession(ReasonType::UntilTime, u"Until "_s + DateFormatting::endTime(date, now, m_clock->timeZone()),
-                      date, mode.value_or(m_prefs->defaultMode()), replaced);
+    //: %1 is when the session ends, e.g. Today 6:00 PM
+    return addSession(ReasonType::UntilTime,
+                      tr("Until %1").arg(DateFormatting::endTime(date, now, m_clock->timeZone())), date,
+                      mode.value_or(m_prefs->defaultMode()), replaced);
 }
 
 SessionResult AppCoordinator::extendActiveSession(double seconds)
@@ -238,9 +239,10 @@ SessionResult AppCoordinator::extendActiveSession(double seconds)
         std::max(*target->endsAt, DateMath::addSeconds(now, DurationText::maximumSeconds));
     if (seconds > 0)
         end = std::min(end, latest);
-    const QString label = target->type == ReasonType::Timed
-                              ? u"Timed: "_s + DateFormatting::remaining(DateMath::secondsBetween(now, end))
-                              : u"Until "_s + DateFormatting::endTime(end, now, m_clock->timeZone());
+    const QString label =
+        target->type == ReasonType::Timed
+            ? tr("Timed: %1").arg(DateFormatting::remaining(DateMath::secondsBetween(now, end)))
+            : tr("Until %1").arg(DateFormatting::endTime(end, now, m_clock->timeZone()));
     m_assertions->updateReason(target->id, [&](AwakeReason &reason) {
         reason.endsAt = end;
         reason.label = label;
@@ -273,7 +275,7 @@ void AppCoordinator::stopAll()
     if (m_runner->isRunning())
         m_runner->cancel();
     m_assertions->stopAll();
-    m_notifications->sessionEnded(u"All sessions"_s);
+    m_notifications->sessionEnded(tr("All sessions"));
 }
 
 MenuState AppCoordinator::status(const QList<OtherInhibitor> &others) const

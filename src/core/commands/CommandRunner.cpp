@@ -78,7 +78,7 @@ void CommandRunner::run(const SavedCommand &command)
     setRunningCommand(launched);
 
     const AwakeReason reason{
-        QUuid::createUuid(), ReasonType::Command, u"Running: "_s + oneLine(launched.command),
+        QUuid::createUuid(), ReasonType::Command, tr("Running: %1").arg(oneLine(launched.command)),
         m_clock.now(),       std::nullopt,        AwakeMode::System};
     m_reasonId = reason.id;
     m_manager->addReason(reason);

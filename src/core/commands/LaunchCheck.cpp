@@ -1,22 +1,29 @@
 #include "LaunchCheck.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-using namespace Qt::StringLiterals;
-
 namespace LaunchCheck {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LaunchCheck)
+};
+
+} // namespace
 
 std::optional<QString> shellProblem(const QString &shell)
 {
     if (shell.isEmpty())
-        return u"No shell set"_s;
+        return Text::tr("No shell set");
     const QString path = shell.contains(u'/') ? shell : QStandardPaths::findExecutable(shell);
     const QFileInfo file(path);
     if (path.isEmpty() || !file.exists())
-        return u"Shell not found: "_s + shell;
+        return Text::tr("Shell not found: %1").arg(shell);
     if (file.isDir() || !file.isExecutable())
-        return u"Shell is not executable: "_s + shell;
+        return Text::tr("Shell is not executable: %1").arg(shell);
     return std::nullopt;
 }
 
@@ -26,11 +33,11 @@ std::optional<QString> directoryProblem(const QString &directory)
         return std::nullopt;
     const QFileInfo file(directory);
     if (!file.exists())
-        return u"Working directory does not exist: "_s + directory;
+        return Text::tr("Working directory does not exist: %1").arg(directory);
     if (!file.isDir())
-        return u"Not a directory: "_s + directory;
+        return Text::tr("Not a directory: %1").arg(directory);
     if (!file.isExecutable())
-        return u"Working directory is not accessible: "_s + directory;
+        return Text::tr("Working directory is not accessible: %1").arg(directory);
     return std::nullopt;
 }
 

@@ -1,13 +1,16 @@
 #include "OutputBuffer.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <utility>
 
-using namespace Qt::StringLiterals;
-
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OutputBuffer)
+};
 
 // How many bytes at the end of bytes start a UTF-8 sequence that is not complete yet.
 qsizetype incompleteTail(QByteArrayView bytes)
@@ -58,7 +61,7 @@ OutputBuffer::OutputBuffer(qsizetype maxCharacters)
 
 QString OutputBuffer::truncationMarker()
 {
-    return u"…[earlier output truncated]…\n"_s;
+    return Text::tr("…[earlier output truncated]…\n");
 }
 
 void OutputBuffer::clear()

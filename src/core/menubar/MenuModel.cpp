@@ -17,6 +17,10 @@ namespace MenuModel {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(MenuModel)
+};
+
 using Kind = MenuAction::Kind;
 
 MenuItem label(const QString &title, MenuItem::Symbol symbol = MenuItem::Symbol::None)
@@ -102,18 +106,21 @@ QList<MenuItem> durationSubmenu()
     QList<MenuItem> items;
     for (const DurationPreset &preset : DurationPreset::all())
         items << action(preset.label, {.kind = Kind::StartTimed, .seconds = preset.seconds});
-    items << MenuItem::makeSeparator() << action(u"Custom\u2026"_s, {.kind = Kind::PromptCustomDuration});
+    items << MenuItem::makeSeparator()
+          << action(Text::tr("Custom\u2026", "a duration of one's own"), {.kind = Kind::PromptCustomDuration});
     return items;
 }
 
 QList<MenuItem> untilSubmenu()
 {
     return {
-        action(u"6:00 PM"_s, {.kind = Kind::StartUntil, .hour = 18, .minute = 0}),
-        action(u"Midnight"_s, {.kind = Kind::StartUntil, .hour = 0, .minute = 0}),
-        action(u"Tomorrow 8:00 AM"_s, {.kind = Kind::StartUntil, .hour = 8, .minute = 0}),
+        //: The clock time 18:00, written as the locale writes times
+        action(Text::tr("6:00 PM"), {.kind = Kind::StartUntil, .hour = 18, .minute = 0}),
+        action(Text::tr("Midnight"), {.kind = Kind::StartUntil, .hour = 0, .minute = 0}),
+        //: The clock time 08:00 on the next day, written as the locale writes times
+        action(Text::tr("Tomorrow 8:00 AM"), {.kind = Kind::StartUntil, .hour = 8, .minute = 0}),
         MenuItem::makeSeparator(),
-        action(u"Custom time\u2026"_s, {.kind = Kind::PromptCustomTime}),
+        action(Text::tr("Custom time\u2026"), {.kind = Kind::PromptCustomTime}),
     };
 }
 
@@ -125,24 +132,25 @@ QList<MenuItem> processSubmenu(const MenuState &state)
          state.processRules.first(std::min(state.processRules.size(), maxMenuRules))) {
         QString title = rule.name;
         const auto count = state.matchCounts.constFind(rule.id);
-        if (count != state.matchCounts.constEnd() && rule.enabled && *count > 0)
-            title += u"  ("_s + QString::number(*count) + u" running)"_s;
+        if (count != state.matchCounts.constEnd() && rule.enabled && *count > 0) {
+            //: %1 is the process name; %n how many processes of that name run
+            title = Text::tr("%1  (%n running)", nullptr, int(*count)).arg(rule.name);
+        }
         MenuItem item = action(title, {.kind = Kind::ToggleRule, .id = rule.id});
         item.checked = rule.enabled;
         items << item;
     }
     if (state.processRules.isEmpty())
-        items << label(u"No process rules yet"_s);
+        items << label(Text::tr("No process rules yet"));
     else if (state.processRules.size() > maxMenuRules)
-        items << label(u"%1 more in Preferences"_s.arg(state.processRules.size() - maxMenuRules));
-    items << MenuItem::makeSeparator() << action(u"Add Process\u2026"_s, {.kind = Kind::PromptAddProcess})
-          << action(u"Manage in Preferences\u2026"_s, {.kind = Kind::OpenPreferences});
+        items << label(Text::tr("%1 more in Preferences").arg(state.processRules.size() - maxMenuRules));
+    items << MenuItem::makeSeparator() << action(Text::tr("Add Process\u2026"), {.kind = Kind::PromptAddProcess})
+          << action(Text::tr("Manage in Preferences\u2026"), {.kind = Kind::OpenPreferences});
     return items;
 }
 
 QList<MenuItem> triggerSubmenu(const MenuState &state)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("MenuModel", text); };
     QList<MenuItem> items;
     const QList<TriggerRule> &rules = state.triggerRules;
     for (const TriggerRule &rule : rules.first(std::min(rules.size(), maxMenuRules))) {
@@ -150,9 +158,9 @@ QList<MenuItem> triggerSubmenu(const MenuState &state)
         // The mark: what holds now keeps the computer awake, or is about to.
         QString title = oneLine(rule.name);
         if (status.active)
-            title = tr("%1  (keeping awake now)").arg(title);
+            title = Text::tr("%1  (keeping awake now)").arg(title);
         else if (status.pending)
-            title = tr("%1  (holds, waiting out its delay)").arg(title);
+            title = Text::tr("%1  (holds, waiting out its delay)").arg(title);
         MenuItem item = action(title, {.kind = Kind::ToggleTrigger, .id = rule.id});
         item.checked = rule.enabled && rule.problem().isEmpty();
         const QString problem = rule.problem();
@@ -161,10 +169,10 @@ QList<MenuItem> triggerSubmenu(const MenuState &state)
         items << item;
     }
     if (rules.isEmpty())
-        items << label(tr("No triggers yet"));
+        items << label(Text::tr("No triggers yet"));
     else if (rules.size() > maxMenuRules)
-        items << label(tr("%1 more in Preferences").arg(rules.size() - maxMenuRules));
-    items << MenuItem::makeSeparator() << action(tr("Manage Triggers\u2026"), {.kind = Kind::OpenTriggers});
+        items << label(Text::tr("%1 more in Preferences").arg(rules.size() - maxMenuRules));
+    items << MenuItem::makeSeparator() << action(Text::tr("Manage Triggers\u2026"), {.kind = Kind::OpenTriggers});
     return items;
 }
 
@@ -179,49 +187,54 @@ QList<MenuItem> controlsSection(const MenuState &state)
     }
     const bool manualExists = manualMode.has_value();
 
-    MenuItem manual = action(manualExists ? u"Stop Keep Awake"_s : u"Start Keep Awake"_s,
+    MenuItem manual = action(manualExists ? Text::tr("Stop Keep Awake") : Text::tr("Start Keep Awake"),
                              {.kind = Kind::ToggleManual, .manualExisted = manualExists});
     manual.checked = manualExists;
-    MenuItem display = action(u"Keep Display Awake"_s, {.kind = Kind::ToggleDisplay,
-                                                        .manualExisted = manualExists,
-                                                        .manualMode = manualMode});
+    MenuItem display = action(Text::tr("Keep Display Awake"), {.kind = Kind::ToggleDisplay,
+                                                              .manualExisted = manualExists,
+                                                              .manualMode = manualMode});
     display.checked = manualMode == AwakeMode::Display;
 
     return {
         manual,
         display,
         MenuItem::makeSeparator(),
-        submenu(u"Keep Awake For\u2026"_s, durationSubmenu()),
-        submenu(u"Keep Awake Until\u2026"_s, untilSubmenu()),
-        submenu(u"Keep Awake While Process Runs\u2026"_s, processSubmenu(state)),
-        submenu(QCoreApplication::translate("MenuModel", "Keep Awake When\u2026"), triggerSubmenu(state)),
-        action(u"Run Command With Vigila\u2026"_s, {.kind = Kind::OpenCommandRunner}),
+        submenu(Text::tr("Keep Awake For\u2026"), durationSubmenu()),
+        submenu(Text::tr("Keep Awake Until\u2026"), untilSubmenu()),
+        submenu(Text::tr("Keep Awake While Process Runs\u2026"), processSubmenu(state)),
+        submenu(Text::tr("Keep Awake When\u2026"), triggerSubmenu(state)),
+        action(Text::tr("Run Command With Vigila\u2026"), {.kind = Kind::OpenCommandRunner}),
     };
 }
 
 QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
 {
-    QList<MenuItem> items{label(u"Active Reasons"_s)};
+    QList<MenuItem> items{label(Text::tr("Active Reasons"))};
     // Holds from other programs can be many: the menu lists the first ones, the command line all.
     const QList<AwakeReason> &reasons = state.reasons;
     for (const AwakeReason &reason : reasons.first(std::min(reasons.size(), maxMenuReasons))) {
-        QString title = u"   \u2022 "_s + oneLine(reason.label);
-        if (reason.endsAt)
-            title += u"  \u2014  "_s + leftText(reason, now) + u" left"_s;
+        //: A line of the list of what keeps the computer awake: %1 is its label
+        QString title = Text::tr("   \u2022 %1").arg(oneLine(reason.label));
+        if (reason.endsAt) {
+            //: %1 is the reason's label, %2 the time left (e.g. 1h 30m)
+            title = Text::tr("   \u2022 %1  \u2014  %2 left")
+                        .arg(oneLine(reason.label), leftText(reason, now));
+        }
         MenuItem item = action(title, {.kind = Kind::StopReason, .id = reason.id});
-        item.toolTip = u"Click to stop this reason"_s;
+        item.toolTip = Text::tr("Click to stop this reason");
         items << item;
     }
     if (reasons.size() > maxMenuReasons)
-        items << label(QCoreApplication::translate("MenuModel", "   %n more \u2014 `vigila list`", nullptr,
-                                                   int(reasons.size() - maxMenuReasons)));
+        items << label(
+            Text::tr("   %n more \u2014 `vigila list`", nullptr, int(reasons.size() - maxMenuReasons)));
     if (reasons.isEmpty()) {
-        items << label(u"   None"_s);
+        items << label(Text::tr("   None", "no reason keeps the computer awake"));
         return items;
     }
     if (activeTimedReason(state.reasons))
-        items << action(u"   \u21BB Extend session by 30 min"_s, {.kind = Kind::ExtendSession, .seconds = 1800});
-    items << action(u"Stop Current Session"_s, {.kind = Kind::StopAll}, u"s"_s);
+        items << action(Text::tr("   \u21BB Extend session by 30 min"),
+                        {.kind = Kind::ExtendSession, .seconds = 1800});
+    items << action(Text::tr("Stop Current Session"), {.kind = Kind::StopAll}, u"s"_s);
     return items;
 }
 
@@ -229,21 +242,21 @@ QList<MenuItem> reasonsSection(const MenuState &state, const QDateTime &now)
 QList<MenuItem> othersSection(const MenuState &state)
 {
     const QList<OtherInhibitor> &others = state.otherInhibitors;
-    QList<MenuItem> items{label(u"Also Keeping Awake"_s)};
+    QList<MenuItem> items{label(Text::tr("Also Keeping Awake"))};
     for (const OtherInhibitor &other : others.first(std::min(others.size(), maxMenuInhibitors)))
-        items << label(u"   \u2022 "_s + other.summary());
+        items << label(Text::tr("   \u2022 %1").arg(other.summary()));
     if (others.size() > maxMenuInhibitors)
-        items << label(u"   and %1 more"_s.arg(others.size() - maxMenuInhibitors));
+        items << label(Text::tr("   and %1 more").arg(others.size() - maxMenuInhibitors));
     return items;
 }
 
 QList<MenuItem> footerSection()
 {
     return {
-        action(u"Copy Honest Status Message"_s, {.kind = Kind::CopyHonestStatus}),
-        action(u"Preferences\u2026"_s, {.kind = Kind::OpenPreferences}, u","_s),
+        action(Text::tr("Copy Honest Status Message"), {.kind = Kind::CopyHonestStatus}),
+        action(Text::tr("Preferences\u2026"), {.kind = Kind::OpenPreferences}, u","_s),
         MenuItem::makeSeparator(),
-        action(u"Quit Vigila"_s, {.kind = Kind::Quit}, u"q"_s),
+        action(Text::tr("Quit Vigila"), {.kind = Kind::Quit}, u"q"_s),
     };
 }
 
@@ -263,22 +276,16 @@ QList<MenuItem> build(const MenuState &state, const QDateTime &now)
 QString statusHeadline(const MenuState &state)
 {
     if (state.reasons.isEmpty())
-        return u"Inactive \u2014 your computer can sleep normally"_s;
-    const qsizetype count = state.reasons.size();
+        return Text::tr("Inactive \u2014 your computer can sleep normally");
+    const int count = int(state.reasons.size());
     // Never a claim the lock does not back.
-    const auto text = [count](const char *one, const char *many) {
-        return count == 1 ? QCoreApplication::translate("MenuModel", one)
-                          : QCoreApplication::translate("MenuModel", many).arg(count);
-    };
     if (state.takingLock)
-        return text("Starting \u2014 asking for the keep-awake lock (1 reason)",
-                    "Starting \u2014 asking for the keep-awake lock (%1 reasons)");
+        return Text::tr("Starting \u2014 asking for the keep-awake lock (%n reason(s))", nullptr, count);
     if (state.lastError)
-        return text("Waiting \u2014 the keep-awake lock could not be taken (1 reason)",
-                    "Waiting \u2014 the keep-awake lock could not be taken (%1 reasons)");
-    const QString mode = state.effectiveMode == AwakeMode::Display ? u"display"_s : u"system"_s;
-    return u"Active \u2014 keeping "_s + mode + u" awake ("_s + QString::number(count) + u" reason"_s
-           + (count == 1 ? QString() : u"s"_s) + u")"_s;
+        return Text::tr("Waiting \u2014 the keep-awake lock could not be taken (%n reason(s))", nullptr, count);
+    if (state.effectiveMode == AwakeMode::Display)
+        return Text::tr("Active \u2014 keeping display awake (%n reason(s))", nullptr, count);
+    return Text::tr("Active \u2014 keeping system awake (%n reason(s))", nullptr, count);
 }
 
 std::optional<QString> gnomeSuspendNote(const MenuState &state)
@@ -293,8 +300,7 @@ std::optional<QString> gnomeSuspendNote(const MenuState &state)
                                            });
     if (!blocksSuspend)
         return std::nullopt;
-    return QCoreApplication::translate(
-        "MenuModel", "GNOME also holds off suspend while this runs (a terminal\u2019s `systemctl suspend` needs -i)");
+    return Text::tr("GNOME also holds off suspend while this runs (a terminal\u2019s `systemctl suspend` needs -i)");
 }
 
 std::optional<AwakeReason> activeTimedReason(const QList<AwakeReason> &reasons)

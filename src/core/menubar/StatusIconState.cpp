@@ -1,5 +1,7 @@
 #include "StatusIconState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +32,14 @@ QString rawValue(StatusIconState state)
 
 namespace StatusIcon {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StatusIcon)
+};
+
+} // namespace
+
 QString symbolName(StatusIconState state)
 {
     switch (state) {
@@ -58,21 +68,21 @@ QString accessibilityDescription(StatusIconState state)
 {
     switch (state) {
     case StatusIconState::Inactive:
-        return u"Vigila: inactive"_s;
+        return Text::tr("Vigila: inactive");
     case StatusIconState::System:
-        return u"Vigila: keeping system awake"_s;
+        return Text::tr("Vigila: keeping system awake");
     case StatusIconState::Display:
-        return u"Vigila: keeping display awake"_s;
+        return Text::tr("Vigila: keeping display awake");
     case StatusIconState::Timed:
-        return u"Vigila: timed session active"_s;
+        return Text::tr("Vigila: timed session active");
     case StatusIconState::Process:
-        return u"Vigila: process-based session active"_s;
+        return Text::tr("Vigila: process-based session active");
     case StatusIconState::Command:
-        return u"Vigila: command-based session active"_s;
+        return Text::tr("Vigila: command-based session active");
     case StatusIconState::BatteryWarning:
-        return u"Vigila: battery guardrail triggered"_s;
+        return Text::tr("Vigila: battery guardrail triggered");
     case StatusIconState::Error:
-        return u"Vigila: assertion failed"_s;
+        return Text::tr("Vigila: assertion failed");
     }
     Q_UNREACHABLE();
     return {};

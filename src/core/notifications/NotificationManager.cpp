@@ -65,7 +65,7 @@ void NotificationManager::sessionStarted(ReasonType type, const QString &label)
     if (last == m_lastStart.cend() || now < *last || last->msecsTo(now) >= startWindowMs) {
         m_waitingStarts.remove(type);
         m_lastStart.insert(type, now);
-        post(u"Keep-awake started"_s, label);
+        post(tr("Keep-awake started"), label);
     } else {
         m_waitingStarts.insert(type, label);
     }
@@ -81,7 +81,7 @@ void NotificationManager::postDueStarts()
             m_lastStart.insert(it.key(), now);
             const QString label = *it;
             it = m_waitingStarts.erase(it);
-            post(u"Keep-awake started"_s, label);
+            post(tr("Keep-awake started"), label);
         } else {
             ++it;
         }
@@ -104,31 +104,31 @@ void NotificationManager::scheduleWaitingStarts()
 
 void NotificationManager::sessionEnded(const QString &label)
 {
-    post(u"Keep-awake ended"_s, label);
+    post(tr("Keep-awake ended"), label);
 }
 
 void NotificationManager::batteryWarning(const QString &reason)
 {
-    post(u"Battery warning"_s, reason);
+    post(tr("Battery warning"), reason);
 }
 
 void NotificationManager::assertionFailed()
 {
-    post(u"Vigila error"_s, u"Could not create keep-awake assertion."_s);
+    post(tr("Vigila error"), tr("Could not create keep-awake assertion."));
 }
 
 void NotificationManager::processWatchActivated(const QString &ruleName)
 {
     if (ask(quietProcessWatch))
         return;
-    post(u"Process watch active"_s, u"Keeping awake while \u201C"_s + ruleName + u"\u201D runs."_s);
+    post(tr("Process watch active"), tr("Keeping awake while \u201C%1\u201D runs.").arg(ruleName));
 }
 
 void NotificationManager::processWatchReleased(const QString &ruleName)
 {
     if (ask(quietProcessWatch))
         return;
-    post(u"Process watch released"_s, u"\u201C"_s + ruleName + u"\u201D is no longer running."_s);
+    post(tr("Process watch released"), tr("\u201C%1\u201D is no longer running.").arg(ruleName));
 }
 
 void NotificationManager::triggerStarted(const QString &ruleName, const QString &label)
@@ -148,16 +148,18 @@ void NotificationManager::triggerEnded(const QString &ruleName)
 void NotificationManager::commandFinished(const QString &text, std::optional<int> exitCode)
 {
     if (!exitCode) {
-        post(u"Command cancelled"_s, text);
+        post(tr("Command cancelled"), text);
         return;
     }
-    const QString body = text + u"\nExit code "_s + QString::number(*exitCode);
-    post(*exitCode == 0 ? u"Command finished"_s : u"Command failed"_s, body);
+    //: %1 is the command line, %2 its exit status
+    const QString body = tr("%1\nExit code %2").arg(text, QString::number(*exitCode));
+    post(*exitCode == 0 ? tr("Command finished") : tr("Command failed"), body);
 }
 
 void NotificationManager::commandFailedToStart(const QString &text, const QString &reason)
 {
-    post(u"Command failed to start"_s, text + u'\n' + reason);
+    // Two lines: the command as typed, then why it did not start.
+    post(tr("Command failed to start"), text + u'\n' + reason);
 }
 
 void NotificationManager::noSystemTray(const QString &message)

@@ -29,12 +29,20 @@ AssertionManager::~AssertionManager()
 
 QString AssertionManager::assertionFailedMessage()
 {
-    return u"Could not create keep-awake assertion."_s;
+    return tr("Could not create keep-awake assertion.");
 }
 
 QString AssertionManager::lockName(AwakeMode mode)
 {
-    return u"Vigila: "_s + displayName(mode).toLower();
+    // What other programs show for the lock (the session's logout dialog, `systemd-inhibit --list`).
+    switch (mode) {
+    case AwakeMode::System:
+        return tr("Vigila: keep system awake");
+    case AwakeMode::Display:
+        return tr("Vigila: keep display awake");
+    }
+    Q_UNREACHABLE();
+    return {};
 }
 
 QString AssertionManager::failureDetail() const

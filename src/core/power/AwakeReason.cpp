@@ -3,9 +3,19 @@
 #include "utilities/DateMath.h"
 #include "utilities/Json.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AwakeReason)
+};
+
+} // namespace
 
 QString rawValue(AwakeMode mode)
 {
@@ -23,9 +33,9 @@ QString displayName(AwakeMode mode)
 {
     switch (mode) {
     case AwakeMode::System:
-        return u"Keep System Awake"_s;
+        return Text::tr("Keep System Awake");
     case AwakeMode::Display:
-        return u"Keep Display Awake"_s;
+        return Text::tr("Keep Display Awake");
     }
     Q_UNREACHABLE();
     return {};
@@ -64,17 +74,17 @@ QString noun(ReasonType type)
 {
     switch (type) {
     case ReasonType::Manual:
-        return u"Manual session"_s;
+        return Text::tr("Manual session");
     case ReasonType::Timed:
-        return u"Timed session"_s;
+        return Text::tr("Timed session");
     case ReasonType::UntilTime:
-        return u"Until-time session"_s;
+        return Text::tr("Until-time session");
     case ReasonType::Process:
-        return u"Process watch"_s;
+        return Text::tr("Process watch");
     case ReasonType::Command:
-        return u"Command"_s;
+        return Text::tr("Command", "a session kept while a command runs");
     case ReasonType::Trigger:
-        return u"Trigger"_s;
+        return Text::tr("Trigger", "a session kept while a trigger holds");
     }
     Q_UNREACHABLE();
     return {};

@@ -2,9 +2,13 @@
 
 #include "utilities/OneLine.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OtherInhibitor)
+};
 
 // Whitespace runs collapse too: another program's padding says nothing.
 QString part(const QString &text)
@@ -18,7 +22,8 @@ QString OtherInhibitor::summary() const
 {
     QString name = part(who);
     if (name.isEmpty())
-        name = u"Unknown program"_s;
+        name = Text::tr("Unknown program");
     const QString reason = part(why);
-    return reason.isEmpty() ? name : name + u" \u2014 "_s + reason;
+    //: %1 is the program holding the lock, %2 the reason it gives
+    return reason.isEmpty() ? name : Text::tr("%1 \u2014 %2").arg(name, reason);
 }

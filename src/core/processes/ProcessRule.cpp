@@ -2,9 +2,19 @@
 
 #include "utilities/Json.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProcessRule)
+};
+
+} // namespace
 
 QString rawValue(ProcessMatchMode mode)
 {
@@ -13,7 +23,8 @@ QString rawValue(ProcessMatchMode mode)
 
 QString displayName(ProcessMatchMode mode)
 {
-    return mode == ProcessMatchMode::Exact ? u"Exact"_s : u"Contains"_s;
+    return mode == ProcessMatchMode::Exact ? Text::tr("Exact", "the process name is matched as a whole")
+                                           : Text::tr("Contains", "the process name is found within the command line");
 }
 
 template <> std::optional<ProcessMatchMode> fromRawValue<ProcessMatchMode>(QStringView text)

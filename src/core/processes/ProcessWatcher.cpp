@@ -114,8 +114,8 @@ int ProcessWatcher::timerIntervalMilliseconds(double seconds)
 
 QString ProcessWatcher::labelFor(const ProcessRule &rule, int count)
 {
-    return u"\u201C"_s + oneLine(rule.name) + u"\u201D running ("_s + QString::number(count) +
-           (count == 1 ? u" match)"_s : u" matches)"_s);
+    //: %1 is the process name the rule looks for; %n how many running processes match it
+    return tr("\u201C%1\u201D running (%n match(es))", nullptr, count).arg(oneLine(rule.name));
 }
 
 void ProcessWatcher::noteListing(bool listed, const QString &failure)

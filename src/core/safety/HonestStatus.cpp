@@ -1,19 +1,26 @@
 #include "HonestStatus.h"
 
-#include <algorithm>
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+#include <algorithm>
 
 namespace HonestStatus {
 
-const QStringList &messages()
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HonestStatus)
+};
+
+} // namespace
+
+QStringList messages()
 {
-    static const QStringList texts{
-        u"Running a background Claude/build task. I may be away from the keyboard, but the job is still active."_s,
-        u"Running a long local task. My computer is kept awake, but I may not respond immediately."_s,
-        u"Claude Code is working through a repo task. I\u2019ll check the results when it finishes."_s,
+    return {
+        Text::tr("Running a background Claude/build task. I may be away from the keyboard, but the job is still active."),
+        Text::tr("Running a long local task. My computer is kept awake, but I may not respond immediately."),
+        Text::tr("Claude Code is working through a repo task. I\u2019ll check the results when it finishes."),
     };
-    return texts;
 }
 
 QString defaultMessage()

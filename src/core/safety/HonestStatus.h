@@ -9,7 +9,7 @@
 // Ready-made "away" messages for chat, picked from what is keeping the machine awake.
 namespace HonestStatus {
 
-const QStringList &messages();
+QStringList messages();
 QString defaultMessage();
 // A command run wins over a process watch; anything else gets the generic message.
 QString suggested(const QList<AwakeReason> &reasons);

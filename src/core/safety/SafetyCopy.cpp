@@ -1,8 +1,18 @@
 #include "SafetyCopy.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace SafetyCopy {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SafetyCopy)
+};
+
+} // namespace
 
 QString appName()
 {
@@ -11,7 +21,7 @@ QString appName()
 
 QString tagline()
 {
-    return u"Keep your computer awake while real work runs."_s;
+    return Text::tr("Keep your computer awake while real work runs.");
 }
 
 QString version()
@@ -26,42 +36,41 @@ QString publisher()
 
 QString promise()
 {
-    return u"Vigila keeps your computer awake so real work can continue. It does not fake activity, "
-           u"bypass lock screens, or change your presence in communication apps."_s;
+    return Text::tr("Vigila keeps your computer awake so real work can continue. It does not fake activity, "
+                    "bypass lock screens, or change your presence in communication apps.");
 }
 
 QString displayAwakeWarning()
 {
-    return u"Display Awake keeps your screen on. It does not bypass lock screen or password settings."_s;
+    return Text::tr("Display Awake keeps your screen on. It does not bypass lock screen or password settings.");
 }
 
 QString sleepLimitations()
 {
-    return u"Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, "
-           u"explicit Sleep, or administrator policies."_s;
+    return Text::tr("Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, "
+                    "explicit Sleep, or administrator policies.");
 }
 
 QString privacy()
 {
-    return u"Vigila runs locally. It does not track you, send analytics, or connect to chat apps."_s;
+    return Text::tr("Vigila runs locally. It does not track you, send analytics, or connect to chat apps.");
 }
 
-const QStringList &safetyBullets()
+QStringList safetyBullets()
 {
-    static const QStringList bullets{
-        u"Vigila does not fake activity."_s,
-        u"Vigila does not prevent screen lock."_s,
-        u"Vigila does not interact with Slack or Teams."_s,
-        u"Vigila does not move the mouse or press keys."_s,
-        u"Vigila only uses the standard keep-awake locks of your desktop and systemd-logind."_s,
+    return {
+        Text::tr("Vigila does not fake activity."),
+        Text::tr("Vigila does not prevent screen lock."),
+        Text::tr("Vigila does not interact with Slack or Teams."),
+        Text::tr("Vigila does not move the mouse or press keys."),
+        Text::tr("Vigila only uses the standard keep-awake locks of your desktop and systemd-logind."),
     };
-    return bullets;
 }
 
 QString broadProcessWarning()
 {
-    return u"Broad names like \u201Cnode\u201D or \u201Cpython\u201D can match many unrelated processes, "
-           u"which may keep your computer awake longer than you expect."_s;
+    return Text::tr("Broad names like \u201Cnode\u201D or \u201Cpython\u201D can match many unrelated processes, "
+                    "which may keep your computer awake longer than you expect.");
 }
 
 } // namespace SafetyCopy

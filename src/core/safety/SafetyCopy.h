@@ -14,7 +14,7 @@ QString promise();
 QString displayAwakeWarning();
 QString sleepLimitations();
 QString privacy();
-const QStringList &safetyBullets();
+QStringList safetyBullets();
 QString broadProcessWarning();
 
 } // namespace SafetyCopy

@@ -1,12 +1,20 @@
 #include "DurationPreset.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
-const QList<DurationPreset> &DurationPreset::all()
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DurationPreset)
+};
+
+} // namespace
+
+QList<DurationPreset> DurationPreset::all()
 {
-    static const QList<DurationPreset> presets{
-        {u"15 minutes"_s, 900},  {u"30 minutes"_s, 1800}, {u"1 hour"_s, 3600},
-        {u"2 hours"_s, 7200},    {u"4 hours"_s, 14400},   {u"8 hours"_s, 28800},
+    return {
+        {Text::tr("%n minute(s)", nullptr, 15), 900}, {Text::tr("%n minute(s)", nullptr, 30), 1800},
+        {Text::tr("%n hour(s)", nullptr, 1), 3600},   {Text::tr("%n hour(s)", nullptr, 2), 7200},
+        {Text::tr("%n hour(s)", nullptr, 4), 14400},  {Text::tr("%n hour(s)", nullptr, 8), 28800},
     };
-    return presets;
 }

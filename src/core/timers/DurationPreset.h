@@ -12,5 +12,5 @@ struct DurationPreset {
     bool operator==(const DurationPreset &) const = default;
 
     // "15 minutes" … "8 hours", ascending.
-    static const QList<DurationPreset> &all();
+    static QList<DurationPreset> all();
 };

@@ -14,10 +14,9 @@ constexpr quint8 everyDay = 0x7f;
 constexpr quint8 weekdays = 0x1f;
 constexpr quint8 weekend = 0x60;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Schedule", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+};
 
 std::optional<int> dayIndex(QStringView name)
 {
@@ -103,7 +102,7 @@ std::optional<Schedule> Schedule::parse(const QString &text, QString *error)
         return std::nullopt;
     };
     if (text.size() > maximumTextLength)
-        return fail(tr("The schedule is longer than %1 characters.").arg(maximumTextLength));
+        return fail(Text::tr("The schedule is longer than %1 characters.").arg(maximumTextLength));
     Schedule schedule;
     // Commas separate both days ("Mon,Wed") and windows: a window is "DAYS HH:MM-HH:MM", so split
     // on the times instead.
@@ -112,24 +111,24 @@ std::optional<Schedule> Schedule::parse(const QString &text, QString *error)
     qsizetype at = 0;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return fail(tr("The schedule is empty. Write days and hours, like \u201CMon-Fri 09:00-17:30\u201D."));
+        return fail(Text::tr("The schedule is empty. Write days and hours, like \u201CMon-Fri 09:00-17:30\u201D."));
     while (at < trimmed.size()) {
         const auto match = windowPattern.match(trimmed, at, QRegularExpression::NormalMatch,
                                                QRegularExpression::AnchorAtOffsetMatchOption);
         if (!match.hasMatch())
-            return fail(tr("\u201C%1\u201D is not a schedule. Write days and hours, like \u201CMon-Fri 09:00-17:30\u201D.")
+            return fail(Text::tr("\u201C%1\u201D is not a schedule. Write days and hours, like \u201CMon-Fri 09:00-17:30\u201D.")
                             .arg(trimmed.mid(at).trimmed()));
         const auto days = parseDays(match.captured(1).remove(u' '));
         const auto start = minuteOfDay(match.capturedView(2), false);
         const auto end = minuteOfDay(match.capturedView(3), true);
         if (!days)
-            return fail(tr("\u201C%1\u201D are not days of the week (use Mon, Tue, Wed, Thu, Fri, Sat, Sun or Daily).")
+            return fail(Text::tr("\u201C%1\u201D are not days of the week (use Mon, Tue, Wed, Thu, Fri, Sat, Sun or Daily).")
                             .arg(match.capturedView(1).trimmed()));
         if (!start || !end)
-            return fail(tr("\u201C%1-%2\u201D are not hours of the day (use 00:00 to 24:00).")
+            return fail(Text::tr("\u201C%1-%2\u201D are not hours of the day (use 00:00 to 24:00).")
                             .arg(match.capturedView(2), match.capturedView(3)));
         if (schedule.m_windows.size() == maximumWindows)
-            return fail(tr("A schedule has at most %1 windows.").arg(maximumWindows));
+            return fail(Text::tr("A schedule has at most %1 windows.").arg(maximumWindows));
         schedule.m_windows.append(Window{*days, *start, *end == 0 ? 1440 : *end});
         at = match.capturedEnd();
     }
@@ -149,15 +148,15 @@ QString Schedule::description() const
 {
     QStringList parts;
     for (const Window &window : m_windows) {
-        const QString hours = tr("%1\u2013%2").arg(clockText(window.startMinute), clockText(window.endMinute));
+        const QString hours = Text::tr("%1\u2013%2").arg(clockText(window.startMinute), clockText(window.endMinute));
         if (window.days == everyDay)
-            parts.append(tr("Every day %1").arg(hours));
+            parts.append(Text::tr("Every day %1").arg(hours));
         else if (window.days == weekdays)
-            parts.append(tr("Weekdays %1").arg(hours));
+            parts.append(Text::tr("Weekdays %1").arg(hours));
         else if (window.days == weekend)
-            parts.append(tr("Weekends %1").arg(hours));
+            parts.append(Text::tr("Weekends %1").arg(hours));
         else
-            parts.append(tr("%1 %2").arg(daysText(window.days).replace(u',', u"/"_s), hours));
+            parts.append(Text::tr("%1 %2").arg(daysText(window.days).replace(u',', u"/"_s), hours));
     }
     return parts.join(u"; "_s);
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -13,10 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TriggerRule", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TriggerRule)
+};
 
 const auto anyUserKey = "anyUser"_L1;
 const auto unitKey = "unit"_L1;
@@ -31,23 +31,31 @@ QString listProblem(const QJsonObject &parameters, std::initializer_list<QLatin1
             continue;
         const QJsonValue value = parameters.value(key);
         if (!value.isArray())
-            return tr("The list \u201C%1\u201D is not a list of names.").arg(key);
+            return Text::tr("The list \u201C%1\u201D is not a list of names.").arg(key);
         const QJsonArray array = value.toArray();
         if (array.size() > 100)
-            return tr("The list \u201C%1\u201D has more than 100 names.").arg(key);
+            return Text::tr("The list \u201C%1\u201D has more than 100 names.").arg(key);
         for (const QJsonValue &entry : array) {
             if (!entry.isString() || oneLine(entry.toString()) != entry.toString())
-                return tr("The list \u201C%1\u201D holds something that is not a name on one line.").arg(key);
+                return Text::tr("The list \u201C%1\u201D holds something that is not a name on one line.").arg(key);
         }
     }
     return {};
+}
+
+// A threshold as the user's locale writes decimals, its digits not grouped.
+QString decimal(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value);
 }
 
 QString windowProblem(const QJsonObject &parameters)
 {
     const double window = parameters.value("windowSeconds"_L1).toDouble(30);
     if (!(window >= TriggerRule::minimumWindowSeconds && window <= TriggerRule::maximumWindowSeconds))
-        return tr("The window to average over must be between %1 and %2 seconds.")
+        return Text::tr("The window to average over must be between %1 and %2 seconds.")
             .arg(TriggerRule::minimumWindowSeconds)
             .arg(TriggerRule::maximumWindowSeconds);
     return {};
@@ -87,25 +95,25 @@ QString displayName(TriggerKind kind)
 {
     switch (kind) {
     case TriggerKind::PowerAdapter:
-        return tr("Power adapter connected");
+        return Text::tr("Power adapter connected");
     case TriggerKind::ExternalDisplay:
-        return tr("External display connected");
+        return Text::tr("External display connected");
     case TriggerKind::RemoteSession:
-        return tr("Remote session open");
+        return Text::tr("Remote session open");
     case TriggerKind::Unit:
-        return tr("systemd unit running");
+        return Text::tr("systemd unit running");
     case TriggerKind::Schedule:
-        return tr("Schedule");
+        return Text::tr("Schedule");
     case TriggerKind::Audio:
-        return tr("Sound playing");
+        return Text::tr("Sound playing");
     case TriggerKind::Download:
-        return tr("Download in progress");
+        return Text::tr("Download in progress");
     case TriggerKind::Network:
-        return tr("Network traffic");
+        return Text::tr("Network traffic");
     case TriggerKind::Busy:
-        return tr("Process busy");
+        return Text::tr("Process busy");
     case TriggerKind::Machine:
-        return tr("Virtual machine or container running");
+        return Text::tr("Virtual machine or container running");
     }
     Q_UNREACHABLE();
     return {};
@@ -187,29 +195,29 @@ QString TriggerRule::problem() const
 {
     const auto known = knownKind();
     if (!known)
-        return tr("This kind of trigger (\u201C%1\u201D) comes from a newer version of Vigila.").arg(oneLine(kind));
+        return Text::tr("This kind of trigger (\u201C%1\u201D) comes from a newer version of Vigila.").arg(oneLine(kind));
     switch (*known) {
     case TriggerKind::PowerAdapter:
     case TriggerKind::ExternalDisplay:
         return {};
     case TriggerKind::RemoteSession:
         if (parameters.contains(anyUserKey) && !parameters.value(anyUserKey).isBool())
-            return tr("Whose sessions count is not set.");
+            return Text::tr("Whose sessions count is not set.");
         return {};
     case TriggerKind::Unit: {
         const QJsonValue name = parameters.value(unitKey);
         if (!name.isString() || name.toString().isEmpty())
-            return tr("No unit is named.");
+            return Text::tr("No unit is named.");
         if (!isValidUnitName(name.toString()))
-            return tr("\u201C%1\u201D is not a systemd unit name (like backup.service).").arg(oneLine(name.toString()));
+            return Text::tr("\u201C%1\u201D is not a systemd unit name (like backup.service).").arg(oneLine(name.toString()));
         if (parameters.contains(userUnitKey) && !parameters.value(userUnitKey).isBool())
-            return tr("Whether the unit is the user's or the system's is not set.");
+            return Text::tr("Whether the unit is the user's or the system's is not set.");
         return {};
     }
     case TriggerKind::Schedule: {
         const QJsonValue text = parameters.value(scheduleKey);
         if (!text.isString())
-            return tr("No schedule is set.");
+            return Text::tr("No schedule is set.");
         QString error;
         if (!Schedule::parse(text.toString(), &error))
             return error;
@@ -222,34 +230,34 @@ QString TriggerRule::problem() const
             return problem;
         for (const QString &folder : stringList("folders"_L1)) {
             if (!QDir::isAbsolutePath(folder))
-                return tr("\u201C%1\u201D is not a full path to a folder (it must start with /).").arg(oneLine(folder));
+                return Text::tr("\u201C%1\u201D is not a full path to a folder (it must start with /).").arg(oneLine(folder));
         }
         return {};
     case TriggerKind::Network: {
         const double rate = number("kilobytesPerSecond"_L1, -1);
         if (!(rate >= 1 && rate <= 10'000'000))
-            return tr("The traffic threshold must be between 1 and 10 000 000 KB/s.");
+            return Text::tr("The traffic threshold must be between 1 and 10 000 000 KB/s.");
         if (const QString problem = windowProblem(parameters); !problem.isEmpty())
             return problem;
         if (parameters.contains("interface"_L1) && !parameters.value("interface"_L1).isString())
-            return tr("The network interface is not a name.");
+            return Text::tr("The network interface is not a name.");
         return {};
     }
     case TriggerKind::Busy: {
         const QString name = text("process"_L1);
         if (name.isEmpty())
-            return tr("No process is named.");
+            return Text::tr("No process is named.");
         const QString mode = parameters.value("matchMode"_L1).toString(u"exact"_s);
         if (mode != "exact"_L1 && mode != "contains"_L1)
-            return tr("A process is matched by its exact name or by what its command line contains.");
+            return Text::tr("A process is matched by its exact name or by what its command line contains.");
         const double percent = number("cpuPercent"_L1, -1);
         if (!(percent >= 1 && percent <= 6400))
-            return tr("The CPU threshold must be between 1 and 6400 % of a core.");
+            return Text::tr("The CPU threshold must be between 1 and 6400 % of a core.");
         return windowProblem(parameters);
     }
     case TriggerKind::Machine:
         if (parameters.contains("machine"_L1) && !parameters.value("machine"_L1).isString())
-            return tr("The machine is not a name.");
+            return Text::tr("The machine is not a name.");
         return {};
     }
     return {};
@@ -259,41 +267,42 @@ QString TriggerRule::conditionText() const
 {
     const auto known = knownKind();
     if (!known)
-        return tr("Unknown condition \u201C%1\u201D").arg(oneLine(kind));
+        return Text::tr("Unknown condition \u201C%1\u201D").arg(oneLine(kind));
     switch (*known) {
     case TriggerKind::PowerAdapter:
     case TriggerKind::ExternalDisplay:
         return displayName(*known);
     case TriggerKind::RemoteSession:
-        return anyUser() ? tr("Anyone's remote session open") : tr("Remote session open");
+        return anyUser() ? Text::tr("Anyone's remote session open") : Text::tr("Remote session open");
     case TriggerKind::Unit: {
         const UnitRef ref = unit();
-        return (ref.user ? tr("%1 running (user unit)") : tr("%1 running")).arg(oneLine(ref.name));
+        return (ref.user ? Text::tr("%1 running (user unit)") : Text::tr("%1 running")).arg(oneLine(ref.name));
     }
     case TriggerKind::Schedule:
         if (const auto parsed = schedule())
             return parsed->description();
-        return tr("Schedule \u201C%1\u201D").arg(oneLine(parameters.value(scheduleKey).toString()));
+        return Text::tr("Schedule \u201C%1\u201D").arg(oneLine(parameters.value(scheduleKey).toString()));
     case TriggerKind::Audio: {
         const QStringList only = stringList("only"_L1);
-        return only.isEmpty() ? tr("Sound playing") : tr("Sound playing from %1").arg(oneLine(only.join(u", "_s)));
+        return only.isEmpty() ? Text::tr("Sound playing") : Text::tr("Sound playing from %1").arg(oneLine(only.join(u", "_s)));
     }
     case TriggerKind::Download:
         return stringList("folders"_L1).isEmpty()
-                   ? tr("Download in progress")
-                   : tr("Download in progress in %1").arg(oneLine(stringList("folders"_L1).join(u", "_s)));
+                   ? Text::tr("Download in progress")
+                   : Text::tr("Download in progress in %1").arg(oneLine(stringList("folders"_L1).join(u", "_s)));
     case TriggerKind::Network: {
-        const QString rate = QString::number(number("kilobytesPerSecond"_L1, 0));
+        const QString rate = decimal(number("kilobytesPerSecond"_L1, 0));
         const QString interface = text("interface"_L1);
-        return interface.isEmpty() ? tr("Network traffic above %1 KB/s").arg(rate)
-                                   : tr("Traffic on %1 above %2 KB/s").arg(oneLine(interface), rate);
+        return interface.isEmpty() ? Text::tr("Network traffic above %1 KB/s").arg(rate)
+                                   : Text::tr("Traffic on %1 above %2 KB/s").arg(oneLine(interface), rate);
     }
     case TriggerKind::Busy:
-        return tr("\u201C%1\u201D busy above %2 % of a core")
-            .arg(oneLine(text("process"_L1)), QString::number(number("cpuPercent"_L1, 10)));
+        //: %1 is the process name, %2 the CPU use in percent of one core it has to exceed
+        return Text::tr("\u201C%1\u201D busy above %2 % of a core")
+            .arg(oneLine(text("process"_L1)), decimal(number("cpuPercent"_L1, 10)));
     case TriggerKind::Machine:
-        return text("machine"_L1).isEmpty() ? tr("A virtual machine or container running")
-                                            : tr("The machine \u201C%1\u201D running").arg(oneLine(text("machine"_L1)));
+        return text("machine"_L1).isEmpty() ? Text::tr("A virtual machine or container running")
+                                            : Text::tr("The machine \u201C%1\u201D running").arg(oneLine(text("machine"_L1)));
     }
     return {};
 }
@@ -410,7 +419,7 @@ std::optional<TriggerRule> TriggerRule::fromJson(const QJsonValue &value)
     rule.otherMembers = object;
     if (!broken.isEmpty()) {
         rule.enabled = false;
-        rule.loadProblem = tr("The stored rule could not be read whole (%1), so it was turned off; check it "
+        rule.loadProblem = Text::tr("The stored rule could not be read whole (%1), so it was turned off; check it "
                               "and turn it on again.")
                                .arg(broken.join(u", "_s));
     }

@@ -11,10 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TriggerRuleEditor", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TriggerRuleEditor)
+};
 
 } // namespace
 
@@ -28,13 +27,13 @@ TriggerRuleEditor::Result TriggerRuleEditor::find(const QString &nameOrId) const
                 return {Outcome::Done, rule.id, {}};
         }
     }
-    Result found{Outcome::NotFound, {}, tr("No trigger is called \u201C%1\u201D.").arg(oneLine(nameOrId))};
+    Result found{Outcome::NotFound, {}, Text::tr("No trigger is called \u201C%1\u201D.").arg(oneLine(nameOrId))};
     for (const TriggerRule &rule : rules) {
         if (rule.name.compare(nameOrId, Qt::CaseInsensitive) != 0)
             continue;
         if (found.outcome == Outcome::Done)
             return {Outcome::Ambiguous, {},
-                    tr("Several triggers are called \u201C%1\u201D; name one by its id.").arg(oneLine(nameOrId))};
+                    Text::tr("Several triggers are called \u201C%1\u201D; name one by its id.").arg(oneLine(nameOrId))};
         found = {Outcome::Done, rule.id, {}};
     }
     return found;
@@ -45,12 +44,12 @@ TriggerRuleEditor::Result TriggerRuleEditor::add(TriggerRule rule)
     QList<TriggerRule> rules = m_prefs.triggerRules();
     if (rules.size() >= PreferencesStore::maxTriggerRules)
         return {Outcome::LimitReached, {},
-                tr("There are %1 triggers already, as many as Vigila keeps.").arg(PreferencesStore::maxTriggerRules)};
+                Text::tr("There are %1 triggers already, as many as Vigila keeps.").arg(PreferencesStore::maxTriggerRules)};
     if (const QString problem = rule.problem(); !problem.isEmpty())
         return {Outcome::Invalid, {}, problem};
     if (rule.delaySeconds < 0 || rule.delaySeconds > TriggerRule::maximumSeconds || rule.graceSeconds < 0 ||
         rule.graceSeconds > TriggerRule::maximumSeconds)
-        return {Outcome::Invalid, {}, tr("A delay or grace time is at most %1 seconds.").arg(TriggerRule::maximumSeconds)};
+        return {Outcome::Invalid, {}, Text::tr("A delay or grace time is at most %1 seconds.").arg(TriggerRule::maximumSeconds)};
     rule.name = oneLine(rule.name).left(TriggerRule::maximumNameLength);
     if (rule.name.isEmpty())
         rule.name = rule.conditionText();

@@ -8,6 +8,7 @@
 #include "utilities/OneLine.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <limits>
@@ -16,9 +17,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TriggerWatcher)
+};
+
+// A measure as the user's locale writes decimals, its digits not grouped.
+QString decimal(double value, char format = 'g', int precision = 6)
 {
-    return QCoreApplication::translate("TriggerWatcher", text);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, format, precision);
 }
 
 QString sessionLabel(const RemoteSession &session)
@@ -27,8 +35,8 @@ QString sessionLabel(const RemoteSession &session)
     const QString host = oneLine(session.host);
     const bool ssh = session.service.startsWith("sshd"_L1);
     if (host.isEmpty())
-        return (ssh ? tr("While %1 is logged in over SSH") : tr("While %1 is logged in remotely")).arg(user);
-    return (ssh ? tr("While %1 is logged in over SSH from %2") : tr("While %1 is logged in remotely from %2"))
+        return (ssh ? Text::tr("While %1 is logged in over SSH") : Text::tr("While %1 is logged in remotely")).arg(user);
+    return (ssh ? Text::tr("While %1 is logged in over SSH from %2") : Text::tr("While %1 is logged in remotely from %2"))
         .arg(user, host);
 }
 
@@ -199,16 +207,16 @@ void TriggerWatcher::follow()
 std::optional<bool> TriggerWatcher::onAC(QString *note) const
 {
     if (!m_sources.adapter) {
-        *note = tr("The power source cannot be read here.");
+        *note = Text::tr("The power source cannot be read here.");
         return std::nullopt;
     }
     if (!m_sources.adapter->hasBattery()) {
-        *note = tr("This computer has no battery, so it always counts as on AC power.");
+        *note = Text::tr("This computer has no battery, so it always counts as on AC power.");
         return true;
     }
     const std::optional<bool> onBattery = m_sources.adapter->onBattery();
     if (!onBattery) {
-        *note = tr("Waiting for the power service to say whether the computer is on AC power.");
+        *note = Text::tr("Waiting for the power service to say whether the computer is on AC power.");
         return std::nullopt;
     }
     return !*onBattery;
@@ -221,25 +229,25 @@ TriggerWatcher::Condition TriggerWatcher::kindCondition(const TriggerRule &rule,
     case TriggerKind::PowerAdapter: {
         const std::optional<bool> ac = onAC(&result.note);
         result.holds = ac.value_or(false);
-        result.label = tr("While on AC power");
+        result.label = Text::tr("While on AC power");
         break;
     }
     case TriggerKind::ExternalDisplay: {
         if (!m_sources.displays) {
-            result.note = tr("Displays cannot be followed here.");
+            result.note = Text::tr("Displays cannot be followed here.");
             break;
         }
         const QStringList displays = m_sources.displays->externalDisplays();
         result.holds = !displays.isEmpty();
         if (displays == QStringList{u"dock"_s})
-            result.label = tr("While docked to an external display");
+            result.label = Text::tr("While docked to an external display");
         else
-            result.label = tr("While an external display is connected (%1)").arg(oneLine(displays.join(u", "_s)));
+            result.label = Text::tr("While an external display is connected (%1)").arg(oneLine(displays.join(u", "_s)));
         break;
     }
     case TriggerKind::RemoteSession: {
         if (!m_sources.remoteSessions) {
-            result.note = tr("Login sessions cannot be followed here.");
+            result.note = Text::tr("Login sessions cannot be followed here.");
             break;
         }
         QList<RemoteSession> sessions = m_sources.remoteSessions->remoteSessions();
@@ -249,24 +257,24 @@ TriggerWatcher::Condition TriggerWatcher::kindCondition(const TriggerRule &rule,
         if (sessions.size() == 1)
             result.label = sessionLabel(sessions.first());
         else if (sessions.size() > 1)
-            result.label = tr("While %1 remote sessions are open").arg(sessions.size());
+            result.label = Text::tr("While %n remote session(s) are open", nullptr, int(sessions.size()));
         break;
     }
     case TriggerKind::Unit: {
         const UnitRef unit = rule.unit();
-        result.label = tr("While %1 runs").arg(oneLine(unit.name));
+        result.label = Text::tr("While %1 runs").arg(oneLine(unit.name));
         if (!m_sources.units) {
-            result.note = tr("systemd units cannot be followed here.");
+            result.note = Text::tr("systemd units cannot be followed here.");
             break;
         }
         const UnitStatus status = m_sources.units->status(unit);
         result.holds = status.isRunning();
         if (status.presence == UnitPresence::NotFound)
-            result.note = (unit.user ? tr("The user unit %1 does not exist; the rule waits for it.")
-                                     : tr("The unit %1 does not exist; the rule waits for it."))
+            result.note = (unit.user ? Text::tr("The user unit %1 does not exist; the rule waits for it.")
+                                     : Text::tr("The unit %1 does not exist; the rule waits for it."))
                               .arg(oneLine(unit.name));
         else if (status.presence == UnitPresence::Unknown)
-            result.note = tr("Waiting for systemd to say whether %1 runs.").arg(oneLine(unit.name));
+            result.note = Text::tr("Waiting for systemd to say whether %1 runs.").arg(oneLine(unit.name));
         break;
     }
     case TriggerKind::Schedule: {
@@ -293,12 +301,12 @@ TriggerWatcher::Condition TriggerWatcher::audioCondition(const TriggerRule &rule
 {
     Condition result;
     if (!m_sources.audio) {
-        result.note = tr("Sound cannot be followed here.");
+        result.note = Text::tr("Sound cannot be followed here.");
         return result;
     }
     const auto streams = m_sources.audio->streams();
     if (!streams) {
-        result.note = tr("No sound server answers; the rule waits for one.");
+        result.note = Text::tr("No sound server answers; the rule waits for one.");
         return result;
     }
     const auto named = [](const AudioStream &stream, const QStringList &names) {
@@ -319,10 +327,10 @@ TriggerWatcher::Condition TriggerWatcher::audioCondition(const TriggerRule &rule
     }
     result.holds = !playing.isEmpty();
     if (playing.size() == 1)
-        result.label = playing.first().isEmpty() ? tr("While an application plays sound")
-                                                 : tr("While %1 plays sound").arg(oneLine(playing.first()));
+        result.label = playing.first().isEmpty() ? Text::tr("While an application plays sound")
+                                                 : Text::tr("While %1 plays sound").arg(oneLine(playing.first()));
     else if (playing.size() > 1)
-        result.label = tr("While %1 applications play sound").arg(playing.size());
+        result.label = Text::tr("While %n application(s) play sound", nullptr, int(playing.size()));
     return result;
 }
 
@@ -330,7 +338,7 @@ TriggerWatcher::Condition TriggerWatcher::downloadCondition(const TriggerRule &r
 {
     Condition result;
     if (!m_sources.downloads) {
-        result.note = tr("Downloads cannot be followed here.");
+        result.note = Text::tr("Downloads cannot be followed here.");
         return result;
     }
     const QDateTime now = m_clock.now();
@@ -356,13 +364,13 @@ TriggerWatcher::Condition TriggerWatcher::downloadCondition(const TriggerRule &r
     }
     result.holds = !growing.isEmpty();
     if (growing.size() == 1)
-        result.label = tr("While \u201C%1\u201D downloads").arg(oneLine(growing.first()));
+        result.label = Text::tr("While \u201C%1\u201D downloads").arg(oneLine(growing.first()));
     else if (growing.size() > 1)
-        result.label = tr("While %1 files download").arg(growing.size());
+        result.label = Text::tr("While %n file(s) download", nullptr, int(growing.size()));
     if (!problems.isEmpty())
         result.note = problems.join(u' ');
     else if (!result.holds && !stalled.isEmpty())
-        result.note = tr("\u201C%1\u201D has not grown for a minute; a paused download does not count.")
+        result.note = Text::tr("\u201C%1\u201D has not grown for a minute; a paused download does not count.")
                           .arg(oneLine(stalled.first()));
     if (!result.holds)
         result.until.reset();
@@ -373,7 +381,7 @@ TriggerWatcher::Condition TriggerWatcher::networkCondition(const TriggerRule &ru
 {
     Condition result;
     if (!m_sources.network) {
-        result.note = tr("Network traffic cannot be followed here.");
+        result.note = Text::tr("Network traffic cannot be followed here.");
         return result;
     }
     const QString interface = rule.text("interface"_L1);
@@ -384,23 +392,24 @@ TriggerWatcher::Condition TriggerWatcher::networkCondition(const TriggerRule &ru
     if (!interface.isEmpty() && !samples.isEmpty() &&
         std::none_of(samples.last().interfaces.cbegin(), samples.last().interfaces.cend(),
                      [&](const InterfaceCounters &c) { return c.name == interface; })) {
-        result.note = tr("There is no network interface called \u201C%1\u201D; the rule waits for it.").arg(oneLine(interface));
+        result.note = Text::tr("There is no network interface called \u201C%1\u201D; the rule waits for it.").arg(oneLine(interface));
         return result;
     }
     if (!rate) {
-        result.note = tr("Measuring the traffic\u2026");
+        result.note = Text::tr("Measuring the traffic\u2026");
         return result;
     }
     result.holds = *rate >= threshold;
     // The total, then each interface counted with its own rate, for the preferences to show.
-    const auto kilobytes = [](double bytes) { return QString::number(bytes / 1000, 'f', 1); };
+    const auto kilobytes = [](double bytes) { return decimal(bytes / 1000, 'f', 1); };
     QStringList rates;
     for (const auto &[name, bytes] : std::as_const(each))
-        rates.append(tr("%1 %2 KB/s").arg(oneLine(name), kilobytes(bytes)));
-    result.note = rates.isEmpty() ? tr("Now %1 KB/s.").arg(kilobytes(*rate))
-                                  : tr("Now %1 KB/s: %2.").arg(kilobytes(*rate), rates.join(u", "_s));
-    result.label = interface.isEmpty() ? tr("While network traffic is above %1 KB/s").arg(threshold / 1000)
-                                       : tr("While traffic on %1 is above %2 KB/s").arg(oneLine(interface)).arg(threshold / 1000);
+        rates.append(Text::tr("%1 %2 KB/s").arg(oneLine(name), kilobytes(bytes)));
+    result.note = rates.isEmpty() ? Text::tr("Now %1 KB/s.").arg(kilobytes(*rate))
+                                  : Text::tr("Now %1 KB/s: %2.").arg(kilobytes(*rate), rates.join(u", "_s));
+    const QString limit = decimal(threshold / 1000);
+    result.label = interface.isEmpty() ? Text::tr("While network traffic is above %1 KB/s").arg(limit)
+                                       : Text::tr("While traffic on %1 is above %2 KB/s").arg(oneLine(interface), limit);
     return result;
 }
 
@@ -408,7 +417,7 @@ TriggerWatcher::Condition TriggerWatcher::busyCondition(const TriggerRule &rule)
 {
     Condition result;
     if (!m_sources.processCpu) {
-        result.note = tr("Processes' CPU use cannot be followed here.");
+        result.note = Text::tr("Processes' CPU use cannot be followed here.");
         return result;
     }
     const ProcessRule match{rule.id, rule.text("process"_L1), true,
@@ -419,16 +428,17 @@ TriggerWatcher::Condition TriggerWatcher::busyCondition(const TriggerRule &rule)
         [&](const ProcessCpu &p) { return match.matches({p.pid, p.executableName, p.commandLine}); }, &matched);
     const QString name = oneLine(match.name);
     if (matched == 0) {
-        result.note = tr("No process \u201C%1\u201D runs.").arg(name);
+        result.note = Text::tr("No process \u201C%1\u201D runs.").arg(name);
         return result;
     }
     if (!percent) {
-        result.note = tr("Measuring the CPU use of \u201C%1\u201D\u2026").arg(name);
+        result.note = Text::tr("Measuring the CPU use of \u201C%1\u201D\u2026").arg(name);
         return result;
     }
     result.holds = *percent >= rule.number("cpuPercent"_L1, 10);
-    result.note = tr("\u201C%1\u201D uses %2 % of a core.").arg(name, QString::number(*percent, 'f', 0));
-    result.label = tr("While \u201C%1\u201D is busy").arg(name);
+    //: %1 is the process name, %2 its CPU use in percent of one core
+    result.note = Text::tr("\u201C%1\u201D uses %2 % of a core.").arg(name, decimal(*percent, 'f', 0));
+    result.label = Text::tr("While \u201C%1\u201D is busy").arg(name);
     return result;
 }
 
@@ -436,12 +446,12 @@ TriggerWatcher::Condition TriggerWatcher::machineCondition(const TriggerRule &ru
 {
     Condition result;
     if (!m_sources.machines) {
-        result.note = tr("Virtual machines cannot be followed here.");
+        result.note = Text::tr("Virtual machines cannot be followed here.");
         return result;
     }
     const auto machines = m_sources.machines->machines();
     if (!machines) {
-        result.note = tr("systemd-machined is not running; the rule waits for it.");
+        result.note = Text::tr("systemd-machined is not running; the rule waits for it.");
         return result;
     }
     const QString wanted = rule.text("machine"_L1);
@@ -450,11 +460,11 @@ TriggerWatcher::Condition TriggerWatcher::machineCondition(const TriggerRule &ru
     result.holds = !running.isEmpty();
     if (running.size() == 1) {
         const Machine &machine = running.first();
-        result.label = (machine.machineClass == "container"_L1 ? tr("While the container \u201C%1\u201D runs")
-                                                               : tr("While the virtual machine \u201C%1\u201D runs"))
+        result.label = (machine.machineClass == "container"_L1 ? Text::tr("While the container \u201C%1\u201D runs")
+                                                               : Text::tr("While the virtual machine \u201C%1\u201D runs"))
                            .arg(oneLine(machine.name));
     } else if (running.size() > 1) {
-        result.label = tr("While %1 virtual machines or containers run").arg(running.size());
+        result.label = Text::tr("While %n virtual machine(s) or container(s) run", nullptr, int(running.size()));
     }
     return result;
 }
@@ -469,7 +479,7 @@ TriggerWatcher::Condition TriggerWatcher::condition(const TriggerRule &rule) con
         const std::optional<bool> ac = onAC(&note);
         if (!ac.value_or(false)) {
             if (result.holds)
-                result.note = ac ? tr("Waits for AC power.") : note;
+                result.note = ac ? Text::tr("Waits for AC power.") : note;
             result.holds = false;
         }
     }
