@@ -31,9 +31,11 @@ PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &
     m_tabs->addTab(new SafetyPrefs, tr("Safety", "preferences tab"));
     m_tabs->addTab(new AboutPrefs, tr("About", "preferences tab"));
     drawTabSymbols();
-    m_tabs->setFixedSize(520, 440);
+    // At least this size; a longer translation of a tab's title or of a page's texts widens the
+    // tabs rather than being cut.
+    m_tabs->setMinimumSize(520, 440);
 
-    // The window takes its size from the tabs and the padding around them.
+    // The window takes its size from the tabs and the padding around them, and keeps it.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 0, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -27,7 +27,8 @@ ProcessRuleRow::ProcessRuleRow(QWidget *parent)
     m_name->setObjectName(u"name"_s);
     m_name->setPlaceholderText(tr("name", "the process name"));
     m_matchMode->setObjectName(u"matchMode"_s);
-    m_matchMode->setFixedWidth(100);
+    // As wide as the longest mode's name needs, which a translation may make longer.
+    m_matchMode->setMinimumWidth(100);
     for (const ProcessMatchMode mode : allProcessMatchModes)
         m_matchMode->addItem(displayName(mode), rawValue(mode));
     m_warning->setObjectName(u"broadWarning"_s);
