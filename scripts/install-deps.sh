@@ -35,6 +35,9 @@ run_packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libudev-dev libpulse-dev
+  # translations: lupdate and lrelease with their CMake functions, and Qt's own translations for
+  # the standard buttons
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # run: native Wayland sessions
   qt6-wayland
 )

@@ -21,6 +21,7 @@
 #include "preferences/SettingsUserDefaults.h"
 #include "utilities/Clock.h"
 #include "utilities/Log.h"
+#include "utilities/Translations.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -60,6 +61,7 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
     QApplication::setOrganizationName(u"Quillmere"_s);
     QApplication::setApplicationName(u"Vigila"_s);
     QApplication::setDesktopFileName(NotificationManager::productionApplicationId());
+    Translations::install();
 
     SingleInstance instance;
     switch (instance.acquire()) {

@@ -10,6 +10,7 @@
 
 #include "safety/SafetyCopy.h"
 #include "timers/SessionTimerManager.h"
+#include "utilities/Translations.h"
 #include "utilities/DateFormatting.h"
 #include "utilities/DurationText.h"
 #include "utilities/OneLine.h"
@@ -420,6 +421,7 @@ int run(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"vigila"_s);
     QCoreApplication::setApplicationVersion(SafetyCopy::version());
+    Translations::install();
 
     if (first == "-h" || first == "--help" || first == "-?" || first == "--help-all" || first == "help") {
         print(generalHelp());

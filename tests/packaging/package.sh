@@ -44,6 +44,7 @@ expected=(
   ./usr/share/man/man1/vigila.1.gz
   ./usr/share/metainfo/$app.metainfo.xml
 )
+for language in de en es fr; do expected+=("./usr/share/vigila/translations/vigila_$language.qm"); done
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app.png"); done
 dpkg-deb -c "$deb" >"$tmp/contents"
@@ -86,6 +87,9 @@ said=$("$vigila" --version) || fail "vigila --version failed"
 [ "$said" = "vigila $version" ] || fail "vigila --version says '$said', the package $version"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.xml" ||
   fail "the metainfo's release is not $version"
+# It finds its translations where the package puts them.
+english=$(LANGUAGE= LC_ALL=C.UTF-8 "$vigila" --help) german=$(LANGUAGE=de LC_ALL=C.UTF-8 "$vigila" --help)
+[ -n "$german" ] && [ "$german" != "$english" ] || fail "the unpacked vigila does not speak German: $german"
 
 # Started without a command it loads the tray module from the unpacked tree, whose first act is
 # to turn away a start without a graphical session (exit 2). A module not found would be exit 1.
