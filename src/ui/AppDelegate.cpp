@@ -48,11 +48,11 @@ void AppDelegate::applicationDidFinishLaunching(AppCoordinator::Backends backend
     AppCoordinator *coordinator = m_coordinator.get();
     LoginItemService *logins = m_loginItems.get();
     m_preferencesWindow =
-        std::make_unique<HostingWindowController>(u"Vigila Preferences"_s, [coordinator, logins] {
+        std::make_unique<HostingWindowController>(tr("Vigila Preferences"), [coordinator, logins] {
             return makePreferencesView(*coordinator, *logins);
         });
     m_commandWindow = std::make_unique<HostingWindowController>(
-        u"Run Command With Vigila"_s, [coordinator] { return makeCommandRunnerView(*coordinator); });
+        tr("Run Command With Vigila"), [coordinator] { return makeCommandRunnerView(*coordinator); });
     m_menuBar = std::make_unique<MenuBarController>(coordinator, std::move(dialogs));
 
     const QPointer<AppDelegate> self = this;

@@ -246,8 +246,10 @@ void MenuBarController::updateButton(const MenuState &menuState, const QDateTime
     // Never a claim the lock does not back yet.
     QString tip = menuState.takingLock && !menuState.reasons.isEmpty() ? tr("Vigila: asking for the keep-awake lock")
                                                                        : StatusIcon::accessibilityDescription(state);
-    if (!left.isEmpty())
-        tip += u" \u2014 "_s + left + u" left"_s;
+    if (!left.isEmpty()) {
+        //: %1 is the icon's description ("Vigila: timed session active"), %2 the time left
+        tip = tr("%1 \u2014 %2 left").arg(tip, left);
+    }
     if (tip != m_toolTip) {
         m_toolTip = tip;
         if (m_tray)

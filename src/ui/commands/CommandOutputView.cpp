@@ -32,7 +32,7 @@ CommandOutputView::CommandOutputView(CommandRunner &runner, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(ViewStyle::label(u"Output"_s, ViewStyle::Text::Caption, true));
+    layout->addWidget(ViewStyle::label(tr("Output", "the command's output"), ViewStyle::Text::Caption, true));
     layout->addWidget(m_text, 1);
 
     m_refreshTimer.setSingleShot(true);

@@ -45,34 +45,37 @@ CommandRunnerView::CommandRunnerView(AppCoordinator &coordinator, QWidget *paren
     , m_runner(coordinator.runner())
     , m_command(new QLineEdit(this))
     , m_workingDirectory(new QLineEdit(this))
-    , m_choose(new QPushButton(u"Choose\u2026"_s, this))
+    , m_choose(new QPushButton(tr("Choose\u2026", "choose the working directory"), this))
     , m_shell(new QLineEdit(this))
-    , m_run(new QPushButton(SymbolIcons::icon(SymbolIcons::Symbol::Play), u"Run"_s, this))
-    , m_cancel(new QPushButton(SymbolIcons::icon(SymbolIcons::Symbol::Stop), u"Cancel"_s, this))
+    , m_run(new QPushButton(SymbolIcons::icon(SymbolIcons::Symbol::Play), tr("Run", "run the command"), this))
+    , m_cancel(new QPushButton(SymbolIcons::icon(SymbolIcons::Symbol::Stop),
+                               tr("Cancel", "stop the running command"), this))
     , m_progress(new QProgressBar(this))
     , m_status(new QLabel(this))
     , m_favoriteName(new QLineEdit(this))
-    , m_saveFavorite(new QPushButton(u"Save Favorite"_s, this))
+    , m_saveFavorite(new QPushButton(tr("Save Favorite"), this))
     , m_output(new CommandOutputView(coordinator.runner(), this))
     , m_sidebar(new CommandSidebar(coordinator.history(), this))
     , m_splitter(new QSplitter(Qt::Horizontal, this))
 {
     m_command->setObjectName(u"command"_s);
-    m_command->setPlaceholderText(u"Command, e.g. pnpm test"_s);
+    m_command->setPlaceholderText(tr("Command, e.g. pnpm test"));
     m_command->setFont(ViewStyle::monospace());
     // A line edit keeps 32767 characters by default: a longer saved command would be cut short
     // when loaded, and run or saved again that way.
     m_command->setMaxLength(std::numeric_limits<int>::max());
     m_workingDirectory->setObjectName(u"workingDirectory"_s);
-    m_workingDirectory->setPlaceholderText(u"Working directory (optional)"_s);
+    m_workingDirectory->setPlaceholderText(tr("Working directory (optional)"));
     m_choose->setObjectName(u"choose"_s);
     m_shell->setObjectName(u"shell"_s);
-    m_shell->setPlaceholderText(u"Shell"_s);
+    m_shell->setPlaceholderText(tr("Shell", "the program that runs the command"));
     m_shell->setFont(ViewStyle::monospace(ViewStyle::Text::Caption));
     m_shell->setText(SavedCommand::defaultShell());
     m_run->setObjectName(u"run"_s);
     m_run->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
-    m_run->setToolTip(u"Run (%1)"_s.arg(m_run->shortcut().toString(QKeySequence::NativeText)));
+    //: The Run button's tool tip; %1 is its keyboard shortcut
+    m_run->setToolTip(
+        tr("Run (%1)", "run the command").arg(m_run->shortcut().toString(QKeySequence::NativeText)));
     m_cancel->setObjectName(u"cancel"_s);
     m_progress->setObjectName(u"progress"_s);
     m_progress->setRange(0, 0); // indeterminate
@@ -81,7 +84,7 @@ CommandRunnerView::CommandRunnerView(AppCoordinator &coordinator, QWidget *paren
     m_status->setObjectName(u"status"_s);
     m_status->setFont(ViewStyle::font(ViewStyle::Text::Caption));
     m_favoriteName->setObjectName(u"favoriteName"_s);
-    m_favoriteName->setPlaceholderText(u"Name to save as favorite"_s);
+    m_favoriteName->setPlaceholderText(tr("Name to save as favorite"));
     m_saveFavorite->setObjectName(u"saveFavorite"_s);
 
     connect(m_command, &QLineEdit::textChanged, this, &CommandRunnerView::updateControls);
@@ -137,9 +140,9 @@ QWidget *CommandRunnerView::makeEditorPane()
 
     auto *layout = new QVBoxLayout(pane);
     layout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(ViewStyle::label(u"Run Command With Vigila"_s, ViewStyle::Text::Headline));
+    layout->addWidget(ViewStyle::label(tr("Run Command With Vigila"), ViewStyle::Text::Headline));
     layout->addWidget(ViewStyle::label(
-        u"Vigila starts keep-awake before the command runs and releases it when the command exits."_s,
+        tr("Vigila starts keep-awake before the command runs and releases it when the command exits."),
         ViewStyle::Text::Caption, true));
     layout->addWidget(m_command);
     layout->addLayout(directoryRow);
@@ -209,7 +212,7 @@ void CommandRunnerView::run()
 void CommandRunnerView::chooseDirectory()
 {
     const QString chosen = QFileDialog::getExistingDirectory(
-        this, u"Choose Working Directory"_s, m_workingDirectory->text(), QFileDialog::ShowDirsOnly);
+        this, tr("Choose Working Directory"), m_workingDirectory->text(), QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         m_workingDirectory->setText(chosen);
 }
@@ -240,15 +243,19 @@ QString CommandRunnerView::statusText(const CommandRunner::State &state)
     using Kind = CommandRunner::State::Kind;
     switch (state.kind) {
     case Kind::Idle:
-        return u"Ready"_s;
+        return tr("Ready", "no command running");
     case Kind::Running:
-        return u"Running\u2026"_s;
+        return tr("Running\u2026", "the command is running");
     case Kind::Finished:
-        return state.exitCode == 0 ? u"Finished (exit 0)"_s : u"Failed (exit %1)"_s.arg(state.exitCode);
+        if (state.exitCode == 0)
+            return tr("Finished (exit 0)");
+        //: %1 is the command's exit code
+        return tr("Failed (exit %1)").arg(state.exitCode);
     case Kind::FailedToStart:
-        return u"Could not start: "_s + state.message;
+        //: %1 says why, e.g. "No such file or directory"
+        return tr("Could not start: %1").arg(state.message);
     case Kind::Cancelled:
-        return u"Cancelled"_s;
+        return tr("Cancelled", "the command was stopped");
     }
     return {};
 }

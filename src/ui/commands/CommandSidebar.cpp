@@ -78,9 +78,12 @@ public:
             painter->setFont(exitFont);
             if (!selected)
                 painter->setPen(ViewStyle::secondary());
-            painter->drawText(area, Qt::AlignLeft | Qt::AlignTop,
-                              QFontMetrics(exitFont).elidedText(u"last exit %1"_s.arg(exit.toInt()),
-                                                                Qt::ElideRight, area.width()));
+            painter->drawText(
+                area, Qt::AlignLeft | Qt::AlignTop,
+                QFontMetrics(exitFont).elidedText(
+                    //: %1 is the exit code of the command's last run
+                    QCoreApplication::translate("CommandSidebar", "last exit %1").arg(exit.toInt()),
+                    Qt::ElideRight, area.width()));
         }
         painter->restore();
     }
@@ -119,17 +122,19 @@ QMenu *CommandSidebar::contextMenu(const QListWidgetItem *item, QWidget *parent)
         return nullptr;
     auto *menu = new QMenu(parent);
     const SavedCommand command = found->command;
-    menu->addAction(u"Load"_s, this, [this, command] {
+    menu->addAction(tr("Load", "load the command into the editor"), this, [this, command] {
         if (onLoad)
             onLoad(command);
     });
-    menu->addAction(SymbolIcons::icon(SymbolIcons::Symbol::Play), u"Run"_s, this, [this, command] {
-        if (onRun)
-            onRun(command);
-    });
+    menu->addAction(SymbolIcons::icon(SymbolIcons::Symbol::Play), tr("Run", "run the command"), this,
+                    [this, command] {
+                        if (onRun)
+                            onRun(command);
+                    });
     if (found->favorite) {
         menu->addSeparator();
-        menu->addAction(SymbolIcons::icon(SymbolIcons::Symbol::Trash), u"Delete"_s, this,
+        menu->addAction(SymbolIcons::icon(SymbolIcons::Symbol::Trash),
+                        tr("Delete", "delete the favorite command"), this,
                         [this, id = command.id] { m_history.removeFavorite(id); });
     }
     return menu;
@@ -159,21 +164,21 @@ void CommandSidebar::rebuild()
     m_list->clear();
     m_entries.clear();
 
-    addHeading(u"Favorites"_s);
+    addHeading(tr("Favorites", "saved commands"));
     if (m_history.favorites().isEmpty())
-        addPlaceholder(u"No favorites yet"_s);
+        addPlaceholder(tr("No favorites yet"));
     for (const SavedCommand &favorite : m_history.favorites())
         addCommand(favorite, true);
 
-    addHeading(u"Recent"_s);
+    addHeading(tr("Recent", "recently run commands"));
     if (m_history.recent().isEmpty()) {
-        addPlaceholder(u"No recent commands"_s);
+        addPlaceholder(tr("No recent commands"));
         return;
     }
     for (const SavedCommand &recent : m_history.recent())
         addCommand(recent, false);
 
-    auto *clear = new QPushButton(u"Clear History"_s);
+    auto *clear = new QPushButton(tr("Clear History"));
     clear->setObjectName(u"clearHistory"_s);
     clear->setFont(ViewStyle::font(ViewStyle::Text::Caption));
     // Queued: clearing rebuilds the list, which deletes this very button.

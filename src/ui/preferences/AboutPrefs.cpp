@@ -21,7 +21,8 @@ AboutPrefs::AboutPrefs(QWidget *parent)
     logo->setPixmap(AboutPrefs::logo(BrandAssets::aboutLogo()));
 
     auto *title = ViewStyle::label(SafetyCopy::appName(), ViewStyle::Text::Title);
-    auto *link = new QLabel(u"<a href=\"%1\">Website</a>"_s.arg(website().toString()), this);
+    auto *link =
+        new QLabel(u"<a href=\"%1\">%2</a>"_s.arg(website().toString(), tr("Website").toHtmlEscaped()), this);
     link->setObjectName(u"website"_s);
     link->setFont(ViewStyle::font(ViewStyle::Text::Caption));
     link->setTextFormat(Qt::RichText);
@@ -31,9 +32,9 @@ AboutPrefs::AboutPrefs(QWidget *parent)
     const QList<QLabel *> lines{
         title,
         ViewStyle::label(SafetyCopy::tagline(), ViewStyle::Text::Callout, true),
-        ViewStyle::label(u"Version "_s + SafetyCopy::version(), ViewStyle::Text::Caption),
+        ViewStyle::label(tr("Version %1").arg(SafetyCopy::version()), ViewStyle::Text::Caption),
         ViewStyle::label(SafetyCopy::publisher(), ViewStyle::Text::Callout),
-        ViewStyle::label(u"Free app"_s, ViewStyle::Text::Caption, true),
+        ViewStyle::label(tr("Free app"), ViewStyle::Text::Caption, true),
         link,
     };
 

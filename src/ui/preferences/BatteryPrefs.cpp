@@ -75,7 +75,8 @@ QSpinBox *stepper(int minimum, int maximum, QWidget *parent)
     auto *box = new GridSpinBox(parent);
     box->setRange(minimum, maximum);
     box->setSingleStep(5);
-    box->setSuffix(u"%"_s);
+    //: Shown after the battery percentage in its box, as in "20%"
+    box->setSuffix(BatteryPrefs::tr("%", "percent sign"));
     // Typing "90" must not store 9 on the way.
     box->setKeyboardTracking(false);
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -87,11 +88,11 @@ QSpinBox *stepper(int minimum, int maximum, QWidget *parent)
 BatteryPrefs::BatteryPrefs(PreferencesStore &prefs, QWidget *parent)
     : QWidget(parent)
     , m_prefs(prefs)
-    , m_warnOnBattery(new QCheckBox(u"Warn when active on battery"_s, this))
-    , m_onlyWhilePluggedIn(new QCheckBox(u"Only keep awake while plugged in"_s, this))
+    , m_warnOnBattery(new QCheckBox(tr("Warn when active on battery"), this))
+    , m_onlyWhilePluggedIn(new QCheckBox(tr("Only keep awake while plugged in"), this))
     , m_warningLabel(new QLabel(this))
     , m_warningThreshold(stepper(5, 95, this))
-    , m_autoStopEnabled(new QCheckBox(u"Auto-stop below a battery percentage"_s, this))
+    , m_autoStopEnabled(new QCheckBox(tr("Auto-stop below a battery percentage"), this))
     , m_autoStopLabel(new QLabel(this))
     , m_autoStopThreshold(stepper(5, 90, this))
 {
@@ -125,7 +126,7 @@ BatteryPrefs::BatteryPrefs(PreferencesStore &prefs, QWidget *parent)
     form->addRow(m_autoStopEnabled);
     form->addRow(m_autoStopLabel, m_autoStopThreshold);
     form->addRow(ViewStyle::label(
-        u"Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu."_s,
+        tr("Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu."),
         ViewStyle::Text::Caption, true, this));
 }
 
@@ -138,10 +139,12 @@ void BatteryPrefs::sync()
     m_warnOnBattery->setChecked(battery.warnOnBattery);
     m_onlyWhilePluggedIn->setChecked(battery.onlyWhilePluggedIn);
     m_warningThreshold->setValue(battery.warningThreshold);
-    m_warningLabel->setText(u"Warning threshold: %1%"_s.arg(battery.warningThreshold));
+    //: %1 is a battery percentage
+    m_warningLabel->setText(tr("Warning threshold: %1%").arg(battery.warningThreshold));
     m_autoStopEnabled->setChecked(battery.autoStopEnabled);
     m_autoStopThreshold->setValue(battery.autoStopThreshold);
-    m_autoStopLabel->setText(u"Auto-stop threshold: %1%"_s.arg(battery.autoStopThreshold));
+    //: %1 is a battery percentage
+    m_autoStopLabel->setText(tr("Auto-stop threshold: %1%").arg(battery.autoStopThreshold));
     // Off keeps the threshold as it was, ready for when auto-stop comes back on.
     m_autoStopThreshold->setEnabled(battery.autoStopEnabled);
     m_autoStopLabel->setEnabled(battery.autoStopEnabled);

@@ -47,7 +47,7 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     , m_coordinator(coordinator)
     , m_prefs(coordinator.prefs())
     , m_history(coordinator.history())
-    , m_noFavorites(ViewStyle::label(u"No saved commands yet"_s, ViewStyle::Text::Caption, true))
+    , m_noFavorites(ViewStyle::label(tr("No saved commands yet"), ViewStyle::Text::Caption, true))
     , m_favoritesLayout(nullptr)
 {
     using PS = PreferencesStore;
@@ -68,7 +68,7 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     QLineEdit *directory = boundField(m_prefs, &PS::defaultWorkingDirectory, &PS::setDefaultWorkingDirectory,
                                       &PS::defaultWorkingDirectoryChanged, this);
     directory->setObjectName(u"defaultWorkingDirectory"_s);
-    auto *keepHistory = new QCheckBox(u"Keep command history"_s, this);
+    auto *keepHistory = new QCheckBox(tr("Keep command history"), this);
     keepHistory->setObjectName(u"keepCommandHistory"_s);
     PrefsBinding::bindSwitch(keepHistory, m_prefs, &PS::keepCommandHistory, &PS::setKeepCommandHistory,
                              &PS::keepCommandHistoryChanged, [this] { m_coordinator.applyPreferences(); });
@@ -79,8 +79,8 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     shellColumn->setSpacing(2);
     shellColumn->addWidget(shell);
     shellColumn->addWidget(shellProblem);
-    form->addRow(u"Default shell"_s, shellColumn);
-    form->addRow(u"Default working directory"_s, directory);
+    form->addRow(tr("Default shell"), shellColumn);
+    form->addRow(tr("Default working directory"), directory);
     form->addRow(keepHistory);
 
     m_noFavorites->setObjectName(u"noFavorites"_s);
@@ -99,7 +99,7 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     favorites->setAutoFillBackground(false);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *clear = new QPushButton(u"Clear command history"_s, this);
+    auto *clear = new QPushButton(tr("Clear command history"), this);
     clear->setObjectName(u"clearHistory"_s);
     connect(clear, &QPushButton::clicked, this, [this] { m_history.clearRecent(); });
     auto *clearRow = new QHBoxLayout;
@@ -109,12 +109,12 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(ViewStyle::divider(this));
-    layout->addWidget(ViewStyle::label(u"Saved commands"_s, ViewStyle::Text::Headline, false, this));
+    layout->addWidget(ViewStyle::label(tr("Saved commands"), ViewStyle::Text::Headline, false, this));
     layout->addWidget(scroll, 1);
     layout->addWidget(ViewStyle::divider(this));
     layout->addLayout(clearRow);
     layout->addWidget(
-        ViewStyle::label(u"Command output is kept local only and is not inspected for secrets."_s,
+        ViewStyle::label(tr("Command output is kept local only and is not inspected for secrets."),
                          ViewStyle::Text::Caption, true, this));
 
     rebuildFavorites();
@@ -152,7 +152,7 @@ void CommandPrefs::rebuildFavorites()
         text->addWidget(title);
         text->addWidget(command);
 
-        auto *run = new QPushButton(u"Run"_s, row);
+        auto *run = new QPushButton(tr("Run", "run the saved command"), row);
         run->setObjectName(u"run"_s);
         const QUuid id = favorite.id;
         connect(run, &QPushButton::clicked, this,
@@ -161,7 +161,7 @@ void CommandPrefs::rebuildFavorites()
         remove->setObjectName(u"delete"_s);
         remove->setIcon(SymbolIcons::icon(SymbolIcons::Symbol::Trash));
         remove->setAutoRaise(true);
-        remove->setToolTip(u"Delete"_s);
+        remove->setToolTip(tr("Delete", "delete the saved command"));
         connect(remove, &QToolButton::clicked, this, [this, id] { m_history.removeFavorite(id); });
 
         auto *layout = new QHBoxLayout(row);

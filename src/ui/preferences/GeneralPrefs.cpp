@@ -13,13 +13,13 @@ GeneralPrefs::GeneralPrefs(PreferencesStore &prefs, LoginItemService &loginItems
     : QWidget(parent)
     , m_prefs(prefs)
     , m_loginItems(loginItems)
-    , m_launchAtLogin(new QCheckBox(u"Launch at login"_s, this))
+    , m_launchAtLogin(new QCheckBox(tr("Launch at login"), this))
     , m_defaultMode(new QComboBox(this))
     , m_defaultDuration(new QComboBox(this))
 {
-    auto *notifications = new QCheckBox(u"Show notifications"_s, this);
-    auto *remainingTime = new QCheckBox(u"Show remaining time in menu bar"_s, this);
-    auto *confirm = new QCheckBox(u"Confirm before starting indefinite sessions"_s, this);
+    auto *notifications = new QCheckBox(tr("Show notifications"), this);
+    auto *remainingTime = new QCheckBox(tr("Show remaining time in menu bar"), this);
+    auto *confirm = new QCheckBox(tr("Confirm before starting indefinite sessions"), this);
     m_launchAtLogin->setObjectName(u"launchAtLogin"_s);
     notifications->setObjectName(u"showNotifications"_s);
     remainingTime->setObjectName(u"showRemainingTime"_s);
@@ -62,8 +62,8 @@ GeneralPrefs::GeneralPrefs(PreferencesStore &prefs, LoginItemService &loginItems
     form->addRow(notifications);
     form->addRow(remainingTime);
     form->addRow(confirm);
-    form->addRow(u"Default keep-awake mode"_s, m_defaultMode);
-    form->addRow(u"Default duration"_s, m_defaultDuration);
+    form->addRow(tr("Default keep-awake mode"), m_defaultMode);
+    form->addRow(tr("Default duration"), m_defaultDuration);
 }
 
 // The switch shows the wish at once; what the system really did is written back, so a refused

@@ -4,8 +4,9 @@
 #include <QTabWidget>
 
 // Tabs with the symbol above the title, as preference windows show them. Seven tabs side by side with
-// the symbol beside the title would not fit the window's fixed width; stacked they do, and when a
-// large font still makes them too wide the titles are elided rather than scrolled out of sight.
+// the symbol beside the title would not fit the window's usual width; stacked they do. Longer titles
+// (a translation, a large font) widen the window; wider than the screen, they are elided rather than
+// scrolled out of sight.
 class PreferencesTabBar final : public QTabBar {
     Q_OBJECT
 public:

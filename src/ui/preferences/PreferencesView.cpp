@@ -22,18 +22,20 @@ PreferencesView::PreferencesView(AppCoordinator &coordinator, LoginItemService &
     , m_tabs(new PreferencesTabWidget(this))
 {
     m_tabs->setObjectName(u"tabs"_s);
-    m_tabs->addTab(new GeneralPrefs(coordinator.prefs(), loginItems), u"General"_s);
-    m_tabs->addTab(new BatteryPrefs(coordinator.prefs()), u"Battery"_s);
-    m_tabs->addTab(new ProcessPrefs(coordinator), u"Process Watch"_s);
+    m_tabs->addTab(new GeneralPrefs(coordinator.prefs(), loginItems), tr("General", "preferences tab"));
+    m_tabs->addTab(new BatteryPrefs(coordinator.prefs()), tr("Battery", "preferences tab"));
+    m_tabs->addTab(new ProcessPrefs(coordinator), tr("Process Watch", "preferences tab"));
     m_triggers = new TriggerPrefs(coordinator);
-    m_tabs->addTab(m_triggers, tr("Triggers"));
-    m_tabs->addTab(new CommandPrefs(coordinator), u"Commands"_s);
-    m_tabs->addTab(new SafetyPrefs, u"Safety"_s);
-    m_tabs->addTab(new AboutPrefs, u"About"_s);
+    m_tabs->addTab(m_triggers, tr("Triggers", "preferences tab"));
+    m_tabs->addTab(new CommandPrefs(coordinator), tr("Commands", "preferences tab"));
+    m_tabs->addTab(new SafetyPrefs, tr("Safety", "preferences tab"));
+    m_tabs->addTab(new AboutPrefs, tr("About", "preferences tab"));
     drawTabSymbols();
-    m_tabs->setFixedSize(520, 440);
+    // At least this size; a longer translation of a tab's title or of a page's texts widens the
+    // tabs rather than being cut.
+    m_tabs->setMinimumSize(520, 440);
 
-    // The window takes its size from the tabs and the padding around them.
+    // The window takes its size from the tabs and the padding around them, and keeps it.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 0, Qt::AlignCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);

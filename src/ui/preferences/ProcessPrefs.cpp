@@ -29,12 +29,12 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     auto *add = new QToolButton(this);
     add->setObjectName(u"addRule"_s);
     add->setIcon(SymbolIcons::icon(SymbolIcons::Symbol::Plus));
-    add->setToolTip(u"Add a process"_s);
+    add->setToolTip(tr("Add a process"));
     add->setAutoRaise(true);
     connect(add, &QToolButton::clicked, this, &ProcessPrefs::addRule);
 
     auto *header = new QHBoxLayout;
-    auto *title = ViewStyle::label(u"Keep awake while these processes run"_s, ViewStyle::Text::Headline);
+    auto *title = ViewStyle::label(tr("Keep awake while these processes run"), ViewStyle::Text::Headline);
     title->setWordWrap(false);
     header->addWidget(title);
     header->addStretch();
@@ -57,7 +57,8 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     m_pollInterval->setObjectName(u"pollInterval"_s);
     m_pollInterval->setFixedWidth(220);
     for (const double seconds : PreferencesStore::pollIntervalOptions())
-        m_pollInterval->addItem(u"%1s"_s.arg(std::lround(seconds)), seconds);
+        //: A polling interval; %1 is a number of seconds
+        m_pollInterval->addItem(tr("%1s").arg(std::lround(seconds)), seconds);
     syncPollInterval();
     connect(&m_prefs, &PreferencesStore::pollIntervalChanged, this, &ProcessPrefs::syncPollInterval);
     connect(m_pollInterval, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -67,11 +68,11 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
         applyToWatcher();
     });
     auto *interval = new QHBoxLayout;
-    interval->addWidget(new QLabel(u"Polling interval"_s, this));
+    interval->addWidget(new QLabel(tr("Polling interval"), this));
     interval->addWidget(m_pollInterval);
     interval->addStretch();
 
-    auto *warnOnBroad = new QCheckBox(u"Warn on broad process names"_s, this);
+    auto *warnOnBroad = new QCheckBox(tr("Warn on broad process names"), this);
     warnOnBroad->setObjectName(u"warnOnBroadNames"_s);
     PrefsBinding::bindSwitch(warnOnBroad, m_prefs, &PreferencesStore::warnOnBroadNames,
                              &PreferencesStore::setWarnOnBroadNames,
@@ -82,7 +83,7 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     layout->addWidget(list, 1);
     layout->addLayout(interval);
     layout->addWidget(warnOnBroad);
-    layout->addWidget(ViewStyle::label(u"Process watching reads /proc and needs no special permissions."_s,
+    layout->addWidget(ViewStyle::label(tr("Process watching reads /proc and needs no special permissions."),
                                        ViewStyle::Text::Caption, true));
 
     syncRows();

@@ -23,11 +23,12 @@ ProcessRuleRow::ProcessRuleRow(QWidget *parent)
     , m_delete(new QToolButton(this))
 {
     m_enabled->setObjectName(u"enabled"_s);
-    m_enabled->setToolTip(u"Enabled"_s);
+    m_enabled->setToolTip(tr("Enabled", "the process watch is on"));
     m_name->setObjectName(u"name"_s);
-    m_name->setPlaceholderText(u"name"_s);
+    m_name->setPlaceholderText(tr("name", "the process name"));
     m_matchMode->setObjectName(u"matchMode"_s);
-    m_matchMode->setFixedWidth(100);
+    // As wide as the longest mode's name needs, which a translation may make longer.
+    m_matchMode->setMinimumWidth(100);
     for (const ProcessMatchMode mode : allProcessMatchModes)
         m_matchMode->addItem(displayName(mode), rawValue(mode));
     m_warning->setObjectName(u"broadWarning"_s);
@@ -42,7 +43,7 @@ ProcessRuleRow::ProcessRuleRow(QWidget *parent)
     m_delete->setObjectName(u"delete"_s);
     m_delete->setIcon(SymbolIcons::icon(SymbolIcons::Symbol::Trash));
     m_delete->setAutoRaise(true);
-    m_delete->setToolTip(u"Delete"_s);
+    m_delete->setToolTip(tr("Delete", "delete the process watch"));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);

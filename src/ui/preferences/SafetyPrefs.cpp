@@ -15,7 +15,7 @@ SafetyPrefs::SafetyPrefs(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(12);
-    layout->addWidget(ViewStyle::label(u"What Vigila does and doesn't do"_s, ViewStyle::Text::Headline));
+    layout->addWidget(ViewStyle::label(tr("What Vigila does and doesn't do"), ViewStyle::Text::Headline));
 
     const QIcon check = SymbolIcons::icon(SymbolIcons::Symbol::Checkmark);
     for (const QString &bullet : SafetyCopy::safetyBullets()) {

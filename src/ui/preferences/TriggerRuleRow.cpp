@@ -79,6 +79,7 @@ private:
 
 UnitBox *secondsBox(int minimum, int maximum, QWidget *parent)
 {
+    //: A number of seconds in its box; %1 is the number
     return new UnitBox(TriggerRuleRow::tr("%1 s"), minimum, maximum, parent);
 }
 
@@ -131,9 +132,11 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     , m_folders(new QLineEdit(m_parameterLine))
     , m_patterns(new QLineEdit(m_parameterLine))
     , m_interface(new QLineEdit(m_parameterLine))
+    //: A traffic rate in its box; %1 is the number of kilobytes per second
     , m_kilobytesPerSecond(new UnitBox(tr("%1 KB/s"), 1, 10'000'000, m_parameterLine))
     , m_process(new QLineEdit(m_parameterLine))
     , m_matchCommandLine(new QCheckBox(tr("Match in command line"), m_parameterLine))
+    //: A share of one CPU core in its box; %1 is the number
     , m_cpuPercent(new UnitBox(tr("%1 %"), 1, 6400, m_parameterLine))
     , m_window(
           secondsBox(TriggerRule::minimumWindowSeconds, TriggerRule::maximumWindowSeconds, m_parameterLine))
@@ -148,9 +151,9 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     , m_note(smallLabel(this))
 {
     m_enabled->setObjectName(u"enabled"_s);
-    m_enabled->setToolTip(tr("Enabled"));
+    m_enabled->setToolTip(tr("Enabled", "the trigger is on"));
     m_name->setObjectName(u"name"_s);
-    m_name->setPlaceholderText(tr("Name"));
+    m_name->setPlaceholderText(tr("Name", "the trigger's name"));
     m_name->setMaxLength(int(TriggerRule::maximumNameLength));
     m_kind->setObjectName(u"kind"_s);
     m_kind->setFont(ViewStyle::font(ViewStyle::Text::Callout));
@@ -159,19 +162,22 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_delete->setObjectName(u"delete"_s);
     m_delete->setIcon(SymbolIcons::icon(SymbolIcons::Symbol::Trash));
     m_delete->setAutoRaise(true);
-    m_delete->setToolTip(tr("Delete"));
+    m_delete->setToolTip(tr("Delete", "delete the trigger"));
 
     m_anyUser->setObjectName(u"anyUser"_s);
     m_anyUser->setToolTip(tr("Count remote sessions of every user, not only your own."));
     m_unit->setObjectName(u"unit"_s);
+    //: An example systemd unit name
     m_unit->setPlaceholderText(tr("backup.service"));
     m_unit->setToolTip(tr("The systemd unit that keeps the computer awake while it runs."));
     m_userUnit->setObjectName(u"userUnit"_s);
     m_userUnit->setToolTip(tr("A unit of your own user's systemd, rather than the system's."));
     m_schedule->setObjectName(u"schedule"_s);
+    //: An example schedule: the day names stay in English, as schedules are written with them
     m_schedule->setPlaceholderText(tr("Mon-Fri 09:00-17:30"));
     m_schedule->setMaxLength(int(Schedule::maximumTextLength));
     m_schedule->setToolTip(
+        //: The day names in the examples stay in English, as schedules are written with them
         tr("Days and times, several separated by commas, such as "
            "\u201CMon-Fri 09:00-12:00, Sat 10:00-12:00\u201D or \u201CDaily 22:00-06:00\u201D."));
     m_onlyOnAC->setObjectName(u"onlyOnAC"_s);
@@ -181,7 +187,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_parameterError->hide();
 
     m_mode->setObjectName(u"mode"_s);
-    m_mode->addItem(tr("Default"));
+    m_mode->addItem(tr("Default", "the default keep-awake mode"));
     for (const AwakeMode mode : allAwakeModes)
         m_mode->addItem(displayName(mode), rawValue(mode));
     m_mode->setToolTip(tr("What stays awake; Default follows the General tab."));
@@ -196,7 +202,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_note->setObjectName(u"note"_s);
 
     m_ignore->setObjectName(u"ignore"_s);
-    m_ignore->setPlaceholderText(tr("none"));
+    m_ignore->setPlaceholderText(tr("none", "no applications are ignored"));
     m_ignore->setToolTip(tr("Applications whose sound does not count, separated by commas, such as "
                             "\u201CFirefox, Slack\u201D. Their names or their programs both match."));
     m_only->setObjectName(u"only"_s);
@@ -209,6 +215,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
                              "empty for your Downloads folder."));
     m_patterns->setObjectName(u"patterns"_s);
     m_patterns->setPlaceholderText(joinList(TriggerRule::defaultDownloadPatterns()));
+    //: %1 lists the usual names, such as "*.part, *.crdownload"
     m_patterns->setToolTip(tr("The names of files still being downloaded, separated by commas; * stands "
                               "for any text. Empty for the usual ones: %1.")
                                .arg(joinList(TriggerRule::defaultDownloadPatterns())));
@@ -219,6 +226,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_kilobytesPerSecond->setToolTip(
         tr("The condition holds while traffic, received and sent together, is above this rate."));
     m_process->setObjectName(u"process"_s);
+    //: An example process name
     m_process->setPlaceholderText(tr("ffmpeg"));
     m_process->setToolTip(tr("The name of the process to watch."));
     m_matchCommandLine->setObjectName(u"matchMode"_s);
@@ -231,7 +239,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_window->setObjectName(u"windowSeconds"_s);
     m_window->setToolTip(tr("How long the traffic or the CPU use is averaged over."));
     m_machine->setObjectName(u"machine"_s);
-    m_machine->setPlaceholderText(tr("any"));
+    m_machine->setPlaceholderText(tr("any", "any virtual machine or container"));
     m_machine->setToolTip(tr("The name of a virtual machine or container, as systemd-machined knows it; "
                              "empty for any."));
 
@@ -284,7 +292,8 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_secondLine->addWidget(label(tr("Above:"), m_cpuPercent, true, {K::Busy}));
     field(m_secondLine, m_cpuPercent, 0, {K::Busy});
 
-    QLabel *windowLabel = label(tr("Window:"), m_window, false, {K::Network, K::Busy});
+    QLabel *windowLabel =
+        label(tr("Window:", "the time the rate is averaged over"), m_window, false, {K::Network, K::Busy});
     windowLabel->setContentsMargins(6, 0, 0, 0);
     m_secondLine->addWidget(windowLabel);
     field(m_secondLine, m_window, 0, {K::Network, K::Busy});
@@ -407,6 +416,7 @@ void TriggerRuleRow::setRule(const TriggerRule &rule)
             m_name->setCursorPosition(0);
     }
     const auto kind = rule.knownKind();
+    //: %1 is the kind as stored by another version of Vigila, such as "bluetooth"
     m_kind->setText(kind ? displayName(*kind) : tr("Unknown kind \u201C%1\u201D").arg(rule.kind));
     m_onlyOnAC->setChecked(rule.onlyOnAC);
     m_mode->setCurrentIndex(rule.mode ? m_mode->findData(rawValue(*rule.mode)) : 0);
@@ -547,6 +557,7 @@ void TriggerRuleRow::showParameters()
     m_onlyOnAC->setVisible(kind && kind != TriggerKind::PowerAdapter);
     m_parameterLine->setVisible(kind && kind != TriggerKind::PowerAdapter);
 
+    //: %1 says what is wrong with the parameters typed
     m_parameterError->setText(tr("Not saved: %1").arg(m_typedProblem));
     m_parameterError->setVisible(!m_typedProblem.isEmpty());
     // The field whose text can make a rule that cannot run.
@@ -572,6 +583,7 @@ void TriggerRuleRow::updateStatus()
     QString note = m_status.note;
     QColor noteColor = ViewStyle::secondary();
     if (!problem.isEmpty()) {
+        //: %1 says what keeps the rule from running
         text = m_rule.knownKind() ? tr("Cannot run: %1").arg(problem) : problem;
         color = ViewStyle::orange();
         note.clear();
@@ -581,6 +593,7 @@ void TriggerRuleRow::updateStatus()
         note = m_rule.loadProblem;
         noteColor = ViewStyle::orange();
     } else if (m_status.active && m_status.holds) {
+        //: %1 is the condition that holds now
         text = tr("Keeping awake now: %1")
                    .arg(m_status.label.isEmpty() ? m_rule.conditionText() : m_status.label);
         color = ViewStyle::green();

@@ -73,11 +73,17 @@ private slots:
                  image(SymbolIcons::drawn(Symbol::Battery, QColor(0xEE, 0xEE, 0xEE))));
         view.show();
         QCOMPARE(view.tabs()->size(), QSize(520, 440));
-        QCOMPARE(view.tabs()->minimumSize(), view.tabs()->maximumSize());
+        QCOMPARE(view.minimumSize(), view.maximumSize());
         // All seven fit side by side: none is scrolled out of sight.
         const QTabBar *bar = view.tabs()->tabBar();
         QVERIFY(bar->tabRect(titles.size() - 1).right() < bar->width());
         QCOMPARE(bar->tabRect(0).left(), 0);
+        // A longer title, as a translation has, widens the window rather than being cut short.
+        view.tabs()->setTabText(2, u"Prozess\u00FCberwachung und Ausnahmen"_s);
+        QTRY_VERIFY(view.tabs()->width() > 520);
+        QCOMPARE(view.minimumSize(), view.maximumSize());
+        QVERIFY(bar->tabRect(titles.size() - 1).right() < bar->width());
+        QVERIFY(bar->width() >= bar->sizeHint().width()); // every title at full length
     }
 
     // Each switch stores a click once, and follows a change made elsewhere without storing it again.
