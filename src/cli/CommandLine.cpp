@@ -33,32 +33,62 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Command {
-    QString name;
-    QString synopsis;
-    QString summary;
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+struct Command {
+    QString name;
+    const char *synopsis;
+    const char *summary;
+};
+
+// The synopses and summaries are shown through Text::tr. In the synopses the command and option
+// names stay as they are; the words in capitals name what the user writes in their place.
 const QList<Command> &commands()
 {
     static const QList<Command> list{
-        {u"status"_s, u"status [--json]"_s, u"Show whether, and why, the computer is kept awake."_s},
-        {u"list"_s, u"list [--json]"_s, u"List what keeps the computer awake, with the ids stop takes."_s},
-        {u"start"_s, u"start [--display]"_s, u"Keep the computer awake until you stop it."_s},
-        {u"for"_s, u"for DURATION [--display]"_s,
-         u"Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h."_s},
-        {u"until"_s, u"until HH:MM [--display]"_s,
-         u"Keep the computer awake until a time of day (24-hour clock)."_s},
-        {u"extend"_s, u"extend [DURATION]"_s,
-         u"Add time to the running timed or until session (default 30m)."_s},
-        {u"stop"_s, u"stop ID | --all"_s,
-         u"Stop one reason (its id from \u201Cvigila list\u201D), or all of them."_s},
-        {u"run"_s, u"run [--display] [--label TEXT] -- COMMAND [ARG\u2026]"_s,
-         u"Run a command here and keep the computer awake while it runs."_s},
-        {u"triggers"_s, u"triggers [--json]"_s,
-         u"List the triggers that keep the computer awake while a condition holds."_s},
-        {u"trigger"_s, u"trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID"_s,
-         u"Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule."_s},
+        //: keep the command and option names as they are
+        {u"status"_s, QT_TRANSLATE_NOOP("CommandLine", "status [--json]"),
+         QT_TRANSLATE_NOOP("CommandLine", "Show whether, and why, the computer is kept awake.")},
+        //: keep the command and option names as they are
+        {u"list"_s, QT_TRANSLATE_NOOP("CommandLine", "list [--json]"),
+         //: "stop" is the command's name: keep it as it is
+         QT_TRANSLATE_NOOP("CommandLine", "List what keeps the computer awake, with the ids stop takes.")},
+        //: keep the command and option names as they are
+        {u"start"_s, QT_TRANSLATE_NOOP("CommandLine", "start [--display]"),
+         QT_TRANSLATE_NOOP("CommandLine", "Keep the computer awake until you stop it.")},
+        //: keep the command and option names as they are
+        {u"for"_s, QT_TRANSLATE_NOOP("CommandLine", "for DURATION [--display]"),
+         //: keep the durations as they are: they are what the command accepts
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h.")},
+        //: keep the command and option names as they are
+        {u"until"_s, QT_TRANSLATE_NOOP("CommandLine", "until HH:MM [--display]"),
+         QT_TRANSLATE_NOOP("CommandLine", "Keep the computer awake until a time of day (24-hour clock).")},
+        //: keep the command and option names as they are
+        {u"extend"_s, QT_TRANSLATE_NOOP("CommandLine", "extend [DURATION]"),
+         //: keep 30m as it is: it is what the command takes
+         QT_TRANSLATE_NOOP("CommandLine", "Add time to the running timed or until session (default 30m).")},
+        //: keep the command and option names as they are
+        {u"stop"_s, QT_TRANSLATE_NOOP("CommandLine", "stop ID | --all"),
+         //: keep the command name "vigila list" as it is
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Stop one reason (its id from \u201Cvigila list\u201D), or all of them.")},
+        //: keep the command and option names as they are
+        {u"run"_s, QT_TRANSLATE_NOOP("CommandLine", "run [--display] [--label TEXT] -- COMMAND [ARG\u2026]"),
+         QT_TRANSLATE_NOOP("CommandLine", "Run a command here and keep the computer awake while it runs.")},
+        //: keep the command and option names as they are
+        {u"triggers"_s, QT_TRANSLATE_NOOP("CommandLine", "triggers [--json]"),
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "List the triggers that keep the computer awake while a condition holds.")},
+        //: keep the command and option names, and add, remove, enable, disable, as they are
+        {u"trigger"_s,
+         QT_TRANSLATE_NOOP("CommandLine", "trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID"),
+         //: keep the trigger kinds (ac, display, remote-session, unit, schedule) as they are
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule.")},
     };
     return list;
 }
@@ -79,24 +109,30 @@ void print(const QString &text)
 
 int usageError(const QString &command, const QString &message)
 {
-    std::fprintf(stderr, "vigila %s: %s\nRun \"vigila %s --help\" for how to use it.\n",
-                 qUtf8Printable(command), qUtf8Printable(message), qUtf8Printable(command));
+    //: %1 is the command's name, %2 what is wrong; keep "vigila %1 --help" as it is
+    std::fputs(
+        qUtf8Printable(
+            Text::tr("vigila %1: %2\nRun \"vigila %1 --help\" for how to use it.\n").arg(command, message)),
+        stderr);
     return ExitStatus::usage;
 }
 
 QString generalHelp()
 {
-    QString text =
-        u"Usage: vigila [COMMAND [OPTIONS]]\n\n"
-        u"Keeps the computer awake while real work runs. Without a command, starts Vigila in the\n"
-        u"system tray; the commands below control the running Vigila from scripts and terminals.\n\n"
-        u"Commands:\n"_s;
+    QString commandList;
     for (const Command &command : commands())
-        text += u"  %1\n      %2\n"_s.arg(command.synopsis, command.summary);
-    text += u"\nRun \u201Cvigila COMMAND --help\u201D for a command's options.\n\n"
-            u"Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.\n"
-            u"\u201Cvigila run\u201D exits with its command's status instead.\n"_s;
-    return text;
+        commandList += u"  %1\n      %2\n"_s.arg(Text::tr(command.synopsis), Text::tr(command.summary));
+    //: keep the command and option names as they are; %1 is the list of commands
+    return Text::tr(
+               "Usage: vigila [COMMAND [OPTIONS]]\n\n"
+               "Keeps the computer awake while real work runs. Without a command, starts Vigila in the\n"
+               "system tray; the commands below control the running Vigila from scripts and terminals.\n\n"
+               "Commands:\n"
+               "%1\n"
+               "Run \u201Cvigila COMMAND --help\u201D for a command's options.\n\n"
+               "Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.\n"
+               "\u201Cvigila run\u201D exits with its command's status instead.\n")
+        .arg(commandList);
 }
 
 QString modeArgument(bool display, const QString &otherwise)
@@ -142,10 +178,10 @@ QTimeZone localZone()
     }
     if (!system.isValid())
         system = QTimeZone::utc();
+    //: %1 is the value of the TZ environment variable, %2 the name of the time zone used instead
     std::fprintf(stderr, "%s\n",
-                 qUtf8Printable(QCoreApplication::translate(
-                                    "CommandLine", "vigila: the time zone \u201C%1\u201D (TZ) is unknown; "
-                                                   "using the system's time zone, %2.")
+                 qUtf8Printable(Text::tr("vigila: the time zone \u201C%1\u201D (TZ) is unknown; "
+                                         "using the system's time zone, %2.")
                                     .arg(oneLine(QString::fromLocal8Bit(qgetenv("TZ"))),
                                          QString::fromUtf8(system.id()))));
     return system;
@@ -153,16 +189,18 @@ QTimeZone localZone()
 
 int busSilent()
 {
-    std::fprintf(stderr, "%s\n",
-                 qUtf8Printable(QCoreApplication::translate(
-                     "CommandLine", "vigila: the session bus does not answer, so Vigila cannot be reached; "
-                                    "the session's D-Bus daemon may be hung.")));
+    std::fprintf(
+        stderr, "%s\n",
+        qUtf8Printable(Text::tr("vigila: the session bus does not answer, so Vigila cannot be reached; "
+                                "the session's D-Bus daemon may be hung.")));
     return ExitStatus::failed;
 }
 
 QString durationProblem(const QString &text)
 {
-    return u"\u201C%1\u201D is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days."_s
+    //: %1 is what the user wrote; keep the durations as they are: they are what the command accepts
+    return Text::tr(
+               "\u201C%1\u201D is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days.")
         .arg(text);
 }
 
@@ -188,18 +226,22 @@ void splitRun(const QList<QByteArray> &arguments, QList<QByteArray> &options, QL
 
 struct Parsed {
     QCommandLineParser parser;
-    QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help."_s};
-    QCommandLineOption json{u"json"_s, u"Print JSON (the D-Bus interface's keys) instead of text."_s};
-    QCommandLineOption display{u"display"_s, u"Keep the display on as well, not only the system."_s};
-    QCommandLineOption all{u"all"_s, u"Stop every reason."_s};
+    QCommandLineOption help{{u"h"_s, u"help"_s}, Text::tr("Show this help.")};
+    QCommandLineOption json{u"json"_s, Text::tr("Print JSON (the D-Bus interface's keys) instead of text.")};
+    QCommandLineOption display{u"display"_s, Text::tr("Keep the display on as well, not only the system.")};
+    QCommandLineOption all{u"all"_s, Text::tr("Stop every reason.")};
     QCommandLineOption label{
-        u"label"_s, u"What the tray shows for the command (\u201CTerminal: TEXT\u201D)."_s, u"TEXT"_s};
+        u"label"_s,
+        //: "Terminal: TEXT" is how the tray labels the command; TEXT is the --label option's value
+        Text::tr("What the tray shows for the command (\u201CTerminal: TEXT\u201D)."),
+        //: the value of the --label option, as the help shows it
+        Text::tr("TEXT")};
 };
 
 void configure(Parsed &parsed, const Command &command)
 {
     QCommandLineParser &parser = parsed.parser;
-    parser.setApplicationDescription(command.summary);
+    parser.setApplicationDescription(Text::tr(command.summary));
     parser.addOption(parsed.help);
     const QString &name = command.name;
     if (name == u"status" || name == u"list" || name == u"triggers")
@@ -210,19 +252,25 @@ void configure(Parsed &parsed, const Command &command)
         parser.addOption(parsed.all);
     if (name == u"run")
         parser.addOption(parsed.label);
+    // The arguments' names as the synopses write them.
     if (name == u"for" || name == u"extend")
-        parser.addPositionalArgument(u"DURATION"_s,
-                                     u"90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first."_s,
-                                     name == u"extend" ? u"[DURATION]"_s : u"DURATION"_s);
+        parser.addPositionalArgument(
+            Text::tr("DURATION"),
+            //: keep the durations as they are: they are what the command accepts
+            Text::tr("90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first."),
+            name == u"extend" ? Text::tr("[DURATION]") : Text::tr("DURATION"));
     if (name == u"until")
-        parser.addPositionalArgument(u"HH:MM"_s,
-                                     u"A time of day on the 24-hour clock; tomorrow if already past."_s);
+        parser.addPositionalArgument(
+            Text::tr("HH:MM"), Text::tr("A time of day on the 24-hour clock; tomorrow if already past."));
     if (name == u"stop")
-        parser.addPositionalArgument(u"ID"_s, u"A reason's id, as \u201Cvigila list\u201D shows it."_s,
-                                     u"[ID]"_s);
+        parser.addPositionalArgument(Text::tr("ID"),
+                                     //: keep the command name "vigila list" as it is
+                                     Text::tr("A reason's id, as \u201Cvigila list\u201D shows it."),
+                                     Text::tr("[ID]"));
     if (name == u"run")
-        parser.addPositionalArgument(u"COMMAND"_s, u"The program to run (found in PATH) and its arguments."_s,
-                                     u"-- COMMAND [ARG\u2026]"_s);
+        parser.addPositionalArgument(Text::tr("COMMAND"),
+                                     Text::tr("The program to run (found in PATH) and its arguments."),
+                                     Text::tr("-- COMMAND [ARG\u2026]"));
 }
 
 QString commandHelp(Parsed &parsed, const Command &command)
@@ -230,7 +278,8 @@ QString commandHelp(Parsed &parsed, const Command &command)
     QString text = parsed.parser.helpText();
     // Qt writes "Usage: vigila [options] …"; the command's own synopsis says it better.
     const qsizetype endOfLine = text.indexOf(u'\n');
-    return u"Usage: vigila "_s + command.synopsis + text.mid(endOfLine);
+    //: %1 is the command's synopsis, such as "status [--json]"
+    return Text::tr("Usage: vigila %1").arg(Text::tr(command.synopsis)) + text.mid(endOfLine);
 }
 
 int status(bool json)
@@ -284,17 +333,16 @@ int act(QDBusPendingReply<> reply, const QString &done)
 
 // A session command: confirms what Vigila did, in the mode the session really keeps (the
 // preferences' default where no mode was given), and fails when the lock could not be taken.
-int actOnSession(QDBusPendingReply<QVariantMap> reply, const std::function<QString(const QString &what)> &done)
+int actOnSession(QDBusPendingReply<QVariantMap> reply, const std::function<QString(bool display)> &done)
 {
     reply.waitForFinished();
     if (reply.isError())
         return ControlClient::report(reply.error());
     const QVariantMap outcome = reply.value();
-    const bool display = outcome.value(u"mode"_s).toString() == u"display";
-    print(done(display ? u"display"_s : u"computer"_s) + u'\n');
+    print(done(outcome.value(u"mode"_s).toString() == u"display") + u'\n');
     // At most one timed (or until-time) session runs: a new one takes the old one's place.
     if (outcome.value(u"outcome"_s).toString() == u"replaced")
-        print(QCoreApplication::translate("CommandLine", "Replaced the session \u201C%1\u201D.")
+        print(Text::tr("Replaced the session \u201C%1\u201D.")
                   .arg(oneLine(outcome.value(u"replaced"_s).toString())) +
               u'\n');
     const QString lock = outcome.value(u"lock"_s).toString();
@@ -303,8 +351,11 @@ int actOnSession(QDBusPendingReply<QVariantMap> reply, const std::function<QStri
         return ExitStatus::failed;
     }
     if (lock == u"taking")
-        std::fputs("vigila: the keep-awake lock is still being taken; \"vigila status\" shows when it is held.\n",
-                   stderr);
+        //: keep the command name "vigila status" as it is
+        std::fputs(
+            qUtf8Printable(Text::tr("vigila: the keep-awake lock is still being taken; \"vigila status\" "
+                                    "shows when it is held.\n")),
+            stderr);
     return ExitStatus::done;
 }
 
@@ -316,7 +367,8 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
     const qsizetype allowed =
         (name == u"for" || name == u"until" || name == u"extend" || name == u"stop") ? 1 : 0;
     if (positional.size() > allowed)
-        return usageError(name, u"unexpected \u201C%1\u201D."_s.arg(positional.at(allowed)));
+        //: %1 is an argument the command does not take
+        return usageError(name, Text::tr("unexpected \u201C%1\u201D.").arg(positional.at(allowed)));
     // Options the command does not have are never set (asking Qt about them would warn).
     const QStringList set = parser.optionNames();
     const bool display = set.contains(u"display"_s);
@@ -329,7 +381,7 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
         return TriggerCommands::list(set.contains(u"json"_s));
     if (name == u"run") {
         if (runCommand.isEmpty())
-            return usageError(name, u"name the command to run after \u201C--\u201D."_s);
+            return usageError(name, Text::tr("name the command to run after \u201C--\u201D."));
         return TerminalRun::run({display, parser.value(parsed.label), runCommand});
     }
 
@@ -338,53 +390,76 @@ int dispatch(Parsed &parsed, const Command &command, const QList<QByteArray> &ru
     ControlClient client;
     ControlProxy &vigila = client.proxy();
     if (name == u"start")
-        return actOnSession(vigila.StartManual(modeArgument(display, QString())), [](const QString &what) {
-            return u"Keeping the %1 awake until you stop it."_s.arg(what);
+        return actOnSession(vigila.StartManual(modeArgument(display, QString())), [](bool keptDisplay) {
+            return keptDisplay ? Text::tr("Keeping the display awake until you stop it.")
+                               : Text::tr("Keeping the computer awake until you stop it.");
         });
     if (name == u"for") {
         if (positional.isEmpty())
-            return usageError(name, u"say for how long, such as 45m or 1h30m."_s);
+            //: keep 45m and 1h30m as they are: they are what the command accepts
+            return usageError(name, Text::tr("say for how long, such as 45m or 1h30m."));
         const auto seconds = DurationText::parse(positional.constFirst());
         if (!seconds)
             return usageError(name, durationProblem(positional.constFirst()));
         return actOnSession(vigila.StartTimed(*seconds, modeArgument(display, QString())),
-                            [&](const QString &what) {
-                                return u"Keeping the %1 awake for %2."_s.arg(what, DateFormatting::remaining(*seconds));
+                            [&](bool keptDisplay) {
+                                const QString time = DateFormatting::remaining(*seconds);
+                                //: %1 is a duration, such as "1h 30m"
+                                return keptDisplay ? Text::tr("Keeping the display awake for %1.").arg(time)
+                                                   //: %1 is a duration, such as "1h 30m"
+                                                   : Text::tr("Keeping the computer awake for %1.").arg(time);
                             });
     }
     if (name == u"until") {
         if (positional.isEmpty())
-            return usageError(name, u"say until when, such as 18:30."_s);
+            return usageError(name, Text::tr("say until when, such as 18:30."));
         const auto time = parseClockTime(positional.constFirst());
         if (!time)
-            return usageError(name, u"\u201C%1\u201D is not a time of day; write HH:MM, such as 18:30."_s.arg(
-                                        positional.constFirst()));
+            //: %1 is what the user wrote
+            return usageError(name,
+                              Text::tr("\u201C%1\u201D is not a time of day; write HH:MM, such as 18:30.")
+                                  .arg(positional.constFirst()));
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QTimeZone zone = localZone();
         const QDateTime end = SessionTimerManager::nextOccurrence(time->hour(), time->minute(), now, zone);
         const bool tomorrow = end.toTimeZone(zone).date() != now.toTimeZone(zone).date();
-        return actOnSession(vigila.StartUntil(end.toSecsSinceEpoch(), modeArgument(display, QString())),
-                            [&](const QString &what) {
-                                return u"Keeping the %1 awake until %2%3."_s.arg(
-                                    what, DateFormatting::clock(end, zone), tomorrow ? u" tomorrow"_s : QString());
-                            });
+        return actOnSession(
+            vigila.StartUntil(end.toSecsSinceEpoch(), modeArgument(display, QString())),
+            [&](bool keptDisplay) {
+                const QString clock = DateFormatting::clock(end, zone);
+                //: %1 is a time of day, such as 18:30
+                const char *text = QT_TRANSLATE_NOOP("CommandLine", "Keeping the computer awake until %1.");
+                if (keptDisplay && tomorrow)
+                    //: %1 is a time of day, such as 18:30
+                    text = QT_TRANSLATE_NOOP("CommandLine", "Keeping the display awake until %1 tomorrow.");
+                else if (keptDisplay)
+                    //: %1 is a time of day, such as 18:30
+                    text = QT_TRANSLATE_NOOP("CommandLine", "Keeping the display awake until %1.");
+                else if (tomorrow)
+                    //: %1 is a time of day, such as 18:30
+                    text = QT_TRANSLATE_NOOP("CommandLine", "Keeping the computer awake until %1 tomorrow.");
+                return Text::tr(text).arg(clock);
+            });
     }
     if (name == u"extend") {
         const QString text = positional.isEmpty() ? u"30m"_s : positional.constFirst();
         const auto seconds = DurationText::parse(text);
         if (!seconds)
             return usageError(name, durationProblem(text));
-        return actOnSession(vigila.Extend(*seconds), [&](const QString &) {
-            return u"Added %1 to the running session."_s.arg(DateFormatting::remaining(*seconds));
+        return actOnSession(vigila.Extend(*seconds), [&](bool) {
+            //: %1 is a duration, such as "30m"
+            return Text::tr("Added %1 to the running session.").arg(DateFormatting::remaining(*seconds));
         });
     }
     // stop
     const bool all = set.contains(u"all"_s);
     if (all == !positional.isEmpty())
-        return usageError(name, u"give either a reason's id (see \u201Cvigila list\u201D) or --all."_s);
+        //: keep "vigila list" and --all as they are
+        return usageError(name,
+                          Text::tr("give either a reason's id (see \u201Cvigila list\u201D) or --all."));
     if (all)
-        return act(vigila.StopAll(), u"Stopped everything that kept the computer awake."_s);
-    return act(vigila.StopReason(positional.constFirst()), u"Stopped."_s);
+        return act(vigila.StopAll(), Text::tr("Stopped everything that kept the computer awake."));
+    return act(vigila.StopReason(positional.constFirst()), Text::tr("Stopped.", "one reason was stopped"));
 }
 
 bool isValidUtf8(const QByteArray &bytes)
@@ -433,8 +508,12 @@ int run(int argc, char **argv)
     }
     const Command *command = findCommand(QString::fromUtf8(first));
     if (!command) {
-        std::fprintf(stderr, "vigila: there is no command \"%s\"; run \"vigila --help\" for the list.\n",
-                     first.constData());
+        // The word goes out as it came, byte for byte, even when it is not UTF-8.
+        //: %1 is the word given as a command; keep "vigila --help" as it is
+        QByteArray line =
+            Text::tr("vigila: there is no command \"%1\"; run \"vigila --help\" for the list.\n").toUtf8();
+        line.replace("%1", first);
+        std::fputs(line.constData(), stderr);
         return ExitStatus::usage;
     }
 
@@ -445,7 +524,7 @@ int run(int argc, char **argv)
         QStringList words;
         for (const QByteArray &argument : std::as_const(arguments)) {
             if (!isValidUtf8(argument))
-                return usageError(command->name, u"arguments must be UTF-8 text."_s);
+                return usageError(command->name, Text::tr("arguments must be UTF-8 text."));
             words << QString::fromUtf8(argument);
         }
         return TriggerCommands::edit(words);
@@ -457,7 +536,7 @@ int run(int argc, char **argv)
     QStringList texts{u"vigila"_s};
     for (const QByteArray &option : std::as_const(options)) {
         if (!isValidUtf8(option))
-            return usageError(command->name, u"arguments must be UTF-8 text."_s);
+            return usageError(command->name, Text::tr("arguments must be UTF-8 text."));
         texts << QString::fromUtf8(option);
     }
 

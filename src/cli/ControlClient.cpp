@@ -37,19 +37,24 @@ bool ControlClient::isNotRunning(const QDBusError &error)
 int ControlClient::report(const QDBusError &error)
 {
     if (error.type() == QDBusError::Disconnected) {
-        std::fputs("vigila: Vigila is not running here (there is no session bus); start it in your desktop "
-                   "session, or use \"vigila run\", which works without it.\n",
+        //: keep the command name "vigila run" as it is
+        std::fputs(qUtf8Printable(
+                       tr("vigila: Vigila is not running here (there is no session bus); start it in your "
+                          "desktop session, or use \"vigila run\", which works without it.\n")),
                    stderr);
         return ExitStatus::notRunning;
     }
     if (isNotRunning(error)) {
-        std::fputs("vigila: Vigila is not running; start it from your application menu (or run \"vigila\" in "
-                   "your desktop session) and try again.\n",
-                   stderr);
+        //: keep the command name "vigila" as it is
+        std::fputs(
+            qUtf8Printable(tr("vigila: Vigila is not running; start it from your application menu (or run "
+                              "\"vigila\" in your desktop session) and try again.\n")),
+            stderr);
         return ExitStatus::notRunning;
     }
     if (error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout) {
-        std::fputs("vigila: Vigila did not answer in time; it may be busy or hung.\n", stderr);
+        std::fputs(qUtf8Printable(tr("vigila: Vigila did not answer in time; it may be busy or hung.\n")),
+                   stderr);
         return ExitStatus::failed;
     }
     std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(error.message()));

@@ -2,6 +2,7 @@
 
 #include "ExitStatus.h"
 
+#include <QCoreApplication>
 #include <QDBusError>
 #include <QDBusPendingReply>
 
@@ -12,6 +13,8 @@ class ControlProxy;
 // The command line's line to the running Vigila (com.quillmere.Vigila1 on the session bus), and
 // how its failures read on the terminal.
 class ControlClient final {
+    Q_DECLARE_TR_FUNCTIONS(ControlClient)
+
 public:
     ControlClient();
     ~ControlClient();

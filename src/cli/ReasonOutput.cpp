@@ -4,6 +4,7 @@
 #include "utilities/DateFormatting.h"
 #include "utilities/OneLine.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,34 +16,52 @@ using namespace Qt::StringLiterals;
 
 namespace ReasonOutput {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReasonOutput)
+};
+
+} // namespace
+
 QString statusText(const QVariantMap &status)
 {
     // Every text from the tray is printed as one line: a label never drives the terminal.
     QString text = oneLine(status.value(u"headline"_s).toString()) + u'\n';
-    const std::array<std::pair<QString, QString>, 5> extras{{
-        {u"lastError"_s, u"Error: "_s},
-        {u"lockDetail"_s, QString()},
-        {u"lockNote"_s, u"Note: "_s},
-        {u"batteryMessage"_s, u"Battery: "_s},
-        {u"lastStopReason"_s, u"Last stopped: "_s},
+    // Each line with its title; the lock's detail stands on its own.
+    const std::array<std::pair<QString, const char *>, 5> extras{{
+        //: %1 is what went wrong with the keep-awake lock
+        {u"lastError"_s, QT_TRANSLATE_NOOP("ReasonOutput", "Error: %1")},
+        {u"lockDetail"_s, nullptr},
+        //: %1 is a note on the keep-awake lock
+        {u"lockNote"_s, QT_TRANSLATE_NOOP("ReasonOutput", "Note: %1")},
+        //: %1 is what the battery guard says
+        {u"batteryMessage"_s, QT_TRANSLATE_NOOP("ReasonOutput", "Battery: %1")},
+        //: %1 is what stopped the last session and why
+        {u"lastStopReason"_s, QT_TRANSLATE_NOOP("ReasonOutput", "Last stopped: %1")},
     }};
     for (const auto &[key, title] : extras) {
-        if (status.contains(key))
-            text += title + oneLine(status.value(key).toString()) + u'\n';
+        if (!status.contains(key))
+            continue;
+        const QString value = oneLine(status.value(key).toString());
+        text += (title ? Text::tr(title).arg(value) : value) + u'\n';
     }
     const QVariantList others = status.value(u"otherInhibitors"_s).toList();
     if (!others.isEmpty())
-        text += u"Also keeping awake:\n"_s;
+        text += Text::tr("Also keeping awake:") + u'\n';
     for (const QVariant &other : others) {
         const QVariantMap fields = other.toMap();
         // Flattened to one line: another program's text never drives the terminal.
         OtherInhibitor lock;
         lock.who = fields.value(u"who"_s).toString();
         lock.why = fields.value(u"why"_s).toString();
-        text += u"  "_s + lock.summary();
-        if (fields.contains(u"pid"_s))
-            text += u" (process %1)"_s.arg(fields.value(u"pid"_s).toUInt());
-        text += u'\n';
+        //: %1 is another program and why it keeps the computer awake, %2 its process id
+        text += u"  "_s +
+                (fields.contains(u"pid"_s)
+                     ? Text::tr("%1 (process %2)")
+                           .arg(lock.summary(), QString::number(fields.value(u"pid"_s).toUInt()))
+                     : lock.summary()) +
+                u'\n';
     }
     return text;
 }
@@ -50,8 +69,20 @@ QString statusText(const QVariantMap &status)
 QString listText(const QList<QVariantMap> &reasons, const QDateTime &now, const QTimeZone &zone)
 {
     if (reasons.isEmpty())
-        return u"Nothing keeps the computer awake.\n"_s;
-    QList<QStringList> rows{{u"ID"_s, u"TYPE"_s, u"MODE"_s, u"ENDS"_s, u"LABEL"_s}};
+        return Text::tr("Nothing keeps the computer awake.") + u'\n';
+    // The column titles are for people; the rows' type and mode are the D-Bus interface's values.
+    QList<QStringList> rows{{
+        //: a column title: a reason's id
+        Text::tr("ID"),
+        //: a column title: a reason's type
+        Text::tr("TYPE"),
+        //: a column title: the mode kept awake, system or display
+        Text::tr("MODE"),
+        //: a column title: when a reason ends
+        Text::tr("ENDS"),
+        //: a column title: a reason's label
+        Text::tr("LABEL"),
+    }};
     for (const QVariantMap &reason : reasons) {
         const QString ends =
             reason.contains(u"endsAt"_s)

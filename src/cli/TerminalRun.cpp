@@ -31,6 +31,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TerminalRun)
+};
+
 void note(const QString &text)
 {
     std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(text));
@@ -78,15 +82,11 @@ private:
 
 int startFailure(const QByteArray &program, int error)
 {
-    note(u"cannot run \u201C%1\u201D: %2"_s.arg(oneLine(QString::fromLocal8Bit(program)),
-                                                QString::fromLocal8Bit(std::strerror(error))));
+    //: %1 is the program's name, %2 the system's reason
+    note(Text::tr("cannot run \u201C%1\u201D: %2")
+             .arg(oneLine(QString::fromLocal8Bit(program)), QString::fromLocal8Bit(std::strerror(error))));
     // The shell's numbers: found but not runnable, or not found.
     return error == ENOENT ? 127 : 126;
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TerminalRun", text);
 }
 
 // Runs the event loop until the call is answered (or the proxy's timeout passes). A signal that
@@ -165,17 +165,23 @@ int run(const Request &request)
     } else if (busAnswers && hold.error().type() == QDBusError::InvalidArgs) {
         return ControlClient::report(hold.error());
     } else if (!busAnswers) {
-        lockHere(tr("the session bus does not answer; keeping the computer awake itself (%1) while the "
-                    "command runs."),
-                 tr("the session bus does not answer and no keep-awake lock is available; running the "
-                    "command anyway."),
+        //: %1 is the service holding the lock, such as logind
+        lockHere(Text::tr("the session bus does not answer; keeping the computer awake itself (%1) while the "
+                          "command runs."),
+                 Text::tr("the session bus does not answer and no keep-awake lock is available; running the "
+                          "command anyway."),
                  true);
     } else {
         if (!ControlClient::isNotRunning(hold.error()))
-            note(u"Vigila did not take the hold (%1); keeping the computer awake here instead."_s.arg(
-                hold.error().message()));
-        lockHere(u"Vigila is not running; keeping the computer awake itself (%1) while the command runs."_s,
-                 u"Vigila is not running and no keep-awake lock is available; running the command anyway."_s, true);
+            //: %1 is Vigila's answer, the reason it did not take the hold
+            note(Text::tr("Vigila did not take the hold (%1); keeping the computer awake here instead.")
+                     .arg(hold.error().message()));
+        //: %1 is the service holding the lock, such as logind
+        lockHere(
+            Text::tr("Vigila is not running; keeping the computer awake itself (%1) while the command runs."),
+            Text::tr(
+                "Vigila is not running and no keep-awake lock is available; running the command anyway."),
+            true);
     }
 
     // Vigila may end the hold before the command ends: the user stopped it, or quit Vigila.
@@ -186,7 +192,7 @@ int run(const Request &request)
             if (id != holdId)
                 return;
             holdId.clear();
-            note(u"the keep-awake hold was stopped in Vigila; the command keeps running."_s);
+            note(Text::tr("the keep-awake hold was stopped in Vigila; the command keeps running."));
         });
         QObject::connect(
             &vigilaGone, &QDBusServiceWatcher::serviceUnregistered, &child, [&holdId, &lockHere, &localLock] {
@@ -194,8 +200,11 @@ int run(const Request &request)
                     return;
                 holdId.clear();
                 // Vigila quit, not the command: it stays awake as it would without a tray.
-                lockHere(tr("Vigila quit; keeping the computer awake itself (%1) while the command runs."),
-                         u"Vigila quit; the command keeps running without keeping the computer awake."_s, false);
+                //: %1 is the service holding the lock, such as logind
+                lockHere(
+                    Text::tr("Vigila quit; keeping the computer awake itself (%1) while the command runs."),
+                    Text::tr("Vigila quit; the command keeps running without keeping the computer awake."),
+                    false);
             });
     }
 

@@ -177,11 +177,13 @@ QVariantMap ControlService::StartUntil(qlonglong unixSeconds, const QString &mod
 {
     const qint64 now = m_coordinator.clock().now().toSecsSinceEpoch();
     if (unixSeconds <= now) {
-        reject(invalidArgs, u"The end time %1 is not in the future."_s.arg(unixSeconds));
+        //: %1 is the end time asked for, in seconds since 1970
+        reject(invalidArgs, tr("The end time %1 is not in the future.").arg(unixSeconds));
         return {};
     }
     if (double(unixSeconds - now) > DurationText::maximumSeconds) {
-        reject(invalidArgs, u"The end time %1 is more than 366 days away."_s.arg(unixSeconds));
+        //: %1 is the end time asked for, in seconds since 1970
+        reject(invalidArgs, tr("The end time %1 is more than 366 days away.").arg(unixSeconds));
         return {};
     }
     std::optional<AwakeMode> chosen;
@@ -201,7 +203,7 @@ void ControlService::StopReason(const QString &id)
 {
     QUuid uuid;
     if (acceptId(id, uuid) && m_coordinator.stopReason(uuid).outcome == SessionResult::Outcome::UnknownId)
-        reject(unknownReason, u"No active reason has the id %1."_s.arg(id));
+        reject(unknownReason, tr("No active reason has the id %1.").arg(id));
 }
 
 QString ControlService::lockText() const
@@ -236,10 +238,11 @@ QVariantMap ControlService::answer(const SessionResult &result)
 {
     switch (result.outcome) {
     case SessionResult::Outcome::NothingToExtend:
-        reject(nothingToExtend, u"No timed or until-time session is running, so there is nothing to extend."_s);
+        reject(nothingToExtend,
+               tr("No timed or until-time session is running, so there is nothing to extend."));
         return {};
     case SessionResult::Outcome::NotInFuture:
-        reject(invalidArgs, u"The end time is not in the future."_s);
+        reject(invalidArgs, tr("The end time is not in the future."));
         return {};
     default:
         break;
@@ -280,15 +283,21 @@ QString ControlService::Hold(const QString &label, const QString &mode)
         return {};
     const QString owner = message().service();
     if (m_holds->countOf(owner) >= HoldRegistry::maximumPerOwner) {
-        reject(limitReached, u"This connection already holds %1 holds, as many as one connection may; "
-                             u"release one first."_s.arg(HoldRegistry::maximumPerOwner));
+        //: a hold keeps the computer awake for a client, such as "vigila run"
+        reject(limitReached, tr("This connection already holds %n hold(s), as many as one connection may; "
+                                "release one first.",
+                                nullptr, int(HoldRegistry::maximumPerOwner)));
         return {};
     }
     const std::optional<QUuid> id =
-        m_holds->hold(owner, u"Terminal: "_s + label, chosen.value_or(m_coordinator.prefs().defaultMode()));
+        //: the tray's label for a command run with "vigila run"; %1 is the command or its --label
+        m_holds->hold(owner, tr("Terminal: %1").arg(label),
+                      chosen.value_or(m_coordinator.prefs().defaultMode()));
     if (!id) {
-        reject(limitReached, u"Vigila already holds %1 holds for its clients, as many as it keeps; "
-                             u"release one first."_s.arg(HoldRegistry::maximumTotal));
+        //: a hold keeps the computer awake for a client, such as "vigila run"
+        reject(limitReached, tr("Vigila already holds %n hold(s) for its clients, as many as it keeps; "
+                                "release one first.",
+                                nullptr, int(HoldRegistry::maximumTotal)));
         return {};
     }
     return idText(*id);
@@ -298,7 +307,7 @@ void ControlService::Release(const QString &id)
 {
     QUuid uuid;
     if (acceptId(id, uuid) && !m_holds->release(message().service(), uuid))
-        reject(unknownHold, u"This connection holds no hold with the id %1."_s.arg(id));
+        reject(unknownHold, tr("This connection holds no hold with the id %1.").arg(id));
 }
 
 // --- Triggers ---
@@ -375,8 +384,10 @@ bool ControlService::acceptMode(const QString &text, std::optional<AwakeMode> &m
         return true;
     mode = fromRawValue<AwakeMode>(text);
     return mode ||
-           reject(invalidArgs, u"Unknown mode \u201C%1\u201D: use system, display, or an empty string "
-                               u"for the preferences' default."_s.arg(text));
+           //: %1 is the mode asked for; keep system and display as they are
+           reject(invalidArgs, tr("Unknown mode \u201C%1\u201D: use system, display, or an empty string "
+                                  "for the preferences' default.")
+                                   .arg(text));
 }
 
 bool ControlService::acceptSeconds(double seconds) const
@@ -384,22 +395,23 @@ bool ControlService::acceptSeconds(double seconds) const
     // Written so that NaN fails too.
     if (seconds > 0 && seconds <= DurationText::maximumSeconds)
         return true;
-    return reject(invalidArgs,
-                  u"The duration must be more than 0 seconds and at most 366 days; %1 is not."_s.arg(
-                      std::isnan(seconds) ? u"NaN"_s : QString::number(seconds)));
+    //: %1 is the number of seconds asked for
+    return reject(invalidArgs, tr("The duration must be more than 0 seconds and at most 366 days; %1 is not.")
+                                   .arg(std::isnan(seconds) ? u"NaN"_s : QString::number(seconds)));
 }
 
 bool ControlService::acceptLabel(const QString &label) const
 {
     if (label.trimmed().isEmpty())
-        return reject(invalidArgs, u"The label is empty."_s);
+        return reject(invalidArgs, tr("The label is empty."));
     const QList<uint> characters = label.toUcs4();
     if (characters.size() > ControlBus::maximumLabelLength)
-        return reject(
-            invalidArgs,
-            u"The label has %1 characters; at most %2 fit."_s.arg(characters.size()).arg(ControlBus::maximumLabelLength));
+        //: %1 is the most characters a label may have
+        return reject(invalidArgs,
+                      tr("The label has %n character(s); at most %1 fit.", nullptr, int(characters.size()))
+                          .arg(ControlBus::maximumLabelLength));
     if (oneLine(label) != label)
-        return reject(invalidArgs, u"The label contains a line break or another control character."_s);
+        return reject(invalidArgs, tr("The label contains a line break or another control character."));
     return true;
 }
 
@@ -407,7 +419,10 @@ bool ControlService::acceptId(const QString &text, QUuid &id) const
 {
     id = QUuid::fromString(text);
     return !id.isNull() ||
-           reject(invalidArgs, u"\u201C%1\u201D is not a reason id; \u201Cvigila list\u201D (ListReasons) shows them."_s.arg(text));
+           //: %1 is the id given; keep "vigila list" and ListReasons as they are
+           reject(invalidArgs,
+                  tr("\u201C%1\u201D is not a reason id; \u201Cvigila list\u201D (ListReasons) shows them.")
+                      .arg(text));
 }
 
 // --- Signals ---

@@ -9,10 +9,9 @@ namespace TriggerMaps {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TriggerMaps", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TriggerMaps)
+};
 
 } // namespace
 
@@ -101,19 +100,24 @@ std::optional<TriggerRule> fromMap(const QVariantMap &map, QString *error)
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const auto type = types.constFind(it.key());
         if (type == types.cend())
-            return fail(tr("Unknown key \u201C%1\u201D.").arg(it.key()));
+            //: %1 is the key given
+            return fail(Text::tr("Unknown key \u201C%1\u201D.").arg(it.key()));
         const int actual = it.value().metaType().id();
         const bool integer = actual == QMetaType::Int || actual == QMetaType::UInt || actual == QMetaType::LongLong ||
                              actual == QMetaType::ULongLong || actual == QMetaType::UShort || actual == QMetaType::Short;
         // Numbers may come as any integer type (and as a double where a fraction is allowed).
         const bool numeric = (*type == QMetaType::UInt || *type == QMetaType::Double) && integer;
         if (actual != *type && !numeric)
-            return fail(tr("The key \u201C%1\u201D has a value of the wrong type.").arg(it.key()));
+            //: %1 is the key's name
+            return fail(Text::tr("The key \u201C%1\u201D has a value of the wrong type.").arg(it.key()));
     }
     const QString kindText = map.value(u"kind"_s).toString();
     const auto kind = fromRawValue<TriggerKind>(kindText);
     if (!kind)
-        return fail(tr("Unknown kind \u201C%1\u201D: use ac, display, remote-session, unit or schedule.").arg(kindText));
+        //: %1 is the kind given; keep the kinds as they are
+        return fail(
+            Text::tr("Unknown kind \u201C%1\u201D: use ac, display, remote-session, unit or schedule.")
+                .arg(kindText));
 
     QJsonObject parameters;
     switch (*kind) {
@@ -144,14 +148,20 @@ std::optional<TriggerRule> fromMap(const QVariantMap &map, QString *error)
     if (!mode.isEmpty()) {
         rule.mode = fromRawValue<AwakeMode>(mode);
         if (!rule.mode)
-            return fail(tr("Unknown mode \u201C%1\u201D: use system, display, or an empty string for the "
-                           "preferences' default.").arg(mode));
+            //: %1 is the mode given; keep system and display as they are
+            return fail(
+                Text::tr("Unknown mode \u201C%1\u201D: use system, display, or an empty string for the "
+                         "preferences' default.")
+                    .arg(mode));
     }
     for (const auto &[key, field] : {std::pair{u"delay"_s, &TriggerRule::delaySeconds},
                                      std::pair{u"grace"_s, &TriggerRule::graceSeconds}}) {
         const qlonglong seconds = map.value(key, 0).toLongLong();
         if (seconds < 0 || seconds > TriggerRule::maximumSeconds)
-            return fail(tr("The %1 must be between 0 and %2 seconds.").arg(key).arg(TriggerRule::maximumSeconds));
+            //: %1 is the key's name, delay or grace, as it is; %2 the most seconds
+            return fail(Text::tr("The %1 must be between 0 and %2 seconds.")
+                            .arg(key)
+                            .arg(TriggerRule::maximumSeconds));
         rule.*field = int(seconds);
     }
     rule.onlyOnAC = map.value(u"onlyOnAC"_s).toBool();

@@ -65,9 +65,11 @@ inline std::unique_ptr<InhibitorProvider> makePowerManagementInhibitor()
 {
     using namespace Qt::StringLiterals;
     return std::make_unique<CookieInhibitor<PowerManagementProxy>>(
-        u"power-management"_s, QCoreApplication::translate("InhibitorProvider", "PowerManagement"),
-        u"org.freedesktop.PowerManagement"_s,
-        u"/org/freedesktop/PowerManagement/Inhibit"_s, AwakeMode::System);
+        u"power-management"_s,
+        //: a keep-awake service's name, as in "Tried %1: none available."; keep the interface's name
+        QCoreApplication::translate("InhibitorProvider", "PowerManagement"),
+        u"org.freedesktop.PowerManagement"_s, u"/org/freedesktop/PowerManagement/Inhibit"_s,
+        AwakeMode::System);
 }
 
 // The screen-saver inhibitor keeps the display on.
@@ -75,6 +77,8 @@ inline std::unique_ptr<InhibitorProvider> makeScreenSaverInhibitor()
 {
     using namespace Qt::StringLiterals;
     return std::make_unique<CookieInhibitor<ScreenSaverProxy>>(
-        u"screensaver"_s, QCoreApplication::translate("InhibitorProvider", "ScreenSaver"), u"org.freedesktop.ScreenSaver"_s, u"/org/freedesktop/ScreenSaver"_s,
-        AwakeMode::Display);
+        u"screensaver"_s,
+        //: a keep-awake service's name, as in "Tried %1: none available."; keep the interface's name
+        QCoreApplication::translate("InhibitorProvider", "ScreenSaver"), u"org.freedesktop.ScreenSaver"_s,
+        u"/org/freedesktop/ScreenSaver"_s, AwakeMode::Display);
 }

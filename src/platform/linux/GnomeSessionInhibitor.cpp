@@ -27,6 +27,7 @@ QString GnomeSessionInhibitor::name() const
 
 QString GnomeSessionInhibitor::title() const
 {
+    //: a keep-awake service, as in "Tried %1: none available."
     return QCoreApplication::translate("InhibitorProvider", "GNOME session manager");
 }
 

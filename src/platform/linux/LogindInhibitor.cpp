@@ -29,6 +29,7 @@ QString LogindInhibitor::name() const
 
 QString LogindInhibitor::title() const
 {
+    //: a keep-awake service's name, as in "Tried %1: none available."; the program's name stays as it is
     return QCoreApplication::translate("InhibitorProvider", "logind");
 }
 

@@ -32,6 +32,7 @@ QString PortalInhibitor::name() const
 
 QString PortalInhibitor::title() const
 {
+    //: a keep-awake service, as in "Tried %1: none available."
     return QCoreApplication::translate("InhibitorProvider", "the desktop portal");
 }
 
