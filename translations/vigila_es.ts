@@ -2,9 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutPrefs</name>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free app</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AppCoordinator</name>
     <message>
         <source>Replaced the session “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual (display awake)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual keep-awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed: %1</source>
+        <extracomment>%1 is the time left, e.g. 1h 30m</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until %1</source>
+        <extracomment>%1 is when the session ends, e.g. Today 6:00 PM</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppDelegate</name>
+    <message>
+        <source>Vigila Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Command With Vigila</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -19,11 +67,116 @@
         <comment>between the names of services</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Could not create keep-awake assertion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: keep system awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: keep display awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AwakeReason</name>
+    <message>
+        <source>Keep System Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Display Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Until-time session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <comment>a session kept while a command runs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <comment>a session kept while a trigger holds</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatteryGuard</name>
+    <message>
+        <source>Stopped because Vigila is set to keep awake only while plugged in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped because battery dropped to %1% (limit %2%).</source>
+        <extracomment>%1 is the battery level in percent, %2 the level set to stop at</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running on battery at %1%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running on battery power.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatteryPrefs</name>
+    <message>
+        <source>%</source>
+        <comment>percent sign</comment>
+        <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn when active on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only keep awake while plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-stop below a battery percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning threshold: %1%</source>
+        <extracomment>%1 is a battery percentage</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-stop threshold: %1%</source>
+        <extracomment>%1 is a battery percentage</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>vigila: the time zone “%1” (TZ) is unknown; using the system&apos;s time zone, %2.</source>
+        <extracomment>%1 is the value of the TZ environment variable, %2 the name of the time zone used instead</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -34,12 +187,659 @@
         <source>Replaced the session “%1”.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>status [--json]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show whether, and why, the computer is kept awake.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list [--json]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List what keeps the computer awake, with the ids stop takes.</source>
+        <extracomment>&quot;stop&quot; is the command&apos;s name: keep it as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start [--display]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the computer awake until you stop it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for DURATION [--display]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h.</source>
+        <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>until HH:MM [--display]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the computer awake until a time of day (24-hour clock).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>extend [DURATION]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add time to the running timed or until session (default 30m).</source>
+        <extracomment>keep 30m as it is: it is what the command takes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop ID | --all</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop one reason (its id from “vigila list”), or all of them.</source>
+        <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run [--display] [--label TEXT] -- COMMAND [ARG…]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run a command here and keep the computer awake while it runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>triggers [--json]</source>
+        <extracomment>keep the command and option names as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the triggers that keep the computer awake while a condition holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID</source>
+        <extracomment>keep the command and option names, and add, remove, enable, disable, as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule.</source>
+        <extracomment>keep the trigger kinds (ac, display, remote-session, unit, schedule) as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila %1: %2
+Run &quot;vigila %1 --help&quot; for how to use it.
+</source>
+        <extracomment>%1 is the command&apos;s name, %2 what is wrong; keep &quot;vigila %1 --help&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vigila [COMMAND [OPTIONS]]
+
+Keeps the computer awake while real work runs. Without a command, starts Vigila in the
+system tray; the commands below control the running Vigila from scripts and terminals.
+
+Commands:
+%1
+Run “vigila COMMAND --help” for a command&apos;s options.
+
+Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
+“vigila run” exits with its command&apos;s status instead.
+</source>
+        <extracomment>keep the command and option names as they are; %1 is the list of commands</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days.</source>
+        <extracomment>%1 is what the user wrote; keep the durations as they are: they are what the command accepts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON (the D-Bus interface&apos;s keys) instead of text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the display on as well, not only the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop every reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the tray shows for the command (“Terminal: TEXT”).</source>
+        <extracomment>&quot;Terminal: TEXT&quot; is how the tray labels the command; TEXT is the --label option&apos;s value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <extracomment>the value of the --label option, as the help shows it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DURATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first.</source>
+        <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[DURATION]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A time of day on the 24-hour clock; tomorrow if already past.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reason&apos;s id, as “vigila list” shows it.</source>
+        <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[ID]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program to run (found in PATH) and its arguments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-- COMMAND [ARG…]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vigila %1</source>
+        <extracomment>%1 is the command&apos;s synopsis, such as &quot;status [--json]&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila: the keep-awake lock is still being taken; &quot;vigila status&quot; shows when it is held.
+</source>
+        <extracomment>keep the command name &quot;vigila status&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected “%1”.</source>
+        <extracomment>%1 is an argument the command does not take</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the command to run after “--”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the display awake until you stop it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the computer awake until you stop it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say for how long, such as 45m or 1h30m.</source>
+        <extracomment>keep 45m and 1h30m as they are: they are what the command accepts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the display awake for %1.</source>
+        <extracomment>%1 is a duration, such as &quot;1h 30m&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the computer awake for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say until when, such as 18:30.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a time of day; write HH:MM, such as 18:30.</source>
+        <extracomment>%1 is what the user wrote</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the computer awake until %1.</source>
+        <extracomment>%1 is a time of day, such as 18:30</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the display awake until %1 tomorrow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the display awake until %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping the computer awake until %1 tomorrow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1 to the running session.</source>
+        <extracomment>%1 is a duration, such as &quot;30m&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give either a reason&apos;s id (see “vigila list”) or --all.</source>
+        <extracomment>keep &quot;vigila list&quot; and --all as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped everything that kept the computer awake.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <comment>one reason was stopped</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila: there is no command &quot;%1&quot;; run &quot;vigila --help&quot; for the list.
+</source>
+        <extracomment>%1 is the word given as a command; keep &quot;vigila --help&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arguments must be UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandOutputView</name>
+    <message>
+        <source>Output</source>
+        <comment>the command&apos;s output</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandPrefs</name>
+    <message>
+        <source>No saved commands yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep command history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default shell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default working directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear command history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command output is kept local only and is not inspected for secrets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>run the saved command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>delete the saved command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandRunner</name>
+    <message>
+        <source>Running: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandRunnerView</name>
+    <message>
+        <source>Choose…</source>
+        <comment>choose the working directory</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>run the command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>stop the running command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command, e.g. pnpm test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working directory (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shell</source>
+        <comment>the program that runs the command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run (%1)</source>
+        <comment>run the command</comment>
+        <extracomment>The Run button&apos;s tool tip; %1 is its keyboard shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name to save as favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Command With Vigila</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila starts keep-awake before the command runs and releases it when the command exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Working Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <comment>no command running</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running…</source>
+        <comment>the command is running</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished (exit 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed (exit %1)</source>
+        <extracomment>%1 is the command&apos;s exit code</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not start: %1</source>
+        <extracomment>%1 says why, e.g. &quot;No such file or directory&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>the command was stopped</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandSidebar</name>
+    <message>
+        <source>last exit %1</source>
+        <extracomment>%1 is the exit code of the command&apos;s last run</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <comment>load the command into the editor</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <comment>run the command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>delete the favorite command</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <comment>saved commands</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No favorites yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <comment>recently run commands</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recent commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>vigila: Vigila is not running here (there is no session bus); start it in your desktop session, or use &quot;vigila run&quot;, which works without it.
+</source>
+        <extracomment>keep the command name &quot;vigila run&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila: Vigila is not running; start it from your application menu (or run &quot;vigila&quot; in your desktop session) and try again.
+</source>
+        <extracomment>keep the command name &quot;vigila&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila: Vigila did not answer in time; it may be busy or hung.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlService</name>
     <message>
         <source>A trigger&apos;s name is one line of at most %1 characters.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end time %1 is not in the future.</source>
+        <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end time %1 is more than 366 days away.</source>
+        <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active reason has the id %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No timed or until-time session is running, so there is nothing to extend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end time is not in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>This connection already holds %n hold(s), as many as one connection may; release one first.</source>
+        <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Terminal: %1</source>
+        <extracomment>the tray&apos;s label for a command run with &quot;vigila run&quot;; %1 is the command or its --label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Vigila already holds %n hold(s) for its clients, as many as it keeps; release one first.</source>
+        <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This connection holds no hold with the id %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
+        <extracomment>%1 is the mode asked for; keep system and display as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The duration must be more than 0 seconds and at most 366 days; %1 is not.</source>
+        <extracomment>%1 is the number of seconds asked for</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The label is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The label has %n character(s); at most %1 fit.</source>
+        <extracomment>%1 is the most characters a label may have</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The label contains a line break or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a reason id; “vigila list” (ListReasons) shows them.</source>
+        <extracomment>%1 is the id given; keep &quot;vigila list&quot; and ListReasons as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateFormatting</name>
+    <message>
+        <source>%1h %2m</source>
+        <extracomment>Time left, short: %1 hours and %2 minutes (h and m abbreviate hour and minute)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>Time left, short: %1 seconds (s abbreviates second)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <extracomment>Time left, short: %1 minutes and %2 seconds (m and s abbreviate minute and second)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h</source>
+        <extracomment>Hours left, drawn into the tray icon: at most three characters (h abbreviates hour)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <extracomment>Days left, drawn into the tray icon: at most three characters (d abbreviates day)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <extracomment>%1 is a clock time, e.g. 5:00 PM</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <extracomment>%1 is a clock time, e.g. 8:00 AM</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <extracomment>A Qt date format for a day of this year; German would use d. MMM</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <extracomment>A Qt date format for a day with its year; German would use d. MMM yyyy</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A day and a clock time: %1 is the date (e.g. Dec 9), %2 the time (e.g. 5:00 PM)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DurationPreset</name>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -58,25 +858,99 @@
     </message>
 </context>
 <context>
+    <name>GeneralPrefs</name>
+    <message>
+        <source>Launch at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show remaining time in menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm before starting indefinite sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default keep-awake mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HonestStatus</name>
+    <message>
+        <source>Running a background Claude/build task. I may be away from the keyboard, but the job is still active.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running a long local task. My computer is kept awake, but I may not respond immediately.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Claude Code is working through a repo task. I’ll check the results when it finishes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InhibitorProvider</name>
     <message>
         <source>PowerManagement</source>
+        <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>ScreenSaver</source>
+        <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>GNOME session manager</source>
+        <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>logind</source>
+        <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; the program&apos;s name stays as it is</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the desktop portal</source>
+        <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LaunchCheck</name>
+    <message>
+        <source>No shell set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shell not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shell is not executable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working directory does not exist: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a directory: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working directory is not accessible: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -88,6 +962,11 @@
     </message>
     <message>
         <source>No system tray found: on GNOME install and enable the AppIndicator extension, then log in again; meanwhile use `vigila` from a terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2 left</source>
+        <extracomment>%1 is the icon&apos;s description (&quot;Vigila: timed session active&quot;), %2 the time left</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -128,6 +1007,160 @@
         <source>GNOME also holds off suspend while this runs (a terminal’s `systemctl suspend` needs -i)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Custom…</source>
+        <comment>a duration of one&apos;s own</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6:00 PM</source>
+        <extracomment>The clock time 18:00, written as the locale writes times</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tomorrow 8:00 AM</source>
+        <extracomment>The clock time 08:00 on the next day, written as the locale writes times</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom time…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  (%n running)</source>
+        <extracomment>%1 is the process name; %n how many processes of that name run</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No process rules yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Process…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage in Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Keep Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Keep Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Display Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Awake For…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Awake Until…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Awake While Process Runs…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Command With Vigila…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Reasons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   • %1</source>
+        <extracomment>A line of the list of what keeps the computer awake: %1 is its label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   • %1  —  %2 left</source>
+        <extracomment>%1 is the reason&apos;s label, %2 the time left (e.g. 1h 30m)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to stop this reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   None</source>
+        <comment>no reason keeps the computer awake</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   ↻ Extend session by 30 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Current Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also Keeping Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Honest Status Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Vigila</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive — your computer can sleep normally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Starting — asking for the keep-awake lock (%n reason(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting — the keep-awake lock could not be taken (%n reason(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Active — keeping display awake (%n reason(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Active — keeping system awake (%n reason(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NotificationManager</name>
@@ -151,11 +1184,368 @@
         <source>Vigila has no icon</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keep-awake started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep-awake ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create keep-awake assertion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process watch active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping awake while “%1” runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process watch released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is no longer running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Exit code %2</source>
+        <extracomment>%1 is the command line, %2 its exit status</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command failed to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OtherInhibitor</name>
+    <message>
+        <source>Unknown program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the program holding the lock, %2 the reason it gives</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputBuffer</name>
+    <message>
+        <source>…[earlier output truncated]…
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreferencesView</name>
     <message>
+        <source>General</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process Watch</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Triggers</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>preferences tab</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProcessPrefs</name>
+    <message>
+        <source>Add a process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep awake while these processes run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <extracomment>A polling interval; %1 is a number of seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polling interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn on broad process names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process watching reads /proc and needs no special permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProcessRule</name>
+    <message>
+        <source>Exact</source>
+        <comment>the process name is matched as a whole</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <comment>the process name is found within the command line</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProcessRuleRow</name>
+    <message>
+        <source>Enabled</source>
+        <comment>the process watch is on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>the process name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>delete the process watch</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProcessWatcher</name>
+    <message numerus="yes">
+        <source>“%1” running (%n match(es))</source>
+        <extracomment>%1 is the process name the rule looks for; %n how many running processes match it</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QtMenuDialogs</name>
+    <message>
+        <source>Start an indefinite keep-awake session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This keeps your computer awake until you stop it. %1</source>
+        <extracomment>%1 says why the computer may sleep all the same (lid closed, low battery, …)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>start the keep-awake session</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Awake For…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a duration in minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Awake Until…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the time to stop keeping your computer awake.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Process Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the computer awake while a process with this name is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp; Enable</source>
+        <extracomment>The &quot;&amp;&quot; shows as it is: the button has no keyboard mnemonic</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. claude</source>
+        <extracomment>An example process name; &quot;claude&quot; is a program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broad process name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReasonOutput</name>
+    <message>
+        <source>Error: %1</source>
+        <extracomment>%1 is what went wrong with the keep-awake lock</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <extracomment>%1 is a note on the keep-awake lock</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery: %1</source>
+        <extracomment>%1 is what the battery guard says</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last stopped: %1</source>
+        <extracomment>%1 is what stopped the last session and why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also keeping awake:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <extracomment>%1 is another program and why it keeps the computer awake, %2 its process id</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing keeps the computer awake.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <extracomment>a column title: a reason&apos;s id</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TYPE</source>
+        <extracomment>a column title: a reason&apos;s type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MODE</source>
+        <extracomment>a column title: the mode kept awake, system or display</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ENDS</source>
+        <extracomment>a column title: when a reason ends</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LABEL</source>
+        <extracomment>a column title: a reason&apos;s label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafetyCopy</name>
+    <message>
+        <source>Keep your computer awake while real work runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila keeps your computer awake so real work can continue. It does not fake activity, bypass lock screens, or change your presence in communication apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Awake keeps your screen on. It does not bypass lock screen or password settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, explicit Sleep, or administrator policies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila runs locally. It does not track you, send analytics, or connect to chat apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila does not fake activity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila does not prevent screen lock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila does not interact with Slack or Teams.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila does not move the mouse or press keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila only uses the standard keep-awake locks of your desktop and systemd-logind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broad names like “node” or “python” can match many unrelated processes, which may keep your computer awake longer than you expect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafetyPrefs</name>
+    <message>
+        <source>What Vigila does and doesn&apos;t do</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,9 +1597,45 @@
     </message>
 </context>
 <context>
+    <name>StatusIcon</name>
+    <message>
+        <source>Vigila: inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: keeping system awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: keeping display awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: timed session active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: process-based session active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: command-based session active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: battery guardrail triggered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila: assertion failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TerminalRun</name>
     <message>
         <source>the session bus does not answer; keeping the computer awake itself (%1) while the command runs.</source>
+        <extracomment>%1 is the service holding the lock, such as logind</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -218,6 +1644,34 @@
     </message>
     <message>
         <source>Vigila quit; keeping the computer awake itself (%1) while the command runs.</source>
+        <extracomment>%1 is the service holding the lock, such as logind</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot run “%1”: %2</source>
+        <extracomment>%1 is the program&apos;s name, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila did not take the hold (%1); keeping the computer awake here instead.</source>
+        <extracomment>%1 is Vigila&apos;s answer, the reason it did not take the hold</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila is not running; keeping the computer awake itself (%1) while the command runs.</source>
+        <extracomment>%1 is the service holding the lock, such as logind</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila is not running and no keep-awake lock is available; running the command anyway.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keep-awake hold was stopped in Vigila; the command keeps running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vigila quit; the command keeps running without keeping the computer awake.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -261,67 +1715,82 @@ Options of add:
 
 Prints the new trigger&apos;s id.
 </source>
+        <extracomment>keep the command and option names, the kinds and the schedule&apos;s example as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot run</source>
+        <extracomment>a trigger&apos;s state, after its name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>off</source>
+        <extracomment>a trigger&apos;s state: turned off</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on, keeping awake now</source>
+        <extracomment>a trigger&apos;s state</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on, holds, waiting out its delay</source>
+        <extracomment>a trigger&apos;s state: its condition holds, and it waits for its delay to pass</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on, holds (stopped from the menu until it ends)</source>
+        <extracomment>a trigger&apos;s state: its condition holds, but the user stopped it from the menu</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>on, waiting</source>
+        <extracomment>a trigger&apos;s state: turned on, its condition does not hold</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No triggers. Add one with &quot;vigila trigger add&quot; or in Preferences.
 </source>
+        <extracomment>keep &quot;vigila trigger add&quot; as it is</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 — %2
 </source>
+        <extracomment>%1 is the trigger&apos;s name, %2 its state</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, only on AC power</source>
+        <extracomment>%1 is the trigger&apos;s condition</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, after %2</source>
+        <extracomment>%1 is the trigger&apos;s condition, %2 how long it must hold first</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1, staying %2 after</source>
+        <extracomment>%1 is the trigger&apos;s condition, %2 how long the computer stays awake after it ends</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>    when: %1
 </source>
+        <extracomment>%1 is the trigger&apos;s condition</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>    now: %1
 </source>
+        <extracomment>%1 is what the trigger keeps the computer awake for now</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>    id: %1
 </source>
+        <extracomment>%1 is the trigger&apos;s id</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -402,10 +1871,12 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>%1 takes one trigger: its name or id.</source>
+        <extracomment>%1 is remove, enable or disable, as the user wrote it</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--%1 is an option of &quot;trigger add&quot;.</source>
+        <extracomment>%1 is an option&apos;s name; keep &quot;trigger add&quot; as it is</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -422,10 +1893,12 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>“%1” is not add, remove, enable or disable.</source>
+        <extracomment>%1 is what the user wrote; keep add, remove, enable and disable as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>say which kind: ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
+        <extracomment>keep the kinds as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -454,10 +1927,12 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>“%1” is not a kind; use ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
+        <extracomment>%1 is what the user wrote; keep the kinds as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 30s, 1m or 10m.</source>
+        <extracomment>%1 is what the user wrote; keep 30s, 1m and 10m as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -466,6 +1941,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>--%1 does not go with %2.</source>
+        <extracomment>%1 is an option&apos;s name, %2 the trigger&apos;s kind, such as ac</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -474,6 +1950,14 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>“%1” is not a duration of at most a day; write 0, 90 (seconds), 90s, 45m or 2h.</source>
+        <extracomment>%1 is what the user wrote; keep the durations as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vigila trigger: %1
+Run &quot;vigila trigger --help&quot; for how to use it.
+</source>
+        <extracomment>%1 is what is wrong; keep &quot;vigila trigger --help&quot; as it is</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -481,22 +1965,27 @@ Prints the new trigger&apos;s id.
     <name>TriggerMaps</name>
     <message>
         <source>Unknown key “%1”.</source>
+        <extracomment>%1 is the key given</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The key “%1” has a value of the wrong type.</source>
+        <extracomment>%1 is the key&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unknown kind “%1”: use ac, display, remote-session, unit or schedule.</source>
+        <extracomment>%1 is the kind given; keep the kinds as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
+        <extracomment>%1 is the mode given; keep system and display as they are</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The %1 must be between 0 and %2 seconds.</source>
+        <extracomment>%1 is the key&apos;s name, delay or grace, as it is; %2 the most seconds</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -627,6 +2116,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>“%1” busy above %2 % of a core</source>
+        <extracomment>%1 is the process name, %2 the CPU use in percent of one core it has to exceed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -639,6 +2129,50 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>The stored rule could not be read whole (%1), so it was turned off; check it and turn it on again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list “%1” is not a list of names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list “%1” has more than 100 names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list “%1” holds something that is not a name on one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window to average over must be between %1 and %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power adapter connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External display connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>systemd unit running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network traffic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual machine or container running</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -665,6 +2199,7 @@ Prints the new trigger&apos;s id.
     <name>TriggerRuleRow</name>
     <message>
         <source>%1 s</source>
+        <extracomment>A number of seconds in its box; %1 is the number</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -677,6 +2212,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>%1 KB/s</source>
+        <extracomment>A traffic rate in its box; %1 is the number of kilobytes per second</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -685,22 +2221,11 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>%1 %</source>
+        <extracomment>A share of one CPU core in its box; %1 is the number</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Only on AC power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enabled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -709,6 +2234,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>backup.service</source>
+        <extracomment>An example systemd unit name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -721,18 +2247,16 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>Mon-Fri 09:00-17:30</source>
+        <extracomment>An example schedule: the day names stay in English, as schedules are written with them</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
+        <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The condition counts only while the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Default</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -745,10 +2269,6 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>How long Vigila keeps the computer awake after the condition ends.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -769,6 +2289,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>The names of files still being downloaded, separated by commas; * stands for any text. Empty for the usual ones: %1.</source>
+        <extracomment>%1 lists the usual names, such as &quot;*.part, *.crdownload&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -785,6 +2306,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>ffmpeg</source>
+        <extracomment>An example process name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -801,10 +2323,6 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>How long the traffic or the CPU use is averaged over.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>any</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -840,10 +2358,6 @@ Prints the new trigger&apos;s id.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Window:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Machine:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -857,14 +2371,17 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>Unknown kind “%1”</source>
+        <extracomment>%1 is the kind as stored by another version of Vigila, such as &quot;bluetooth&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Not saved: %1</source>
+        <extracomment>%1 says what is wrong with the parameters typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot run: %1</source>
+        <extracomment>%1 says what keeps the rule from running</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -873,6 +2390,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>Keeping awake now: %1</source>
+        <extracomment>%1 is the condition that holds now</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -889,6 +2407,41 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>Not holding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <comment>the trigger is on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>the trigger&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>delete the trigger</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>the default keep-awake mode</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no applications are ignored</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <comment>any virtual machine or container</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <comment>the time the rate is averaged over</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -924,10 +2477,6 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>Login sessions cannot be followed here.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>While %1 remote sessions are open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -967,19 +2516,11 @@ Prints the new trigger&apos;s id.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>While %1 applications play sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Downloads cannot be followed here.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>While “%1” downloads</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>While %1 files download</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1032,6 +2573,7 @@ Prints the new trigger&apos;s id.
     </message>
     <message>
         <source>“%1” uses %2 % of a core.</source>
+        <extracomment>%1 is the process name, %2 its CPU use in percent of one core</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1055,12 +2597,52 @@ Prints the new trigger&apos;s id.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>While %1 virtual machines or containers run</source>
+        <source>Waits for AC power.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Waits for AC power.</source>
+        <source>While %1 is logged in over SSH</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While %1 is logged in remotely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While %1 is logged in over SSH from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While %1 is logged in remotely from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>While %n remote session(s) are open</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While %n application(s) play sound</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While %n file(s) download</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>While %n virtual machine(s) or container(s) run</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>
