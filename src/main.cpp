@@ -69,8 +69,11 @@ extern "C" Q_DECL_EXPORT int vigilaTrayMain(int argc, char *argv[])
         break;
     case SingleInstance::Outcome::AnotherInstance: {
         const qint64 owner = instance.ownerPid();
-        std::fprintf(stderr, "vigila: Vigila is already running%s; leaving it as it is.\n",
-                     owner > 0 ? qPrintable(u" (process %1)"_s.arg(owner)) : "");
+        const QString message =
+            owner > 0 ? QCoreApplication::translate("main", "Vigila is already running (process %1); leaving it as it is.")
+                            .arg(owner)
+                      : QCoreApplication::translate("main", "Vigila is already running; leaving it as it is.");
+        std::fprintf(stderr, "vigila: %s\n", qUtf8Printable(message));
         return 0;
     }
     case SingleInstance::Outcome::NoLock:
