@@ -19,6 +19,8 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 ARGUMENT = re.compile(r"%(\d{1,2})")
+# lupdate reads every hex digit after \u, the compiler four: "\u201CDaily" is two texts.
+LONG_ESCAPE = re.compile(r"\\u[0-9A-Fa-f]{4}[0-9A-Fa-f]")
 
 
 def messages(path):
@@ -69,13 +71,26 @@ def problems_in(path, fresh):
     return found
 
 
+def misread_escapes(sources):
+    found = []
+    for path in sorted(Path(sources).rglob("*")):
+        if path.suffix in (".cpp", ".h"):
+            for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+                if LONG_ESCAPE.search(line):
+                    found.append(f"{path}:{number}: a \\u escape followed by a hex digit; end the literal after it")
+    return found
+
+
 def main():
     lupdate, sources, folder = sys.argv[1:4]
     files = sorted(Path(folder).glob("vigila_*.ts"))
+    escapes = misread_escapes(sources)
+    for problem in escapes:
+        print(problem)
     if len(files) < 2:
         print(f"no translations in {folder}")
         return 1
-    failed = False
+    failed = bool(escapes)
     with tempfile.TemporaryDirectory() as scratch:
         for path in files:
             fresh = Path(scratch) / path.name

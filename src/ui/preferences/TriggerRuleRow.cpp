@@ -179,7 +179,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_schedule->setToolTip(
         //: The day names in the examples stay in English, as schedules are written with them
         tr("Days and times, several separated by commas, such as "
-           "\u201CMon-Fri 09:00-12:00, Sat 10:00-12:00\u201D or \u201CDaily 22:00-06:00\u201D."));
+           "\u201CMon-Fri 09:00-12:00, Sat 10:00-12:00\u201D or \u201C" "Daily 22:00-06:00\u201D."));
     m_onlyOnAC->setObjectName(u"onlyOnAC"_s);
     m_onlyOnAC->setToolTip(tr("The condition counts only while the computer is on AC power."));
     m_parameterError->setObjectName(u"parameterError"_s);
@@ -204,7 +204,7 @@ TriggerRuleRow::TriggerRuleRow(QWidget *parent)
     m_ignore->setObjectName(u"ignore"_s);
     m_ignore->setPlaceholderText(tr("none", "no applications are ignored"));
     m_ignore->setToolTip(tr("Applications whose sound does not count, separated by commas, such as "
-                            "\u201CFirefox, Slack\u201D. Their names or their programs both match."));
+                            "\u201C" "Firefox, Slack\u201D. Their names or their programs both match."));
     m_only->setObjectName(u"only"_s);
     m_only->setPlaceholderText(tr("every application"));
     m_only->setToolTip(tr("Only sound from these applications counts, separated by commas; empty for "
