@@ -1553,82 +1553,82 @@ Exit code %2</source>
     <name>Schedule</name>
     <message>
         <source>The schedule is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitplan ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>The schedule is empty. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitplan ist leer. Bitte Tage und Uhrzeiten angeben, etwa „Mon-Fri 09:00-17:30“.</translation>
     </message>
     <message>
         <source>“%1” is not a schedule. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Zeitplan. Bitte Tage und Uhrzeiten angeben, etwa „Mon-Fri 09:00-17:30“.</translation>
     </message>
     <message>
         <source>“%1” are not days of the week (use Mon, Tue, Wed, Thu, Fri, Sat, Sun or Daily).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ sind keine Wochentage (Mon, Tue, Wed, Thu, Fri, Sat, Sun oder Daily verwenden).</translation>
     </message>
     <message>
         <source>“%1-%2” are not hours of the day (use 00:00 to 24:00).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1-%2“ sind keine Uhrzeiten (00:00 bis 24:00 verwenden).</translation>
     </message>
     <message>
         <source>A schedule has at most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitplan hat höchstens %1 Zeitfenster.</translation>
     </message>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Every day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich %1</translation>
     </message>
     <message>
         <source>Weekdays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Werktags %1</translation>
     </message>
     <message>
         <source>Weekends %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Wochenende %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>StatusIcon</name>
     <message>
         <source>Vigila: inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: inaktiv</translation>
     </message>
     <message>
         <source>Vigila: keeping system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: System wird wach gehalten</translation>
     </message>
     <message>
         <source>Vigila: keeping display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: Bildschirm wird wach gehalten</translation>
     </message>
     <message>
         <source>Vigila: timed session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: zeitgesteuerte Sitzung aktiv</translation>
     </message>
     <message>
         <source>Vigila: process-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: prozessgebundene Sitzung aktiv</translation>
     </message>
     <message>
         <source>Vigila: command-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: befehlsgebundene Sitzung aktiv</translation>
     </message>
     <message>
         <source>Vigila: battery guardrail triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: Akkuschutz hat eingegriffen</translation>
     </message>
     <message>
         <source>Vigila: assertion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: Wachhalte-Sperre fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -1636,50 +1636,50 @@ Exit code %2</source>
     <message>
         <source>the session bus does not answer; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Sitzungsbus antwortet nicht; der Computer wird selbst wach gehalten (%1), solange der Befehl läuft.</translation>
     </message>
     <message>
         <source>the session bus does not answer and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Sitzungsbus antwortet nicht und keine Wachhalte-Sperre ist verfügbar; der Befehl wird trotzdem ausgeführt.</translation>
     </message>
     <message>
         <source>Vigila quit; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila wurde beendet; der Computer wird selbst wach gehalten (%1), solange der Befehl läuft.</translation>
     </message>
     <message>
         <source>cannot run “%1”: %2</source>
         <extracomment>%1 is the program&apos;s name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht ausgeführt werden: %2</translation>
     </message>
     <message>
         <source>Vigila did not take the hold (%1); keeping the computer awake here instead.</source>
         <extracomment>%1 is Vigila&apos;s answer, the reason it did not take the hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila hat das Wachhalten nicht übernommen (%1); der Computer wird stattdessen hier wach gehalten.</translation>
     </message>
     <message>
         <source>Vigila is not running; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila läuft nicht; der Computer wird selbst wach gehalten (%1), solange der Befehl läuft.</translation>
     </message>
     <message>
         <source>Vigila is not running and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila läuft nicht und keine Wachhalte-Sperre ist verfügbar; der Befehl wird trotzdem ausgeführt.</translation>
     </message>
     <message>
         <source>the keep-awake hold was stopped in Vigila; the command keeps running.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wachhalten wurde in Vigila beendet; der Befehl läuft weiter.</translation>
     </message>
     <message>
         <source>Vigila quit; the command keeps running without keeping the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila wurde beendet; der Befehl läuft weiter, ohne den Computer wach zu halten.</translation>
     </message>
 </context>
 <context>
     <name>TriggerCommands</name>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: der Sitzungsbus antwortet nicht, daher ist Vigila nicht erreichbar; der D-Bus-Daemon der Sitzung hängt möglicherweise.</translation>
     </message>
     <message>
         <source>Usage: vigila trigger add KIND [OPTIONS]
@@ -1716,249 +1716,289 @@ Options of add:
 Prints the new trigger&apos;s id.
 </source>
         <extracomment>keep the command and option names, the kinds and the schedule&apos;s example as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vigila trigger add ART [OPTIONEN]
+        vigila trigger remove|enable|disable NAME-ODER-ID
+
+Fügt einen Auslöser hinzu, der den Computer wach hält, solange seine Bedingung
+erfüllt ist, oder entfernt, aktiviert bzw. deaktiviert einen (über seinen Namen
+oder seine ID aus &quot;vigila triggers&quot;).
+
+Arten:
+  ac                          solange das Netzteil angeschlossen ist
+  display                     solange ein externer Bildschirm angeschlossen ist (oder angedockt)
+  remote-session [--any-user] solange Sie (oder jemand anderes) entfernt angemeldet sind, etwa per SSH
+  unit NAME [--user|--system] solange eine systemd-Unit läuft (standardmäßig eine des Systems)
+  schedule &quot;Mon-Fri 09:00-17:30&quot;  in wöchentlichen Zeitfenstern nach Ortszeit
+  audio [--ignore APP]... [--only APP]...
+                              solange Ton abgespielt wird (nicht pausiert, stumm oder still)
+  download [--folder ORDNER]... [--pattern MUSTER]...
+                              solange ein unfertiger Download wächst (standardmäßig in Downloads)
+  network --above KB/S [--window DAUER] [--interface NAME]
+                              solange der Datenverkehr über einer Rate bleibt (Mittel über 30 s)
+  busy PROZESS [--contains] [--above PROZENT] [--window DAUER]
+                              solange ein Prozess mehr CPU nutzt (10 % eines Kerns, 60 s)
+  machine [NAME]              solange eine virtuelle Maschine oder ein Container läuft
+
+Optionen von add:
+  --name TEXT      was das Menü anzeigt (standardmäßig die Bedingung)
+  --display        auch den Bildschirm wach halten (sonst Standardmodus der Einstellungen)
+  --system-only    nur das System wach halten
+  --delay DAUER    so lange muss die Bedingung zuerst erfüllt sein (90, 90s, 5m; Standard 0)
+  --grace DAUER    so lange nach ihrem Ende wach bleiben (Standard 0)
+  --only-on-ac     nur am Netz
+  --disabled       ausgeschaltet hinzufügen
+
+Gibt die ID des neuen Auslösers aus.
+</translation>
     </message>
     <message>
         <source>cannot run</source>
         <extracomment>a trigger&apos;s state, after its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht laufen</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>a trigger&apos;s state: turned off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>on, keeping awake now</source>
         <extracomment>a trigger&apos;s state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>an, hält jetzt wach</translation>
     </message>
     <message>
         <source>on, holds, waiting out its delay</source>
         <extracomment>a trigger&apos;s state: its condition holds, and it waits for its delay to pass</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>an, erfüllt, wartet die Verzögerung ab</translation>
     </message>
     <message>
         <source>on, holds (stopped from the menu until it ends)</source>
         <extracomment>a trigger&apos;s state: its condition holds, but the user stopped it from the menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>an, erfüllt (im Menü gestoppt, bis die Bedingung endet)</translation>
     </message>
     <message>
         <source>on, waiting</source>
         <extracomment>a trigger&apos;s state: turned on, its condition does not hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>an, wartet</translation>
     </message>
     <message>
         <source>No triggers. Add one with &quot;vigila trigger add&quot; or in Preferences.
 </source>
         <extracomment>keep &quot;vigila trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Auslöser. Mit &quot;vigila trigger add&quot; oder in den Einstellungen einen hinzufügen.
+</translation>
     </message>
     <message>
         <source>%1 — %2
 </source>
         <extracomment>%1 is the trigger&apos;s name, %2 its state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2
+</translation>
     </message>
     <message>
         <source>%1, only on AC power</source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, nur am Netz</translation>
     </message>
     <message>
         <source>%1, after %2</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long it must hold first</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, nach %2</translation>
     </message>
     <message>
         <source>%1, staying %2 after</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long the computer stays awake after it ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Nachlaufzeit %2</translation>
     </message>
     <message>
         <source>    when: %1
 </source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    wann: %1
+</translation>
     </message>
     <message>
         <source>    now: %1
 </source>
         <extracomment>%1 is what the trigger keeps the computer awake for now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    jetzt: %1
+</translation>
     </message>
     <message>
         <source>    id: %1
 </source>
         <extracomment>%1 is the trigger&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    ID: %1
+</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>What the menu shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Menü anzeigt.</translation>
     </message>
     <message>
         <source>Keep the display on as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch den Bildschirm wach halten.</translation>
     </message>
     <message>
         <source>Keep only the system awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das System wach halten.</translation>
     </message>
     <message>
         <source>How long the condition must hold first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange die Bedingung zuerst erfüllt sein muss.</translation>
     </message>
     <message>
         <source>How long to stay awake after it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange nach dem Ende noch wach bleiben.</translation>
     </message>
     <message>
         <source>Only while on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur am Netz.</translation>
     </message>
     <message>
         <source>Add it turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeschaltet hinzufügen.</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session counts, not only yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Remote-Sitzung jedes Benutzers zählt, nicht nur die eigene.</translation>
     </message>
     <message>
         <source>The unit is one of your own systemd user units.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Unit ist eine eigene systemd-Benutzer-Unit.</translation>
     </message>
     <message>
         <source>The unit is a system unit (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Unit ist eine System-Unit (Standard).</translation>
     </message>
     <message>
         <source>An application whose sound does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anwendung, deren Ton nicht zählt.</translation>
     </message>
     <message>
         <source>Only this application&apos;s sound counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Ton dieser Anwendung zählt.</translation>
     </message>
     <message>
         <source>A folder to watch for downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner, der auf Downloads überwacht wird.</translation>
     </message>
     <message>
         <source>A partial download&apos;s name, such as *.part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name eines unfertigen Downloads, etwa *.part.</translation>
     </message>
     <message>
         <source>The rate (KB/s) or CPU use (% of a core) to stay above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rate (KB/s) oder CPU-Last (% eines Kerns), die überschritten sein muss.</translation>
     </message>
     <message>
         <source>How long to average over (10s to 10m).</source>
-        <translation type="unfinished"></translation>
+        <translation>Über welchen Zeitraum gemittelt wird (10s bis 10m).</translation>
     </message>
     <message>
         <source>Only this network interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur diese Netzwerkschnittstelle.</translation>
     </message>
     <message>
         <source>Match the process anywhere in its command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Prozess irgendwo in seiner Befehlszeile suchen.</translation>
     </message>
     <message>
         <source>%1 takes one trigger: its name or id.</source>
         <extracomment>%1 is remove, enable or disable, as the user wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen Auslöser: seinen Namen oder seine ID.</translation>
     </message>
     <message>
         <source>--%1 is an option of &quot;trigger add&quot;.</source>
         <extracomment>%1 is an option&apos;s name; keep &quot;trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist eine Option von &quot;trigger add&quot;.</translation>
     </message>
     <message>
         <source>Removed the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser „%1“ entfernt.</translation>
     </message>
     <message>
         <source>Enabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser „%1“ aktiviert.</translation>
     </message>
     <message>
         <source>Disabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser „%1“ deaktiviert.</translation>
     </message>
     <message>
         <source>“%1” is not add, remove, enable or disable.</source>
         <extracomment>%1 is what the user wrote; keep add, remove, enable and disable as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder add, remove, enable noch disable.</translation>
     </message>
     <message>
         <source>say which kind: ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bitte die Art angeben: ac, display, remote-session, unit, schedule, audio, download, network, busy oder machine.</translation>
     </message>
     <message>
         <source>a unit is either --user or --system.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Unit ist entweder --user oder --system.</translation>
     </message>
     <message>
         <source>name the unit, such as backup.service.</source>
-        <translation type="unfinished"></translation>
+        <translation>bitte die Unit nennen, etwa backup.service.</translation>
     </message>
     <message>
         <source>give the schedule, such as &quot;Mon-Fri 09:00-17:30&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>bitte den Zeitplan angeben, etwa &quot;Mon-Fri 09:00-17:30&quot;.</translation>
     </message>
     <message>
         <source>say above which rate, in KB/s: --above 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>bitte die Rate in KB/s angeben, über der es gilt: --above 500.</translation>
     </message>
     <message>
         <source>name the process, such as ffmpeg.</source>
-        <translation type="unfinished"></translation>
+        <translation>bitte den Prozess nennen, etwa ffmpeg.</translation>
     </message>
     <message>
         <source>say above which CPU use, in percent of a core: --above 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>bitte die CPU-Last in Prozent eines Kerns angeben, über der es gilt: --above 25.</translation>
     </message>
     <message>
         <source>“%1” is not a kind; use ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>%1 is what the user wrote; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Art; ac, display, remote-session, unit, schedule, audio, download, network, busy oder machine verwenden.</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 30s, 1m or 10m.</source>
         <extracomment>%1 is what the user wrote; keep 30s, 1m and 10m as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Dauer; 30s, 1m oder 10m schreiben.</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartet: „%1“.</translation>
     </message>
     <message>
         <source>--%1 does not go with %2.</source>
         <extracomment>%1 is an option&apos;s name, %2 the trigger&apos;s kind, such as ac</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 passt nicht zu %2.</translation>
     </message>
     <message>
         <source>choose --display or --system-only, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>entweder --display oder --system-only wählen, nicht beides.</translation>
     </message>
     <message>
         <source>“%1” is not a duration of at most a day; write 0, 90 (seconds), 90s, 45m or 2h.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Dauer von höchstens einem Tag; 0, 90 (Sekunden), 90s, 45m oder 2h schreiben.</translation>
     </message>
     <message>
         <source>vigila trigger: %1
 Run &quot;vigila trigger --help&quot; for how to use it.
 </source>
         <extracomment>%1 is what is wrong; keep &quot;vigila trigger --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila trigger: %1
+&quot;vigila trigger --help&quot; zeigt, wie es verwendet wird.
+</translation>
     </message>
 </context>
 <context>
@@ -1966,233 +2006,233 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>Unknown key “%1”.</source>
         <extracomment>%1 is the key given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Schlüssel „%1“.</translation>
     </message>
     <message>
         <source>The key “%1” has a value of the wrong type.</source>
         <extracomment>%1 is the key&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ hat einen Wert des falschen Typs.</translation>
     </message>
     <message>
         <source>Unknown kind “%1”: use ac, display, remote-session, unit or schedule.</source>
         <extracomment>%1 is the kind given; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Art „%1“: ac, display, remote-session, unit oder schedule verwenden.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode given; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Modus „%1“: system, display oder eine leere Zeichenkette für den Standard der Einstellungen verwenden.</translation>
     </message>
     <message>
         <source>The %1 must be between 0 and %2 seconds.</source>
         <extracomment>%1 is the key&apos;s name, delay or grace, as it is; %2 the most seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert %1 muss zwischen 0 und %2 Sekunden liegen.</translation>
     </message>
 </context>
 <context>
     <name>TriggerPrefs</name>
     <message>
         <source>Add a trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser hinzufügen</translation>
     </message>
     <message>
         <source>Keep awake when…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten, wenn …</translation>
     </message>
     <message>
         <source>No triggers yet. Add one with the + button above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Auslöser. Mit der Schaltfläche + oben einen hinzufügen.</translation>
     </message>
     <message>
         <source>Notify when a trigger starts or stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen, wenn ein Auslöser startet oder endet</translation>
     </message>
     <message>
         <source>A trigger keeps the computer awake while its condition holds, after its delay, and for its grace time after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Auslöser hält den Computer wach, solange seine Bedingung erfüllt ist – nach Ablauf seiner Verzögerung und noch für seine Nachlaufzeit, nachdem die Bedingung geendet hat.</translation>
     </message>
 </context>
 <context>
     <name>TriggerRule</name>
     <message>
         <source>This kind of trigger (“%1”) comes from a newer version of Vigila.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Art von Auslöser („%1“) stammt aus einer neueren Version von Vigila.</translation>
     </message>
     <message>
         <source>Whose sessions count is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht festgelegt, wessen Sitzungen zählen.</translation>
     </message>
     <message>
         <source>No unit is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unit angegeben.</translation>
     </message>
     <message>
         <source>“%1” is not a systemd unit name (like backup.service).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Name einer systemd-Unit (etwa backup.service).</translation>
     </message>
     <message>
         <source>Whether the unit is the user&apos;s or the system&apos;s is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht festgelegt, ob die Unit eine Benutzer- oder System-Unit ist.</translation>
     </message>
     <message>
         <source>No schedule is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeitplan festgelegt.</translation>
     </message>
     <message>
         <source>“%1” is not a full path to a folder (it must start with /).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein vollständiger Pfad zu einem Ordner (er muss mit / beginnen).</translation>
     </message>
     <message>
         <source>The traffic threshold must be between 1 and 10 000 000 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schwellenwert für den Datenverkehr muss zwischen 1 und 10 000 000 KB/s liegen.</translation>
     </message>
     <message>
         <source>The network interface is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Netzwerkschnittstelle ist ungültig.</translation>
     </message>
     <message>
         <source>No process is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Prozess angegeben.</translation>
     </message>
     <message>
         <source>A process is matched by its exact name or by what its command line contains.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Prozess wird über seinen genauen Namen oder über einen Teil seiner Befehlszeile erkannt.</translation>
     </message>
     <message>
         <source>The CPU threshold must be between 1 and 6400 % of a core.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schwellenwert für die CPU-Last muss zwischen 1 und 6400 % eines Kerns liegen.</translation>
     </message>
     <message>
         <source>The machine is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Maschine ist ungültig.</translation>
     </message>
     <message>
         <source>Unknown condition “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Bedingung „%1“</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote-Sitzung eines beliebigen Benutzers offen</translation>
     </message>
     <message>
         <source>Remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote-Sitzung offen</translation>
     </message>
     <message>
         <source>%1 running (user unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft (Benutzer-Unit)</translation>
     </message>
     <message>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft</translation>
     </message>
     <message>
         <source>Schedule “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan „%1“</translation>
     </message>
     <message>
         <source>Sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton wird abgespielt</translation>
     </message>
     <message>
         <source>Sound playing from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton wird von %1 abgespielt</translation>
     </message>
     <message>
         <source>Download in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download läuft</translation>
     </message>
     <message>
         <source>Download in progress in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Download läuft in %1</translation>
     </message>
     <message>
         <source>Network traffic above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverkehr über %1 KB/s</translation>
     </message>
     <message>
         <source>Traffic on %1 above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenverkehr auf %1 über %2 KB/s</translation>
     </message>
     <message>
         <source>“%1” busy above %2 % of a core</source>
         <extracomment>%1 is the process name, %2 the CPU use in percent of one core it has to exceed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 % eines Kerns ausgelastet</translation>
     </message>
     <message>
         <source>A virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine virtuelle Maschine oder ein Container läuft</translation>
     </message>
     <message>
         <source>The machine “%1” running</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Maschine „%1“ läuft</translation>
     </message>
     <message>
         <source>The stored rule could not be read whole (%1), so it was turned off; check it and turn it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Regel konnte nicht vollständig gelesen werden (%1) und wurde daher ausgeschaltet; bitte prüfen und wieder einschalten.</translation>
     </message>
     <message>
         <source>The list “%1” is not a list of names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ ist keine Liste von Namen.</translation>
     </message>
     <message>
         <source>The list “%1” has more than 100 names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ enthält mehr als 100 Namen.</translation>
     </message>
     <message>
         <source>The list “%1” holds something that is not a name on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ enthält etwas, das kein einzeiliger Name ist.</translation>
     </message>
     <message>
         <source>The window to average over must be between %1 and %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitfenster für den Mittelwert muss zwischen %1 und %2 Sekunden liegen.</translation>
     </message>
     <message>
         <source>Power adapter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzteil angeschlossen</translation>
     </message>
     <message>
         <source>External display connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Bildschirm angeschlossen</translation>
     </message>
     <message>
         <source>systemd unit running</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd-Unit läuft</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Network traffic</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverkehr</translation>
     </message>
     <message>
         <source>Process busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess ausgelastet</translation>
     </message>
     <message>
         <source>Virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle Maschine oder Container läuft</translation>
     </message>
 </context>
 <context>
     <name>TriggerRuleEditor</name>
     <message>
         <source>No trigger is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Auslöser heißt „%1“.</translation>
     </message>
     <message>
         <source>Several triggers are called “%1”; name one by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Auslöser heißen „%1“; bitte einen über seine ID angeben.</translation>
     </message>
     <message>
         <source>There are %1 triggers already, as many as Vigila keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits %1 Auslöser, so viele, wie Vigila speichern kann.</translation>
     </message>
     <message>
         <source>A delay or grace time is at most %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verzögerung oder Nachlaufzeit beträgt höchstens %1 Sekunden.</translation>
     </message>
 </context>
 <context>
@@ -2200,448 +2240,448 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>%1 s</source>
         <extracomment>A number of seconds in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Anyone&apos;s sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Benutzer</translation>
     </message>
     <message>
         <source>User unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer-Unit</translation>
     </message>
     <message>
         <source>%1 KB/s</source>
         <extracomment>A traffic rate in its box; %1 is the number of kilobytes per second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB/s</translation>
     </message>
     <message>
         <source>Match in command line</source>
-        <translation type="unfinished"></translation>
+        <translation>In Befehlszeile suchen</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A share of one CPU core in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Only on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur am Netz</translation>
     </message>
     <message>
         <source>Count remote sessions of every user, not only your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote-Sitzungen aller Benutzer zählen, nicht nur die eigenen.</translation>
     </message>
     <message>
         <source>backup.service</source>
         <extracomment>An example systemd unit name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>backup.service</translation>
     </message>
     <message>
         <source>The systemd unit that keeps the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die systemd-Unit, die den Computer wach hält, solange sie läuft.</translation>
     </message>
     <message>
         <source>A unit of your own user&apos;s systemd, rather than the system&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Unit der eigenen systemd-Benutzerinstanz statt einer des Systems.</translation>
     </message>
     <message>
         <source>Mon-Fri 09:00-17:30</source>
         <extracomment>An example schedule: the day names stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
         <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tage und Uhrzeiten, mehrere durch Kommas getrennt, etwa „Mon-Fri 09:00-12:00, Sat 10:00-12:00“ oder „Daily 22:00-06:00“.</translation>
     </message>
     <message>
         <source>The condition counts only while the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedingung zählt nur, solange der Computer am Netz ist.</translation>
     </message>
     <message>
         <source>What stays awake; Default follows the General tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was wach bleibt; „Standard“ richtet sich nach dem Reiter „Allgemein“.</translation>
     </message>
     <message>
         <source>How long the condition must hold before Vigila keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange die Bedingung erfüllt sein muss, bevor Vigila den Computer wach hält.</translation>
     </message>
     <message>
         <source>How long Vigila keeps the computer awake after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange Vigila den Computer nach dem Ende der Bedingung noch wach hält.</translation>
     </message>
     <message>
         <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen, deren Ton nicht zählt, durch Kommas getrennt, etwa „Firefox, Slack“. Es passen sowohl ihre Namen als auch ihre Programme.</translation>
     </message>
     <message>
         <source>every application</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Anwendungen</translation>
     </message>
     <message>
         <source>Only sound from these applications counts, separated by commas; empty for every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Ton dieser Anwendungen zählt, durch Kommas getrennt; leer für alle Anwendungen.</translation>
     </message>
     <message>
         <source>The folders to watch, as full paths separated by commas or semicolons; empty for your Downloads folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu überwachenden Ordner als vollständige Pfade, durch Kommas oder Semikolons getrennt; leer für den eigenen Download-Ordner.</translation>
     </message>
     <message>
         <source>The names of files still being downloaded, separated by commas; * stands for any text. Empty for the usual ones: %1.</source>
         <extracomment>%1 lists the usual names, such as &quot;*.part, *.crdownload&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Namen von Dateien, die noch heruntergeladen werden, durch Kommas getrennt; * steht für beliebigen Text. Leer für die üblichen: %1.</translation>
     </message>
     <message>
         <source>all physical interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>alle physischen Schnittstellen</translation>
     </message>
     <message>
         <source>The network interface to measure, such as eth0 or wlan0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu messende Netzwerkschnittstelle, etwa eth0 oder wlan0.</translation>
     </message>
     <message>
         <source>The condition holds while traffic, received and sent together, is above this rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedingung ist erfüllt, solange der Datenverkehr (empfangen und gesendet zusammen) über dieser Rate liegt.</translation>
     </message>
     <message>
         <source>ffmpeg</source>
         <extracomment>An example process name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg</translation>
     </message>
     <message>
         <source>The name of the process to watch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des zu überwachenden Prozesses.</translation>
     </message>
     <message>
         <source>Match every process whose command line contains the text, not only a process of exactly that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Prozess erfassen, dessen Befehlszeile den Text enthält, nicht nur einen Prozess mit genau diesem Namen.</translation>
     </message>
     <message>
         <source>The condition holds while the matching processes together use more than this share of one CPU core (100 % is a whole core).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedingung ist erfüllt, solange die passenden Prozesse zusammen mehr als diesen Anteil eines CPU-Kerns nutzen (100 % sind ein ganzer Kern).</translation>
     </message>
     <message>
         <source>How long the traffic or the CPU use is averaged over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über welchen Zeitraum der Datenverkehr oder die CPU-Last gemittelt wird.</translation>
     </message>
     <message>
         <source>The name of a virtual machine or container, as systemd-machined knows it; empty for any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name einer virtuellen Maschine oder eines Containers, wie systemd-machined ihn kennt; leer für beliebige.</translation>
     </message>
     <message>
         <source>Ignore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren:</translation>
     </message>
     <message>
         <source>Only:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur:</translation>
     </message>
     <message>
         <source>Folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen:</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle:</translation>
     </message>
     <message>
         <source>Above:</source>
-        <translation type="unfinished"></translation>
+        <translation>Über:</translation>
     </message>
     <message>
         <source>Process:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess:</translation>
     </message>
     <message>
         <source>Machine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschine:</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung:</translation>
     </message>
     <message>
         <source>Grace:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachlaufzeit:</translation>
     </message>
     <message>
         <source>Unknown kind “%1”</source>
         <extracomment>%1 is the kind as stored by another version of Vigila, such as &quot;bluetooth&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Art „%1“</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
         <extracomment>%1 says what is wrong with the parameters typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Cannot run: %1</source>
         <extracomment>%1 says what keeps the rule from running</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kann nicht laufen: %1</translation>
     </message>
     <message>
         <source>Turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeschaltet.</translation>
     </message>
     <message>
         <source>Keeping awake now: %1</source>
         <extracomment>%1 is the condition that holds now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hält jetzt wach: %1</translation>
     </message>
     <message>
         <source>The condition has ended; keeping awake for its grace time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedingung ist vorbei; hält für die Nachlaufzeit noch wach.</translation>
     </message>
     <message>
         <source>Holds — waiting out its delay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllt — wartet die Verzögerung ab.</translation>
     </message>
     <message>
         <source>Holds, but was stopped by hand; it starts again the next time the condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllt, aber von Hand gestoppt; startet erneut, sobald die Bedingung das nächste Mal erfüllt ist.</translation>
     </message>
     <message>
         <source>Not holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erfüllt.</translation>
     </message>
     <message>
         <source>Enabled</source>
         <comment>the trigger is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Name</source>
         <comment>the trigger&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the trigger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>the default keep-awake mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no applications are ignored</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>any</source>
         <comment>any virtual machine or container</comment>
-        <translation type="unfinished"></translation>
+        <translation>beliebig</translation>
     </message>
     <message>
         <source>Window:</source>
         <comment>the time the rate is averaged over</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster:</translation>
     </message>
 </context>
 <context>
     <name>TriggerWatcher</name>
     <message>
         <source>The power source cannot be read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stromquelle kann hier nicht gelesen werden.</translation>
     </message>
     <message>
         <source>This computer has no battery, so it always counts as on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer hat keinen Akku, daher gilt er immer als am Netz.</translation>
     </message>
     <message>
         <source>Waiting for the power service to say whether the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet auf die Antwort des Energiedienstes, ob der Computer am Netz ist.</translation>
     </message>
     <message>
         <source>While on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange am Netz</translation>
     </message>
     <message>
         <source>Displays cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirme können hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>While docked to an external display</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange an einem externen Bildschirm angedockt</translation>
     </message>
     <message>
         <source>While an external display is connected (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange ein externer Bildschirm angeschlossen ist (%1)</translation>
     </message>
     <message>
         <source>Login sessions cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldesitzungen können hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>While %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 läuft</translation>
     </message>
     <message>
         <source>systemd units cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd-Units können hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>The user unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Benutzer-Unit %1 existiert nicht; die Regel wartet auf sie.</translation>
     </message>
     <message>
         <source>The unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Unit %1 existiert nicht; die Regel wartet auf sie.</translation>
     </message>
     <message>
         <source>Waiting for systemd to say whether %1 runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet auf die Antwort von systemd, ob %1 läuft.</translation>
     </message>
     <message>
         <source>Sound cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton kann hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>No sound server answers; the rule waits for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Soundserver antwortet; die Regel wartet auf einen.</translation>
     </message>
     <message>
         <source>While an application plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange eine Anwendung Ton abspielt</translation>
     </message>
     <message>
         <source>While %1 plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 Ton abspielt</translation>
     </message>
     <message>
         <source>Downloads cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads können hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>While “%1” downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange „%1“ heruntergeladen wird</translation>
     </message>
     <message>
         <source>“%1” has not grown for a minute; a paused download does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist seit einer Minute nicht gewachsen; ein pausierter Download zählt nicht.</translation>
     </message>
     <message>
         <source>Network traffic cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverkehr kann hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>There is no network interface called “%1”; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Netzwerkschnittstelle „%1“; die Regel wartet auf sie.</translation>
     </message>
     <message>
         <source>Measuring the traffic…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenverkehr wird gemessen …</translation>
     </message>
     <message>
         <source>%1 %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 KB/s</translation>
     </message>
     <message>
         <source>Now %1 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt %1 KB/s.</translation>
     </message>
     <message>
         <source>Now %1 KB/s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt %1 KB/s: %2.</translation>
     </message>
     <message>
         <source>While network traffic is above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange der Netzwerkverkehr über %1 KB/s liegt</translation>
     </message>
     <message>
         <source>While traffic on %1 is above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange der Datenverkehr auf %1 über %2 KB/s liegt</translation>
     </message>
     <message>
         <source>Processes&apos; CPU use cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPU-Last von Prozessen kann hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>No process “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Prozess „%1“ läuft.</translation>
     </message>
     <message>
         <source>Measuring the CPU use of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU-Last von „%1“ wird gemessen …</translation>
     </message>
     <message>
         <source>“%1” uses %2 % of a core.</source>
         <extracomment>%1 is the process name, %2 its CPU use in percent of one core</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ nutzt %2 % eines Kerns.</translation>
     </message>
     <message>
         <source>While “%1” is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange „%1“ ausgelastet ist</translation>
     </message>
     <message>
         <source>Virtual machines cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle Maschinen können hier nicht verfolgt werden.</translation>
     </message>
     <message>
         <source>systemd-machined is not running; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd-machined läuft nicht; die Regel wartet darauf.</translation>
     </message>
     <message>
         <source>While the container “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange der Container „%1“ läuft</translation>
     </message>
     <message>
         <source>While the virtual machine “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange die virtuelle Maschine „%1“ läuft</translation>
     </message>
     <message>
         <source>Waits for AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet auf Netzbetrieb.</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 per SSH angemeldet ist</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 entfernt angemeldet ist</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 per SSH von %2 aus angemeldet ist</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange %1 von %2 aus entfernt angemeldet ist</translation>
     </message>
     <message numerus="yes">
         <source>While %n remote session(s) are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solange %n Remote-Sitzung offen ist</numerusform>
+            <numerusform>Solange %n Remote-Sitzungen offen sind</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n application(s) play sound</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solange %n Anwendung Ton abspielt</numerusform>
+            <numerusform>Solange %n Anwendungen Ton abspielen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n file(s) download</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solange %n Datei heruntergeladen wird</numerusform>
+            <numerusform>Solange %n Dateien heruntergeladen werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n virtual machine(s) or container(s) run</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solange %n virtuelle Maschine oder Container läuft</numerusform>
+            <numerusform>Solange %n virtuelle Maschinen oder Container laufen</numerusform>
         </translation>
     </message>
 </context>
