@@ -5,136 +5,136 @@
     <name>AboutPrefs</name>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Free app</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación gratuita</translation>
     </message>
 </context>
 <context>
     <name>AppCoordinator</name>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha sustituido la sesión “%1”.</translation>
     </message>
     <message>
         <source>Manual (display awake)</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual (pantalla activa)</translation>
     </message>
     <message>
         <source>Manual keep-awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto manual</translation>
     </message>
     <message>
         <source>Timed: %1</source>
         <extracomment>%1 is the time left, e.g. 1h 30m</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temporizada: %1</translation>
     </message>
     <message>
         <source>Until %1</source>
         <extracomment>%1 is when the session ends, e.g. Today 6:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hasta %1</translation>
     </message>
     <message>
         <source>All sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las sesiones</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Vigila Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Vigila</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar comando con Vigila</translation>
     </message>
 </context>
 <context>
     <name>AssertionManager</name>
     <message>
         <source>Tried %1: none available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se intentó con %1: ninguno está disponible.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of services</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el bloqueo de suspensión.</translation>
     </message>
     <message>
         <source>Vigila: keep system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: mantener el sistema despierto</translation>
     </message>
     <message>
         <source>Vigila: keep display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: mantener la pantalla despierta</translation>
     </message>
 </context>
 <context>
     <name>AwakeReason</name>
     <message>
         <source>Keep System Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el sistema despierto</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la pantalla despierta</translation>
     </message>
     <message>
         <source>Manual session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión manual</translation>
     </message>
     <message>
         <source>Timed session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión temporizada</translation>
     </message>
     <message>
         <source>Until-time session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión hasta una hora</translation>
     </message>
     <message>
         <source>Process watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia de procesos</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a session kept while a command runs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Trigger</source>
         <comment>a session kept while a trigger holds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disparador</translation>
     </message>
 </context>
 <context>
     <name>BatteryGuard</name>
     <message>
         <source>Stopped because Vigila is set to keep awake only while plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido porque Vigila está configurado para mantener despierto solo mientras esté conectado a la corriente.</translation>
     </message>
     <message>
         <source>Stopped because battery dropped to %1% (limit %2%).</source>
         <extracomment>%1 is the battery level in percent, %2 the level set to stop at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detenido porque la batería bajó al %1 % (límite: %2 %).</translation>
     </message>
     <message>
         <source>Running on battery at %1%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funcionando con batería al %1 %.</translation>
     </message>
     <message>
         <source>Running on battery power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funcionando con batería.</translation>
     </message>
 </context>
 <context>
@@ -143,33 +143,33 @@
         <source>%</source>
         <comment>percent sign</comment>
         <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Warn when active on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar cuando esté activo con batería</translation>
     </message>
     <message>
         <source>Only keep awake while plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto solo si está conectado a la corriente</translation>
     </message>
     <message>
         <source>Auto-stop below a battery percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener automáticamente por debajo de un porcentaje de batería</translation>
     </message>
     <message>
         <source>Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila puede avisar o detenerse automáticamente para proteger la batería. Los motivos de cada detención se explican en el menú.</translation>
     </message>
     <message>
         <source>Warning threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de aviso: %1 %</translation>
     </message>
     <message>
         <source>Auto-stop threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de detención automática: %1 %</translation>
     </message>
 </context>
 <context>
@@ -177,117 +177,119 @@
     <message>
         <source>vigila: the time zone “%1” (TZ) is unknown; using the system&apos;s time zone, %2.</source>
         <extracomment>%1 is the value of the TZ environment variable, %2 the name of the time zone used instead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: la zona horaria “%1” (TZ) es desconocida; se usa la zona horaria del sistema, %2.</translation>
     </message>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: el bus de sesión no responde, así que no se puede contactar con Vigila; puede que el demonio D-Bus de la sesión se haya bloqueado.</translation>
     </message>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha sustituido la sesión “%1”.</translation>
     </message>
     <message>
         <source>status [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>status [--json]</translation>
     </message>
     <message>
         <source>Show whether, and why, the computer is kept awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra si el equipo se mantiene despierto y por qué.</translation>
     </message>
     <message>
         <source>list [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list [--json]</translation>
     </message>
     <message>
         <source>List what keeps the computer awake, with the ids stop takes.</source>
         <extracomment>&quot;stop&quot; is the command&apos;s name: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lista lo que mantiene despierto el equipo, con los id que acepta stop.</translation>
     </message>
     <message>
         <source>start [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>start [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene el equipo despierto hasta que lo detenga.</translation>
     </message>
     <message>
         <source>for DURATION [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>for DURACIÓN [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene el equipo despierto durante un tiempo: 90 (segundos), 90s, 45m, 1h30m, 2h.</translation>
     </message>
     <message>
         <source>until HH:MM [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>until HH:MM [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until a time of day (24-hour clock).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene el equipo despierto hasta una hora del día (formato de 24 horas).</translation>
     </message>
     <message>
         <source>extend [DURATION]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>extend [DURACIÓN]</translation>
     </message>
     <message>
         <source>Add time to the running timed or until session (default 30m).</source>
         <extracomment>keep 30m as it is: it is what the command takes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añade tiempo a la sesión temporizada o hasta una hora en curso (30m por omisión).</translation>
     </message>
     <message>
         <source>stop ID | --all</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stop ID | --all</translation>
     </message>
     <message>
         <source>Stop one reason (its id from “vigila list”), or all of them.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detiene un motivo (su id según “vigila list”) o todos.</translation>
     </message>
     <message>
         <source>run [--display] [--label TEXT] -- COMMAND [ARG…]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>run [--display] [--label TEXTO] -- COMANDO [ARG…]</translation>
     </message>
     <message>
         <source>Run a command here and keep the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuta un comando aquí y mantiene el equipo despierto mientras se ejecuta.</translation>
     </message>
     <message>
         <source>triggers [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>triggers [--json]</translation>
     </message>
     <message>
         <source>List the triggers that keep the computer awake while a condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista los disparadores que mantienen el equipo despierto mientras se cumple una condición.</translation>
     </message>
     <message>
         <source>trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID</source>
         <extracomment>keep the command and option names, and add, remove, enable, disable, as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trigger add TIPO [OPCIONES] | remove|enable|disable NOMBRE-O-ID</translation>
     </message>
     <message>
         <source>Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule.</source>
         <extracomment>keep the trigger kinds (ac, display, remote-session, unit, schedule) as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añade, elimina, activa o desactiva un disparador: ac, display, remote-session, unit, schedule.</translation>
     </message>
     <message>
         <source>vigila %1: %2
 Run &quot;vigila %1 --help&quot; for how to use it.
 </source>
         <extracomment>%1 is the command&apos;s name, %2 what is wrong; keep &quot;vigila %1 --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila %1: %2
+Ejecute &quot;vigila %1 --help&quot; para ver cómo usarlo.
+</translation>
     </message>
     <message>
         <source>Usage: vigila [COMMAND [OPTIONS]]
@@ -303,181 +305,194 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
 “vigila run” exits with its command&apos;s status instead.
 </source>
         <extracomment>keep the command and option names as they are; %1 is the list of commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vigila [COMANDO [OPCIONES]]
+
+Mantiene el equipo despierto mientras se realiza trabajo real. Sin comando, inicia Vigila en la
+bandeja del sistema; los comandos siguientes controlan Vigila en ejecución desde scripts y terminales.
+
+Comandos:
+%1
+Ejecute “vigila COMANDO --help” para ver las opciones de un comando.
+
+Estado de salida: 0 hecho, 1 fallo, 2 error de uso, 3 Vigila no está en ejecución.
+“vigila run” sale con el estado de su comando.
+</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una duración; escriba 90 (segundos), 90s, 45m, 1h30m o 2h, hasta 366 días.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Print JSON (the D-Bus interface&apos;s keys) instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime JSON (las claves de la interfaz D-Bus) en lugar de texto.</translation>
     </message>
     <message>
         <source>Keep the display on as well, not only the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene también la pantalla encendida, no solo el sistema.</translation>
     </message>
     <message>
         <source>Stop every reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene todos los motivos.</translation>
     </message>
     <message>
         <source>What the tray shows for the command (“Terminal: TEXT”).</source>
         <extracomment>&quot;Terminal: TEXT&quot; is how the tray labels the command; TEXT is the --label option&apos;s value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lo que muestra la bandeja para el comando (“Terminal: TEXTO”).</translation>
     </message>
     <message>
         <source>TEXT</source>
         <extracomment>the value of the --label option, as the help shows it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TEXTO</translation>
     </message>
     <message>
         <source>DURATION</source>
-        <translation type="unfinished"></translation>
+        <translation>DURACIÓN</translation>
     </message>
     <message>
         <source>90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>90 (segundos), 90s, 45m, 1h30m o 2h; números enteros, las horas primero.</translation>
     </message>
     <message>
         <source>[DURATION]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DURACIÓN]</translation>
     </message>
     <message>
         <source>HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:MM</translation>
     </message>
     <message>
         <source>A time of day on the 24-hour clock; tomorrow if already past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una hora del día en formato de 24 horas; mañana si ya ha pasado.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>A reason&apos;s id, as “vigila list” shows it.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El id de un motivo, tal como lo muestra “vigila list”.</translation>
     </message>
     <message>
         <source>[ID]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ID]</translation>
     </message>
     <message>
         <source>COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>COMANDO</translation>
     </message>
     <message>
         <source>The program to run (found in PATH) and its arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa que se ejecutará (buscado en PATH) y sus argumentos.</translation>
     </message>
     <message>
         <source>-- COMMAND [ARG…]</source>
-        <translation type="unfinished"></translation>
+        <translation>-- COMANDO [ARG…]</translation>
     </message>
     <message>
         <source>Usage: vigila %1</source>
         <extracomment>%1 is the command&apos;s synopsis, such as &quot;status [--json]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vigila %1</translation>
     </message>
     <message>
         <source>vigila: the keep-awake lock is still being taken; &quot;vigila status&quot; shows when it is held.
 </source>
         <extracomment>keep the command name &quot;vigila status&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: todavía se está obteniendo el bloqueo de suspensión; &quot;vigila status&quot; muestra cuándo está activo.
+</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
         <extracomment>%1 is an argument the command does not take</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” inesperado.</translation>
     </message>
     <message>
         <source>name the command to run after “--”.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique el comando que se ejecutará después de “--”.</translation>
     </message>
     <message>
         <source>Keeping the display awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene la pantalla despierta hasta que la detenga.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene el equipo despierto hasta que lo detenga.</translation>
     </message>
     <message>
         <source>say for how long, such as 45m or 1h30m.</source>
         <extracomment>keep 45m and 1h30m as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indique durante cuánto tiempo, por ejemplo 45m o 1h30m.</translation>
     </message>
     <message>
         <source>Keeping the display awake for %1.</source>
         <extracomment>%1 is a duration, such as &quot;1h 30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene la pantalla despierta durante %1.</translation>
     </message>
     <message>
         <source>Keeping the computer awake for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene el equipo despierto durante %1.</translation>
     </message>
     <message>
         <source>say until when, such as 18:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique hasta cuándo, por ejemplo 18:30.</translation>
     </message>
     <message>
         <source>“%1” is not a time of day; write HH:MM, such as 18:30.</source>
         <extracomment>%1 is what the user wrote</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una hora del día; escriba HH:MM, por ejemplo 18:30.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1.</source>
         <extracomment>%1 is a time of day, such as 18:30</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene el equipo despierto hasta las %1.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene la pantalla despierta hasta mañana a las %1.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene la pantalla despierta hasta las %1.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene el equipo despierto hasta mañana a las %1.</translation>
     </message>
     <message>
         <source>Added %1 to the running session.</source>
         <extracomment>%1 is a duration, such as &quot;30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha añadido %1 a la sesión en curso.</translation>
     </message>
     <message>
         <source>give either a reason&apos;s id (see “vigila list”) or --all.</source>
         <extracomment>keep &quot;vigila list&quot; and --all as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indique el id de un motivo (consulte “vigila list”) o --all.</translation>
     </message>
     <message>
         <source>Stopped everything that kept the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detenido todo lo que mantenía el equipo despierto.</translation>
     </message>
     <message>
         <source>Stopped.</source>
         <comment>one reason was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detenido.</translation>
     </message>
     <message>
         <source>vigila: there is no command &quot;%1&quot;; run &quot;vigila --help&quot; for the list.
 </source>
         <extracomment>%1 is the word given as a command; keep &quot;vigila --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: no existe el comando &quot;%1&quot;; ejecute &quot;vigila --help&quot; para ver la lista.
+</translation>
     </message>
     <message>
         <source>arguments must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>los argumentos deben ser texto UTF-8.</translation>
     </message>
 </context>
 <context>
@@ -485,55 +500,55 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Output</source>
         <comment>the command&apos;s output</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
 </context>
 <context>
     <name>CommandPrefs</name>
     <message>
         <source>No saved commands yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay comandos guardados</translation>
     </message>
     <message>
         <source>Keep command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el historial de comandos</translation>
     </message>
     <message>
         <source>Default shell</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell predeterminado</translation>
     </message>
     <message>
         <source>Default working directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio de trabajo predeterminado</translation>
     </message>
     <message>
         <source>Clear command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el historial de comandos</translation>
     </message>
     <message>
         <source>Saved commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos guardados</translation>
     </message>
     <message>
         <source>Command output is kept local only and is not inspected for secrets.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salida de los comandos se guarda solo localmente y no se examina en busca de secretos.</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
     <name>CommandRunner</name>
     <message>
         <source>Running: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En ejecución: %1</translation>
     </message>
 </context>
 <context>
@@ -541,85 +556,85 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Choose…</source>
         <comment>choose the working directory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>stop the running command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en favoritos</translation>
     </message>
     <message>
         <source>Command, e.g. pnpm test</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando, p. ej. pnpm test</translation>
     </message>
     <message>
         <source>Working directory (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio de trabajo (opcional)</translation>
     </message>
     <message>
         <source>Shell</source>
         <comment>the program that runs the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Shell</translation>
     </message>
     <message>
         <source>Run (%1)</source>
         <comment>run the command</comment>
         <extracomment>The Run button&apos;s tool tip; %1 is its keyboard shortcut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar (%1)</translation>
     </message>
     <message>
         <source>Name to save as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre con el que guardar el favorito</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar comando con Vigila</translation>
     </message>
     <message>
         <source>Vigila starts keep-awake before the command runs and releases it when the command exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila empieza a mantener el equipo despierto antes de ejecutar el comando y deja de hacerlo cuando el comando termina.</translation>
     </message>
     <message>
         <source>Choose Working Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el directorio de trabajo</translation>
     </message>
     <message>
         <source>Ready</source>
         <comment>no command running</comment>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Running…</source>
         <comment>the command is running</comment>
-        <translation type="unfinished"></translation>
+        <translation>En ejecución…</translation>
     </message>
     <message>
         <source>Finished (exit 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado (salida 0)</translation>
     </message>
     <message>
         <source>Failed (exit %1)</source>
         <extracomment>%1 is the command&apos;s exit code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fallido (salida %1)</translation>
     </message>
     <message>
         <source>Could not start: %1</source>
         <extracomment>%1 says why, e.g. &quot;No such file or directory&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar: %1</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <comment>the command was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
 </context>
 <context>
@@ -627,44 +642,44 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>last exit %1</source>
         <extracomment>%1 is the exit code of the command&apos;s last run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>última salida %1</translation>
     </message>
     <message>
         <source>Load</source>
         <comment>load the command into the editor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the favorite command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>saved commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>No favorites yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay favoritos</translation>
     </message>
     <message>
         <source>Recent</source>
         <comment>recently run commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Recientes</translation>
     </message>
     <message>
         <source>No recent commands</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay comandos recientes</translation>
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar historial</translation>
     </message>
 </context>
 <context>
@@ -673,103 +688,106 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
         <source>vigila: Vigila is not running here (there is no session bus); start it in your desktop session, or use &quot;vigila run&quot;, which works without it.
 </source>
         <extracomment>keep the command name &quot;vigila run&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila no se está ejecutando aquí (no hay bus de sesión); inícielo en su sesión de escritorio o use &quot;vigila run&quot;, que funciona sin él.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila is not running; start it from your application menu (or run &quot;vigila&quot; in your desktop session) and try again.
 </source>
         <extracomment>keep the command name &quot;vigila&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila no se está ejecutando; inícielo desde el menú de aplicaciones (o ejecute &quot;vigila&quot; en su sesión de escritorio) y vuelva a intentarlo.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila did not answer in time; it may be busy or hung.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila no respondió a tiempo; puede que esté ocupado o bloqueado.
+</translation>
     </message>
 </context>
 <context>
     <name>ControlService</name>
     <message>
         <source>A trigger&apos;s name is one line of at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un disparador es una sola línea de %1 caracteres como máximo.</translation>
     </message>
     <message>
         <source>The end time %1 is not in the future.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La hora de fin %1 no está en el futuro.</translation>
     </message>
     <message>
         <source>The end time %1 is more than 366 days away.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La hora de fin %1 está a más de 366 días.</translation>
     </message>
     <message>
         <source>No active reason has the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún motivo activo tiene el id %1.</translation>
     </message>
     <message>
         <source>No timed or until-time session is running, so there is nothing to extend.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna sesión temporizada o hasta una hora en curso, así que no hay nada que prolongar.</translation>
     </message>
     <message>
         <source>The end time is not in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora de fin no está en el futuro.</translation>
     </message>
     <message numerus="yes">
         <source>This connection already holds %n hold(s), as many as one connection may; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esta conexión ya mantiene %n retención, el máximo que puede tener una conexión; libere una primero.</numerusform>
+            <numerusform>Esta conexión ya mantiene %n retenciones, el máximo que puede tener una conexión; libere una primero.</numerusform>
         </translation>
     </message>
     <message>
         <source>Terminal: %1</source>
         <extracomment>the tray&apos;s label for a command run with &quot;vigila run&quot;; %1 is the command or its --label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal: %1</translation>
     </message>
     <message numerus="yes">
         <source>Vigila already holds %n hold(s) for its clients, as many as it keeps; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vigila ya mantiene %n retención para sus clientes, el máximo que admite; libere una primero.</numerusform>
+            <numerusform>Vigila ya mantiene %n retenciones para sus clientes, el máximo que admite; libere una primero.</numerusform>
         </translation>
     </message>
     <message>
         <source>This connection holds no hold with the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta conexión no mantiene ninguna retención con el id %1.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode asked for; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modo desconocido “%1”: use system, display o una cadena vacía para el valor predeterminado de las preferencias.</translation>
     </message>
     <message>
         <source>The duration must be more than 0 seconds and at most 366 days; %1 is not.</source>
         <extracomment>%1 is the number of seconds asked for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La duración debe ser de más de 0 segundos y de 366 días como máximo; %1 no lo es.</translation>
     </message>
     <message>
         <source>The label is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La etiqueta está vacía.</translation>
     </message>
     <message numerus="yes">
         <source>The label has %n character(s); at most %1 fit.</source>
         <extracomment>%1 is the most characters a label may have</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La etiqueta tiene %n carácter; caben como máximo %1.</numerusform>
+            <numerusform>La etiqueta tiene %n caracteres; caben como máximo %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The label contains a line break or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>La etiqueta contiene un salto de línea u otro carácter de control.</translation>
     </message>
     <message>
         <source>“%1” is not a reason id; “vigila list” (ListReasons) shows them.</source>
         <extracomment>%1 is the id given; keep &quot;vigila list&quot; and ListReasons as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un id de motivo; “vigila list” (ListReasons) los muestra.</translation>
     </message>
 </context>
 <context>
@@ -777,68 +795,68 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>%1h %2m</source>
         <extracomment>Time left, short: %1 hours and %2 minutes (h and m abbreviate hour and minute)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Time left, short: %1 seconds (s abbreviates second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1m %2s</source>
         <extracomment>Time left, short: %1 minutes and %2 seconds (m and s abbreviate minute and second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1h</source>
         <extracomment>Hours left, drawn into the tray icon: at most three characters (h abbreviates hour)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1h</translation>
     </message>
     <message>
         <source>%1d</source>
         <extracomment>Days left, drawn into the tray icon: at most three characters (d abbreviates day)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1d</translation>
     </message>
     <message>
         <source>Today %1</source>
         <extracomment>%1 is a clock time, e.g. 5:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
         <extracomment>%1 is a clock time, e.g. 8:00 AM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mañana %1</translation>
     </message>
     <message>
         <source>MMM d</source>
         <extracomment>A Qt date format for a day of this year; German would use d. MMM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM</translation>
     </message>
     <message>
         <source>MMM d, yyyy</source>
         <extracomment>A Qt date format for a day with its year; German would use d. MMM yyyy</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A day and a clock time: %1 is the date (e.g. Dec 9), %2 the time (e.g. 5:00 PM)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>DurationPreset</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
 </context>
@@ -846,57 +864,57 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>FolderDownloadSource</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefs</name>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
         <source>Show notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar notificaciones</translation>
     </message>
     <message>
         <source>Show remaining time in menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el tiempo restante en la barra de menús</translation>
     </message>
     <message>
         <source>Confirm before starting indefinite sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar antes de iniciar sesiones indefinidas</translation>
     </message>
     <message>
         <source>Default keep-awake mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo predeterminado para mantener despierto</translation>
     </message>
     <message>
         <source>Default duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración predeterminada</translation>
     </message>
 </context>
 <context>
     <name>HonestStatus</name>
     <message>
         <source>Running a background Claude/build task. I may be away from the keyboard, but the job is still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando una tarea de Claude/compilación en segundo plano. Puede que no esté frente al teclado, pero el trabajo sigue en marcha.</translation>
     </message>
     <message>
         <source>Running a long local task. My computer is kept awake, but I may not respond immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando una tarea local larga. Mi equipo se mantiene despierto, pero puede que no responda de inmediato.</translation>
     </message>
     <message>
         <source>Claude Code is working through a repo task. I’ll check the results when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Claude Code está trabajando en una tarea del repositorio. Revisaré los resultados cuando termine.</translation>
     </message>
 </context>
 <context>
@@ -904,261 +922,261 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>PowerManagement</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PowerManagement</translation>
     </message>
     <message>
         <source>ScreenSaver</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ScreenSaver</translation>
     </message>
     <message>
         <source>GNOME session manager</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el gestor de sesiones de GNOME</translation>
     </message>
     <message>
         <source>logind</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; the program&apos;s name stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>logind</translation>
     </message>
     <message>
         <source>the desktop portal</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el portal del escritorio</translation>
     </message>
 </context>
 <context>
     <name>LaunchCheck</name>
     <message>
         <source>No shell set</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún shell configurado</translation>
     </message>
     <message>
         <source>Shell not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el shell: %1</translation>
     </message>
     <message>
         <source>Shell is not executable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El shell no es ejecutable: %1</translation>
     </message>
     <message>
         <source>Working directory does not exist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El directorio de trabajo no existe: %1</translation>
     </message>
     <message>
         <source>Not a directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un directorio: %1</translation>
     </message>
     <message>
         <source>Working directory is not accessible: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder al directorio de trabajo: %1</translation>
     </message>
 </context>
 <context>
     <name>MenuBarController</name>
     <message>
         <source>Vigila: asking for the keep-awake lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: solicitando el bloqueo de suspensión</translation>
     </message>
     <message>
         <source>No system tray found: on GNOME install and enable the AppIndicator extension, then log in again; meanwhile use `vigila` from a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la bandeja del sistema: en GNOME, instale y active la extensión AppIndicator y vuelva a iniciar sesión; mientras tanto, use `vigila` desde un terminal</translation>
     </message>
     <message>
         <source>%1 — %2 left</source>
         <extracomment>%1 is the icon&apos;s description (&quot;Vigila: timed session active&quot;), %2 the time left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — quedan %2</translation>
     </message>
 </context>
 <context>
     <name>MenuModel</name>
     <message>
         <source>%1  (keeping awake now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (manteniendo despierto ahora)</translation>
     </message>
     <message>
         <source>%1  (holds, waiting out its delay)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (se cumple, esperando su retraso)</translation>
     </message>
     <message>
         <source>No triggers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay disparadores</translation>
     </message>
     <message>
         <source>%1 more in Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más en Preferencias</translation>
     </message>
     <message>
         <source>Manage Triggers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar disparadores…</translation>
     </message>
     <message>
         <source>Keep Awake When…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto cuando…</translation>
     </message>
     <message numerus="yes">
         <source>   %n more — `vigila list`</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>   %n más — `vigila list`</numerusform>
+            <numerusform>   %n más — `vigila list`</numerusform>
         </translation>
     </message>
     <message>
         <source>GNOME also holds off suspend while this runs (a terminal’s `systemctl suspend` needs -i)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME también impide la suspensión mientras esto se ejecuta (en un terminal, `systemctl suspend` necesita -i)</translation>
     </message>
     <message>
         <source>Custom…</source>
         <comment>a duration of one&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada…</translation>
     </message>
     <message>
         <source>6:00 PM</source>
         <extracomment>The clock time 18:00, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>18:00</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Medianoche</translation>
     </message>
     <message>
         <source>Tomorrow 8:00 AM</source>
         <extracomment>The clock time 08:00 on the next day, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mañana 8:00</translation>
     </message>
     <message>
         <source>Custom time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora personalizada…</translation>
     </message>
     <message numerus="yes">
         <source>%1  (%n running)</source>
         <extracomment>%1 is the process name; %n how many processes of that name run</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  (%n en ejecución)</numerusform>
+            <numerusform>%1  (%n en ejecución)</numerusform>
         </translation>
     </message>
     <message>
         <source>No process rules yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay reglas de procesos</translation>
     </message>
     <message>
         <source>Add Process…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir proceso…</translation>
     </message>
     <message>
         <source>Manage in Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar en Preferencias…</translation>
     </message>
     <message>
         <source>Stop Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de mantener despierto</translation>
     </message>
     <message>
         <source>Start Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la pantalla despierta</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto durante…</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto hasta…</translation>
     </message>
     <message>
         <source>Keep Awake While Process Runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto mientras se ejecuta un proceso…</translation>
     </message>
     <message>
         <source>Run Command With Vigila…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar comando con Vigila…</translation>
     </message>
     <message>
         <source>Active Reasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivos activos</translation>
     </message>
     <message>
         <source>   • %1</source>
         <extracomment>A line of the list of what keeps the computer awake: %1 is its label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1</translation>
     </message>
     <message>
         <source>   • %1  —  %2 left</source>
         <extracomment>%1 is the reason&apos;s label, %2 the time left (e.g. 1h 30m)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1  —  quedan %2</translation>
     </message>
     <message>
         <source>Click to stop this reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para detener este motivo</translation>
     </message>
     <message>
         <source>   None</source>
         <comment>no reason keeps the computer awake</comment>
-        <translation type="unfinished"></translation>
+        <translation>   Ninguno</translation>
     </message>
     <message>
         <source>   ↻ Extend session by 30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>   ↻ Prolongar la sesión 30 min</translation>
     </message>
     <message>
         <source>Stop Current Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la sesión actual</translation>
     </message>
     <message>
         <source>Also Keeping Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>También mantienen el equipo despierto</translation>
     </message>
     <message>
         <source>   and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>   y %1 más</translation>
     </message>
     <message>
         <source>Copy Honest Status Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar mensaje de estado honesto</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Quit Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Vigila</translation>
     </message>
     <message>
         <source>Inactive — your computer can sleep normally</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo — el equipo puede suspenderse con normalidad</translation>
     </message>
     <message numerus="yes">
         <source>Starting — asking for the keep-awake lock (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Iniciando — solicitando el bloqueo de suspensión (%n motivo)</numerusform>
+            <numerusform>Iniciando — solicitando el bloqueo de suspensión (%n motivos)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Waiting — the keep-awake lock could not be taken (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En espera — no se pudo obtener el bloqueo de suspensión (%n motivo)</numerusform>
+            <numerusform>En espera — no se pudo obtener el bloqueo de suspensión (%n motivos)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping display awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Activo — manteniendo la pantalla despierta (%n motivo)</numerusform>
+            <numerusform>Activo — manteniendo la pantalla despierta (%n motivos)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping system awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Activo — manteniendo el sistema despierto (%n motivo)</numerusform>
+            <numerusform>Activo — manteniendo el sistema despierto (%n motivos)</numerusform>
         </translation>
     </message>
 </context>
@@ -1166,93 +1184,94 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>NotificationManager</name>
     <message>
         <source>Trigger “%1” started</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparador “%1” iniciado</translation>
     </message>
     <message>
         <source>Keeping awake: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manteniendo despierto: %1.</translation>
     </message>
     <message>
         <source>Trigger “%1” ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparador “%1” finalizado</translation>
     </message>
     <message>
         <source>Its condition no longer holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su condición ya no se cumple.</translation>
     </message>
     <message>
         <source>Vigila has no icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no tiene icono</translation>
     </message>
     <message>
         <source>Keep-awake started</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto iniciado</translation>
     </message>
     <message>
         <source>Keep-awake ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto finalizado</translation>
     </message>
     <message>
         <source>Battery warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de batería</translation>
     </message>
     <message>
         <source>Vigila error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de Vigila</translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el bloqueo de suspensión.</translation>
     </message>
     <message>
         <source>Process watch active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia de procesos activa</translation>
     </message>
     <message>
         <source>Keeping awake while “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manteniendo despierto mientras se ejecuta “%1”.</translation>
     </message>
     <message>
         <source>Process watch released</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia de procesos liberada</translation>
     </message>
     <message>
         <source>“%1” is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ya no se está ejecutando.</translation>
     </message>
     <message>
         <source>Command cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando cancelado</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
         <extracomment>%1 is the command line, %2 its exit status</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Código de salida %2</translation>
     </message>
     <message>
         <source>Command finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando terminado</translation>
     </message>
     <message>
         <source>Command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando ha fallado</translation>
     </message>
     <message>
         <source>Command failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>El comando no se pudo iniciar</translation>
     </message>
 </context>
 <context>
     <name>OtherInhibitor</name>
     <message>
         <source>Unknown program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa desconocido</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the program holding the lock, %2 the reason it gives</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1279,8 @@ Exit code %2</source>
     <message>
         <source>…[earlier output truncated]…
 </source>
-        <translation type="unfinished"></translation>
+        <translation>…[salida anterior truncada]…
+</translation>
     </message>
 </context>
 <context>
@@ -1268,65 +1288,65 @@ Exit code %2</source>
     <message>
         <source>General</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Battery</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Batería</translation>
     </message>
     <message>
         <source>Process Watch</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia de procesos</translation>
     </message>
     <message>
         <source>Triggers</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disparadores</translation>
     </message>
     <message>
         <source>Commands</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comandos</translation>
     </message>
     <message>
         <source>Safety</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>About</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>ProcessPrefs</name>
     <message>
         <source>Add a process</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un proceso</translation>
     </message>
     <message>
         <source>Keep awake while these processes run</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto mientras se ejecuten estos procesos</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>A polling interval; %1 is a number of seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Polling interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de sondeo</translation>
     </message>
     <message>
         <source>Warn on broad process names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar de nombres de proceso demasiado amplios</translation>
     </message>
     <message>
         <source>Process watching reads /proc and needs no special permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vigilancia de procesos lee /proc y no necesita permisos especiales.</translation>
     </message>
 </context>
 <context>
@@ -1334,12 +1354,12 @@ Exit code %2</source>
     <message>
         <source>Exact</source>
         <comment>the process name is matched as a whole</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exacto</translation>
     </message>
     <message>
         <source>Contains</source>
         <comment>the process name is found within the command line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contiene</translation>
     </message>
 </context>
 <context>
@@ -1347,17 +1367,17 @@ Exit code %2</source>
     <message>
         <source>Enabled</source>
         <comment>the process watch is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activada</translation>
     </message>
     <message>
         <source>name</source>
         <comment>the process name</comment>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the process watch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
@@ -1365,9 +1385,9 @@ Exit code %2</source>
     <message numerus="yes">
         <source>“%1” running (%n match(es))</source>
         <extracomment>%1 is the process name the rule looks for; %n how many running processes match it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>“%1” en ejecución (%n coincidencia)</numerusform>
+            <numerusform>“%1” en ejecución (%n coincidencias)</numerusform>
         </translation>
     </message>
 </context>
@@ -1375,63 +1395,63 @@ Exit code %2</source>
     <name>QtMenuDialogs</name>
     <message>
         <source>Start an indefinite keep-awake session?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Iniciar una sesión indefinida para mantener despierto?</translation>
     </message>
     <message>
         <source>This keeps your computer awake until you stop it. %1</source>
         <extracomment>%1 says why the computer may sleep all the same (lid closed, low battery, …)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esto mantiene el equipo despierto hasta que lo detenga. %1</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>start the keep-awake session</comment>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto durante…</translation>
     </message>
     <message>
         <source>Enter a duration in minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una duración en minutos.</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto hasta…</translation>
     </message>
     <message>
         <source>Choose the time to stop keeping your computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la hora a la que dejar de mantener el equipo despierto.</translation>
     </message>
     <message>
         <source>Add Process Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir vigilancia de proceso</translation>
     </message>
     <message>
         <source>Keep the computer awake while a process with this name is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el equipo despierto mientras se ejecute un proceso con este nombre.</translation>
     </message>
     <message>
         <source>Add &amp; Enable</source>
         <extracomment>The &quot;&amp;&quot; shows as it is: the button has no keyboard mnemonic</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añadir y activar</translation>
     </message>
     <message>
         <source>e.g. claude</source>
         <extracomment>An example process name; &quot;claude&quot; is a program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. claude</translation>
     </message>
     <message>
         <source>Broad process name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de proceso demasiado amplio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1439,114 +1459,114 @@ Exit code %2</source>
     <message>
         <source>Error: %1</source>
         <extracomment>%1 is what went wrong with the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <extracomment>%1 is a note on the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1</translation>
     </message>
     <message>
         <source>Battery: %1</source>
         <extracomment>%1 is what the battery guard says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Batería: %1</translation>
     </message>
     <message>
         <source>Last stopped: %1</source>
         <extracomment>%1 is what stopped the last session and why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última detención: %1</translation>
     </message>
     <message>
         <source>Also keeping awake:</source>
-        <translation type="unfinished"></translation>
+        <translation>También mantienen el equipo despierto:</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
         <extracomment>%1 is another program and why it keeps the computer awake, %2 its process id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (proceso %2)</translation>
     </message>
     <message>
         <source>Nothing keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada mantiene el equipo despierto.</translation>
     </message>
     <message>
         <source>ID</source>
         <extracomment>a column title: a reason&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>TYPE</source>
         <extracomment>a column title: a reason&apos;s type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TIPO</translation>
     </message>
     <message>
         <source>MODE</source>
         <extracomment>a column title: the mode kept awake, system or display</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MODO</translation>
     </message>
     <message>
         <source>ENDS</source>
         <extracomment>a column title: when a reason ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>LABEL</source>
         <extracomment>a column title: a reason&apos;s label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ETIQUETA</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopy</name>
     <message>
         <source>Keep your computer awake while real work runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga el equipo despierto mientras se realiza trabajo real.</translation>
     </message>
     <message>
         <source>Vigila keeps your computer awake so real work can continue. It does not fake activity, bypass lock screens, or change your presence in communication apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila mantiene el equipo despierto para que el trabajo real pueda continuar. No simula actividad, no elude las pantallas de bloqueo ni cambia su estado de presencia en las aplicaciones de comunicación.</translation>
     </message>
     <message>
         <source>Display Awake keeps your screen on. It does not bypass lock screen or password settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El modo de pantalla despierta mantiene la pantalla encendida. No elude la pantalla de bloqueo ni la configuración de contraseñas.</translation>
     </message>
     <message>
         <source>Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, explicit Sleep, or administrator policies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila evita la suspensión por inactividad. El equipo puede suspenderse igualmente al cerrar la tapa, con batería baja, al suspenderlo explícitamente o por políticas del administrador.</translation>
     </message>
     <message>
         <source>Vigila runs locally. It does not track you, send analytics, or connect to chat apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila funciona localmente. No le rastrea, no envía datos analíticos ni se conecta a aplicaciones de chat.</translation>
     </message>
     <message>
         <source>Vigila does not fake activity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no simula actividad.</translation>
     </message>
     <message>
         <source>Vigila does not prevent screen lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no impide el bloqueo de pantalla.</translation>
     </message>
     <message>
         <source>Vigila does not interact with Slack or Teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no interactúa con Slack ni con Teams.</translation>
     </message>
     <message>
         <source>Vigila does not move the mouse or press keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no mueve el ratón ni pulsa teclas.</translation>
     </message>
     <message>
         <source>Vigila only uses the standard keep-awake locks of your desktop and systemd-logind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila solo usa los bloqueos de suspensión estándar del escritorio y de systemd-logind.</translation>
     </message>
     <message>
         <source>Broad names like “node” or “python” can match many unrelated processes, which may keep your computer awake longer than you expect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres amplios como “node” o “python” pueden coincidir con muchos procesos no relacionados, lo que puede mantener el equipo despierto más tiempo del esperado.</translation>
     </message>
 </context>
 <context>
     <name>SafetyPrefs</name>
     <message>
         <source>What Vigila does and doesn&apos;t do</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace y qué no hace Vigila</translation>
     </message>
 </context>
 <context>
