@@ -5,136 +5,136 @@
     <name>AboutPrefs</name>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Free app</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenlose App</translation>
     </message>
 </context>
 <context>
     <name>AppCoordinator</name>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung „%1“ wurde ersetzt.</translation>
     </message>
     <message>
         <source>Manual (display awake)</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell (Bildschirm wach)</translation>
     </message>
     <message>
         <source>Manual keep-awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelles Wachhalten</translation>
     </message>
     <message>
         <source>Timed: %1</source>
         <extracomment>%1 is the time left, e.g. 1h 30m</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befristet: %1</translation>
     </message>
     <message>
         <source>Until %1</source>
         <extracomment>%1 is when the session ends, e.g. Today 6:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bis %1</translation>
     </message>
     <message>
         <source>All sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sitzungen</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Vigila Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila-Einstellungen</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl mit Vigila ausführen</translation>
     </message>
 </context>
 <context>
     <name>AssertionManager</name>
     <message>
         <source>Tried %1: none available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versucht wurden %1; keiner ist verfügbar.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of services</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wachhalte-Sperre konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Vigila: keep system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: System wach halten</translation>
     </message>
     <message>
         <source>Vigila: keep display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: Bildschirm wach halten</translation>
     </message>
 </context>
 <context>
     <name>AwakeReason</name>
     <message>
         <source>Keep System Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>System wach halten</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm wach halten</translation>
     </message>
     <message>
         <source>Manual session</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Sitzung</translation>
     </message>
     <message>
         <source>Timed session</source>
-        <translation type="unfinished"></translation>
+        <translation>Befristete Sitzung</translation>
     </message>
     <message>
         <source>Until-time session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung bis Uhrzeit</translation>
     </message>
     <message>
         <source>Process watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessüberwachung</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a session kept while a command runs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Trigger</source>
         <comment>a session kept while a trigger holds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser</translation>
     </message>
 </context>
 <context>
     <name>BatteryGuard</name>
     <message>
         <source>Stopped because Vigila is set to keep awake only while plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet, weil Vigila nur am Netz wach halten soll.</translation>
     </message>
     <message>
         <source>Stopped because battery dropped to %1% (limit %2%).</source>
         <extracomment>%1 is the battery level in percent, %2 the level set to stop at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beendet, weil der Akku auf %1 % gefallen ist (Grenze %2 %).</translation>
     </message>
     <message>
         <source>Running on battery at %1%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Akkubetrieb bei %1 %.</translation>
     </message>
     <message>
         <source>Running on battery power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Akkubetrieb.</translation>
     </message>
 </context>
 <context>
@@ -143,33 +143,33 @@
         <source>%</source>
         <comment>percent sign</comment>
         <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Warn when active on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn im Akkubetrieb aktiv</translation>
     </message>
     <message>
         <source>Only keep awake while plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur am Netz wach halten</translation>
     </message>
     <message>
         <source>Auto-stop below a battery percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter einem Akkustand automatisch beenden</translation>
     </message>
     <message>
         <source>Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila kann warnen oder automatisch beenden, um den Akku zu schonen. Das Menü erklärt, warum beendet wurde.</translation>
     </message>
     <message>
         <source>Warning threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnschwelle: %1 %</translation>
     </message>
     <message>
         <source>Auto-stop threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle für automatisches Beenden: %1 %</translation>
     </message>
 </context>
 <context>
@@ -177,117 +177,119 @@
     <message>
         <source>vigila: the time zone “%1” (TZ) is unknown; using the system&apos;s time zone, %2.</source>
         <extracomment>%1 is the value of the TZ environment variable, %2 the name of the time zone used instead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Die Zeitzone „%1“ (TZ) ist unbekannt; stattdessen wird die Zeitzone des Systems verwendet, %2.</translation>
     </message>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Der Sitzungsbus antwortet nicht, daher ist Vigila nicht erreichbar; möglicherweise hängt der D-Bus-Daemon der Sitzung.</translation>
     </message>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung „%1“ wurde ersetzt.</translation>
     </message>
     <message>
         <source>status [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>status [--json]</translation>
     </message>
     <message>
         <source>Show whether, and why, the computer is kept awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen, ob und warum der Computer wach gehalten wird.</translation>
     </message>
     <message>
         <source>list [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list [--json]</translation>
     </message>
     <message>
         <source>List what keeps the computer awake, with the ids stop takes.</source>
         <extracomment>&quot;stop&quot; is the command&apos;s name: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten, was den Computer wach hält, mit den IDs für stop.</translation>
     </message>
     <message>
         <source>start [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>start [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer wach halten, bis es beendet wird.</translation>
     </message>
     <message>
         <source>for DURATION [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>for DAUER [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer eine Weile wach halten: 90 (Sekunden), 90s, 45m, 1h30m, 2h.</translation>
     </message>
     <message>
         <source>until HH:MM [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>until HH:MM [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until a time of day (24-hour clock).</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer bis zu einer Uhrzeit wach halten (24-Stunden-Format).</translation>
     </message>
     <message>
         <source>extend [DURATION]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>extend [DAUER]</translation>
     </message>
     <message>
         <source>Add time to the running timed or until session (default 30m).</source>
         <extracomment>keep 30m as it is: it is what the command takes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der laufenden befristeten Sitzung oder Sitzung bis Uhrzeit Zeit hinzufügen (Standard 30m).</translation>
     </message>
     <message>
         <source>stop ID | --all</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stop ID | --all</translation>
     </message>
     <message>
         <source>Stop one reason (its id from “vigila list”), or all of them.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einen Grund beenden (seine ID aus „vigila list“) oder alle.</translation>
     </message>
     <message>
         <source>run [--display] [--label TEXT] -- COMMAND [ARG…]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>run [--display] [--label TEXT] -- BEFEHL [ARG…]</translation>
     </message>
     <message>
         <source>Run a command here and keep the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Befehl hier ausführen und den Computer wach halten, solange er läuft.</translation>
     </message>
     <message>
         <source>triggers [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>triggers [--json]</translation>
     </message>
     <message>
         <source>List the triggers that keep the computer awake while a condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslöser auflisten, die den Computer wach halten, solange eine Bedingung gilt.</translation>
     </message>
     <message>
         <source>trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID</source>
         <extracomment>keep the command and option names, and add, remove, enable, disable, as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trigger add ART [OPTIONEN] | remove|enable|disable NAME-ODER-ID</translation>
     </message>
     <message>
         <source>Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule.</source>
         <extracomment>keep the trigger kinds (ac, display, remote-session, unit, schedule) as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einen Auslöser hinzufügen, entfernen, aktivieren oder deaktivieren: ac, display, remote-session, unit, schedule.</translation>
     </message>
     <message>
         <source>vigila %1: %2
 Run &quot;vigila %1 --help&quot; for how to use it.
 </source>
         <extracomment>%1 is the command&apos;s name, %2 what is wrong; keep &quot;vigila %1 --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila %1: %2
+„vigila %1 --help“ zeigt, wie er verwendet wird.
+</translation>
     </message>
     <message>
         <source>Usage: vigila [COMMAND [OPTIONS]]
@@ -303,181 +305,194 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
 “vigila run” exits with its command&apos;s status instead.
 </source>
         <extracomment>keep the command and option names as they are; %1 is the list of commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vigila [BEFEHL [OPTIONEN]]
+
+Hält den Computer wach, während echte Arbeit läuft. Ohne Befehl startet Vigila im
+Systembereich; die folgenden Befehle steuern das laufende Vigila aus Skripten und Terminals.
+
+Befehle:
+%1
+„vigila BEFEHL --help“ zeigt die Optionen eines Befehls.
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen, 2 Aufruffehler, 3 Vigila läuft nicht.
+„vigila run“ endet stattdessen mit dem Status seines Befehls.
+</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Dauer; schreiben Sie 90 (Sekunden), 90s, 45m, 1h30m oder 2h, höchstens 366 Tage.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen.</translation>
     </message>
     <message>
         <source>Print JSON (the D-Bus interface&apos;s keys) instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON ausgeben (die Schlüssel der D-Bus-Schnittstelle) statt Text.</translation>
     </message>
     <message>
         <source>Keep the display on as well, not only the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch den Bildschirm eingeschaltet lassen, nicht nur das System.</translation>
     </message>
     <message>
         <source>Stop every reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gründe beenden.</translation>
     </message>
     <message>
         <source>What the tray shows for the command (“Terminal: TEXT”).</source>
         <extracomment>&quot;Terminal: TEXT&quot; is how the tray labels the command; TEXT is the --label option&apos;s value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Was die Kontrollleiste für den Befehl anzeigt („Terminal: TEXT“).</translation>
     </message>
     <message>
         <source>TEXT</source>
         <extracomment>the value of the --label option, as the help shows it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TEXT</translation>
     </message>
     <message>
         <source>DURATION</source>
-        <translation type="unfinished"></translation>
+        <translation>DAUER</translation>
     </message>
     <message>
         <source>90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>90 (Sekunden), 90s, 45m, 1h30m oder 2h; ganze Zahlen, Stunden zuerst.</translation>
     </message>
     <message>
         <source>[DURATION]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DAUER]</translation>
     </message>
     <message>
         <source>HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:MM</translation>
     </message>
     <message>
         <source>A time of day on the 24-hour clock; tomorrow if already past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Uhrzeit im 24-Stunden-Format; morgen, falls bereits vorbei.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>A reason&apos;s id, as “vigila list” shows it.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die ID eines Grundes, wie „vigila list“ sie anzeigt.</translation>
     </message>
     <message>
         <source>[ID]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ID]</translation>
     </message>
     <message>
         <source>COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>BEFEHL</translation>
     </message>
     <message>
         <source>The program to run (found in PATH) and its arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das auszuführende Programm (aus PATH) und seine Argumente.</translation>
     </message>
     <message>
         <source>-- COMMAND [ARG…]</source>
-        <translation type="unfinished"></translation>
+        <translation>-- BEFEHL [ARG…]</translation>
     </message>
     <message>
         <source>Usage: vigila %1</source>
         <extracomment>%1 is the command&apos;s synopsis, such as &quot;status [--json]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vigila %1</translation>
     </message>
     <message>
         <source>vigila: the keep-awake lock is still being taken; &quot;vigila status&quot; shows when it is held.
 </source>
         <extracomment>keep the command name &quot;vigila status&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Die Wachhalte-Sperre wird noch angefordert; „vigila status“ zeigt, wann sie gehalten wird.
+</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
         <extracomment>%1 is an argument the command does not take</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes „%1“.</translation>
     </message>
     <message>
         <source>name the command to run after “--”.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den auszuführenden Befehl nach „--“ an.</translation>
     </message>
     <message>
         <source>Keeping the display awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird wach gehalten, bis es beendet wird.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird wach gehalten, bis es beendet wird.</translation>
     </message>
     <message>
         <source>say for how long, such as 45m or 1h30m.</source>
         <extracomment>keep 45m and 1h30m as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie an, wie lange, etwa 45m oder 1h30m.</translation>
     </message>
     <message>
         <source>Keeping the display awake for %1.</source>
         <extracomment>%1 is a duration, such as &quot;1h 30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird %1 lang wach gehalten.</translation>
     </message>
     <message>
         <source>Keeping the computer awake for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird %1 lang wach gehalten.</translation>
     </message>
     <message>
         <source>say until when, such as 18:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie an, bis wann, etwa 18:30.</translation>
     </message>
     <message>
         <source>“%1” is not a time of day; write HH:MM, such as 18:30.</source>
         <extracomment>%1 is what the user wrote</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Uhrzeit; schreiben Sie HH:MM, etwa 18:30.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1.</source>
         <extracomment>%1 is a time of day, such as 18:30</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird bis %1 wach gehalten.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird bis morgen %1 wach gehalten.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm wird bis %1 wach gehalten.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer wird bis morgen %1 wach gehalten.</translation>
     </message>
     <message>
         <source>Added %1 to the running session.</source>
         <extracomment>%1 is a duration, such as &quot;30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zur laufenden Sitzung hinzugefügt.</translation>
     </message>
     <message>
         <source>give either a reason&apos;s id (see “vigila list”) or --all.</source>
         <extracomment>keep &quot;vigila list&quot; and --all as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie entweder die ID eines Grundes an (siehe „vigila list“) oder --all.</translation>
     </message>
     <message>
         <source>Stopped everything that kept the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles beendet, was den Computer wach hielt.</translation>
     </message>
     <message>
         <source>Stopped.</source>
         <comment>one reason was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beendet.</translation>
     </message>
     <message>
         <source>vigila: there is no command &quot;%1&quot;; run &quot;vigila --help&quot; for the list.
 </source>
         <extracomment>%1 is the word given as a command; keep &quot;vigila --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Es gibt keinen Befehl „%1“; „vigila --help“ zeigt die Liste.
+</translation>
     </message>
     <message>
         <source>arguments must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumente müssen UTF-8-Text sein.</translation>
     </message>
 </context>
 <context>
@@ -485,55 +500,55 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Output</source>
         <comment>the command&apos;s output</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
 </context>
 <context>
     <name>CommandPrefs</name>
     <message>
         <source>No saved commands yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine gespeicherten Befehle</translation>
     </message>
     <message>
         <source>Keep command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsverlauf behalten</translation>
     </message>
     <message>
         <source>Default shell</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Shell</translation>
     </message>
     <message>
         <source>Default working directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Arbeitsverzeichnis</translation>
     </message>
     <message>
         <source>Clear command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsverlauf löschen</translation>
     </message>
     <message>
         <source>Saved commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Befehle</translation>
     </message>
     <message>
         <source>Command output is kept local only and is not inspected for secrets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehlsausgabe bleibt nur lokal und wird nicht auf Geheimnisse geprüft.</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>CommandRunner</name>
     <message>
         <source>Running: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft: %1</translation>
     </message>
 </context>
 <context>
@@ -541,85 +556,85 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Choose…</source>
         <comment>choose the working directory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>stop the running command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Favorit speichern</translation>
     </message>
     <message>
         <source>Command, e.g. pnpm test</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl, z. B. pnpm test</translation>
     </message>
     <message>
         <source>Working directory (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsverzeichnis (optional)</translation>
     </message>
     <message>
         <source>Shell</source>
         <comment>the program that runs the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Shell</translation>
     </message>
     <message>
         <source>Run (%1)</source>
         <comment>run the command</comment>
         <extracomment>The Run button&apos;s tool tip; %1 is its keyboard shortcut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen (%1)</translation>
     </message>
     <message>
         <source>Name to save as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für den Favoriten</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl mit Vigila ausführen</translation>
     </message>
     <message>
         <source>Vigila starts keep-awake before the command runs and releases it when the command exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila startet das Wachhalten, bevor der Befehl läuft, und gibt es frei, wenn der Befehl endet.</translation>
     </message>
     <message>
         <source>Choose Working Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsverzeichnis auswählen</translation>
     </message>
     <message>
         <source>Ready</source>
         <comment>no command running</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Running…</source>
         <comment>the command is running</comment>
-        <translation type="unfinished"></translation>
+        <translation>Läuft …</translation>
     </message>
     <message>
         <source>Finished (exit 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen (Exit-Code 0)</translation>
     </message>
     <message>
         <source>Failed (exit %1)</source>
         <extracomment>%1 is the command&apos;s exit code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen (Exit-Code %1)</translation>
     </message>
     <message>
         <source>Could not start: %1</source>
         <extracomment>%1 says why, e.g. &quot;No such file or directory&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <comment>the command was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -627,44 +642,44 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>last exit %1</source>
         <extracomment>%1 is the exit code of the command&apos;s last run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt Exit-Code %1</translation>
     </message>
     <message>
         <source>Load</source>
         <comment>load the command into the editor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the favorite command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>saved commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>No favorites yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Favoriten</translation>
     </message>
     <message>
         <source>Recent</source>
         <comment>recently run commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt</translation>
     </message>
     <message>
         <source>No recent commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt ausgeführten Befehle</translation>
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf löschen</translation>
     </message>
 </context>
 <context>
@@ -673,103 +688,106 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
         <source>vigila: Vigila is not running here (there is no session bus); start it in your desktop session, or use &quot;vigila run&quot;, which works without it.
 </source>
         <extracomment>keep the command name &quot;vigila run&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila läuft hier nicht (es gibt keinen Sitzungsbus); starten Sie es in Ihrer Desktop-Sitzung oder verwenden Sie „vigila run“, das ohne ihn funktioniert.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila is not running; start it from your application menu (or run &quot;vigila&quot; in your desktop session) and try again.
 </source>
         <extracomment>keep the command name &quot;vigila&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila läuft nicht; starten Sie es über das Anwendungsmenü (oder führen Sie „vigila“ in Ihrer Desktop-Sitzung aus) und versuchen Sie es erneut.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila did not answer in time; it may be busy or hung.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: Vigila hat nicht rechtzeitig geantwortet; es ist möglicherweise ausgelastet oder hängt.
+</translation>
     </message>
 </context>
 <context>
     <name>ControlService</name>
     <message>
         <source>A trigger&apos;s name is one line of at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name eines Auslösers ist eine Zeile mit höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>The end time %1 is not in the future.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit %1 liegt nicht in der Zukunft.</translation>
     </message>
     <message>
         <source>The end time %1 is more than 366 days away.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit %1 liegt mehr als 366 Tage in der Zukunft.</translation>
     </message>
     <message>
         <source>No active reason has the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktiver Grund hat die ID %1.</translation>
     </message>
     <message>
         <source>No timed or until-time session is running, so there is nothing to extend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft keine befristete Sitzung und keine Sitzung bis Uhrzeit, daher gibt es nichts zu verlängern.</translation>
     </message>
     <message>
         <source>The end time is not in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit liegt nicht in der Zukunft.</translation>
     </message>
     <message numerus="yes">
         <source>This connection already holds %n hold(s), as many as one connection may; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diese Verbindung hat bereits %n aktive Anforderung – mehr sind pro Verbindung nicht erlaubt; geben Sie zuerst eine frei.</numerusform>
+            <numerusform>Diese Verbindung hat bereits %n aktive Anforderungen – mehr sind pro Verbindung nicht erlaubt; geben Sie zuerst eine frei.</numerusform>
         </translation>
     </message>
     <message>
         <source>Terminal: %1</source>
         <extracomment>the tray&apos;s label for a command run with &quot;vigila run&quot;; %1 is the command or its --label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal: %1</translation>
     </message>
     <message numerus="yes">
         <source>Vigila already holds %n hold(s) for its clients, as many as it keeps; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vigila hat bereits %n aktive Anforderung für seine Clients – mehr verwaltet es nicht; geben Sie zuerst eine frei.</numerusform>
+            <numerusform>Vigila hat bereits %n aktive Anforderungen für seine Clients – mehr verwaltet es nicht; geben Sie zuerst eine frei.</numerusform>
         </translation>
     </message>
     <message>
         <source>This connection holds no hold with the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Verbindung hat keine Anforderung mit der ID %1.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode asked for; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Modus „%1“: verwenden Sie system, display oder eine leere Zeichenkette für den Standard aus den Einstellungen.</translation>
     </message>
     <message>
         <source>The duration must be more than 0 seconds and at most 366 days; %1 is not.</source>
         <extracomment>%1 is the number of seconds asked for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer muss mehr als 0 Sekunden und höchstens 366 Tage betragen; %1 erfüllt das nicht.</translation>
     </message>
     <message>
         <source>The label is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bezeichnung ist leer.</translation>
     </message>
     <message numerus="yes">
         <source>The label has %n character(s); at most %1 fit.</source>
         <extracomment>%1 is the most characters a label may have</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Bezeichnung hat %n Zeichen; höchstens %1 passen.</numerusform>
+            <numerusform>Die Bezeichnung hat %n Zeichen; höchstens %1 passen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The label contains a line break or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bezeichnung enthält einen Zeilenumbruch oder ein anderes Steuerzeichen.</translation>
     </message>
     <message>
         <source>“%1” is not a reason id; “vigila list” (ListReasons) shows them.</source>
         <extracomment>%1 is the id given; keep &quot;vigila list&quot; and ListReasons as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine ID eines Grundes; „vigila list“ (ListReasons) zeigt sie an.</translation>
     </message>
 </context>
 <context>
@@ -777,68 +795,68 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>%1h %2m</source>
         <extracomment>Time left, short: %1 hours and %2 minutes (h and m abbreviate hour and minute)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Time left, short: %1 seconds (s abbreviates second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1m %2s</source>
         <extracomment>Time left, short: %1 minutes and %2 seconds (m and s abbreviate minute and second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>%1h</source>
         <extracomment>Hours left, drawn into the tray icon: at most three characters (h abbreviates hour)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1h</translation>
     </message>
     <message>
         <source>%1d</source>
         <extracomment>Days left, drawn into the tray icon: at most three characters (d abbreviates day)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1T</translation>
     </message>
     <message>
         <source>Today %1</source>
         <extracomment>%1 is a clock time, e.g. 5:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
         <extracomment>%1 is a clock time, e.g. 8:00 AM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Morgen %1</translation>
     </message>
     <message>
         <source>MMM d</source>
         <extracomment>A Qt date format for a day of this year; German would use d. MMM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMM</translation>
     </message>
     <message>
         <source>MMM d, yyyy</source>
         <extracomment>A Qt date format for a day with its year; German would use d. MMM yyyy</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMM yyyy</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A day and a clock time: %1 is the date (e.g. Dec 9), %2 the time (e.g. 5:00 PM)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>DurationPreset</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
 </context>
@@ -846,57 +864,57 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>FolderDownloadSource</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefs</name>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Show notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen anzeigen</translation>
     </message>
     <message>
         <source>Show remaining time in menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit in der Leiste anzeigen</translation>
     </message>
     <message>
         <source>Confirm before starting indefinite sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor unbefristeten Sitzungen nachfragen</translation>
     </message>
     <message>
         <source>Default keep-awake mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmodus für Wachhalten</translation>
     </message>
     <message>
         <source>Default duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddauer</translation>
     </message>
 </context>
 <context>
     <name>HonestStatus</name>
     <message>
         <source>Running a background Claude/build task. I may be away from the keyboard, but the job is still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Hintergrund läuft eine Claude-/Build-Aufgabe. Ich bin vielleicht nicht an der Tastatur, aber der Job läuft noch.</translation>
     </message>
     <message>
         <source>Running a long local task. My computer is kept awake, but I may not respond immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine lange lokale Aufgabe läuft. Mein Computer wird wach gehalten, aber ich antworte vielleicht nicht sofort.</translation>
     </message>
     <message>
         <source>Claude Code is working through a repo task. I’ll check the results when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Claude Code arbeitet an einer Aufgabe im Repository. Ich sehe mir die Ergebnisse an, wenn es fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -904,261 +922,261 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>PowerManagement</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PowerManagement</translation>
     </message>
     <message>
         <source>ScreenSaver</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ScreenSaver</translation>
     </message>
     <message>
         <source>GNOME session manager</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GNOME-Sitzungsverwaltung</translation>
     </message>
     <message>
         <source>logind</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; the program&apos;s name stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>logind</translation>
     </message>
     <message>
         <source>the desktop portal</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Desktop-Portal</translation>
     </message>
 </context>
 <context>
     <name>LaunchCheck</name>
     <message>
         <source>No shell set</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Shell festgelegt</translation>
     </message>
     <message>
         <source>Shell not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Shell is not executable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell ist nicht ausführbar: %1</translation>
     </message>
     <message>
         <source>Working directory does not exist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsverzeichnis existiert nicht: %1</translation>
     </message>
     <message>
         <source>Not a directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Verzeichnis: %1</translation>
     </message>
     <message>
         <source>Working directory is not accessible: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf Arbeitsverzeichnis: %1</translation>
     </message>
 </context>
 <context>
     <name>MenuBarController</name>
     <message>
         <source>Vigila: asking for the keep-awake lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: Wachhalte-Sperre wird angefordert</translation>
     </message>
     <message>
         <source>No system tray found: on GNOME install and enable the AppIndicator extension, then log in again; meanwhile use `vigila` from a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Systembereich gefunden: Installieren und aktivieren Sie unter GNOME die Erweiterung AppIndicator und melden Sie sich neu an; verwenden Sie bis dahin `vigila` im Terminal</translation>
     </message>
     <message>
         <source>%1 — %2 left</source>
         <extracomment>%1 is the icon&apos;s description (&quot;Vigila: timed session active&quot;), %2 the time left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — noch %2</translation>
     </message>
 </context>
 <context>
     <name>MenuModel</name>
     <message>
         <source>%1  (keeping awake now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (hält jetzt wach)</translation>
     </message>
     <message>
         <source>%1  (holds, waiting out its delay)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (Bedingung erfüllt, Verzögerung läuft)</translation>
     </message>
     <message>
         <source>No triggers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Auslöser</translation>
     </message>
     <message>
         <source>%1 more in Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere in den Einstellungen</translation>
     </message>
     <message>
         <source>Manage Triggers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser verwalten …</translation>
     </message>
     <message>
         <source>Keep Awake When…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten, wenn …</translation>
     </message>
     <message numerus="yes">
         <source>   %n more — `vigila list`</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>   %n weiterer — `vigila list`</numerusform>
+            <numerusform>   %n weitere — `vigila list`</numerusform>
         </translation>
     </message>
     <message>
         <source>GNOME also holds off suspend while this runs (a terminal’s `systemctl suspend` needs -i)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME schiebt den Ruhezustand ebenfalls auf, solange dies läuft (`systemctl suspend` im Terminal braucht -i)</translation>
     </message>
     <message>
         <source>Custom…</source>
         <comment>a duration of one&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eigene …</translation>
     </message>
     <message>
         <source>6:00 PM</source>
         <extracomment>The clock time 18:00, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>18:00</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitternacht</translation>
     </message>
     <message>
         <source>Tomorrow 8:00 AM</source>
         <extracomment>The clock time 08:00 on the next day, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Morgen 8:00</translation>
     </message>
     <message>
         <source>Custom time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Uhrzeit …</translation>
     </message>
     <message numerus="yes">
         <source>%1  (%n running)</source>
         <extracomment>%1 is the process name; %n how many processes of that name run</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  (%n läuft)</numerusform>
+            <numerusform>%1  (%n laufen)</numerusform>
         </translation>
     </message>
     <message>
         <source>No process rules yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Prozessregeln</translation>
     </message>
     <message>
         <source>Add Process…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess hinzufügen …</translation>
     </message>
     <message>
         <source>Manage in Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Einstellungen verwalten …</translation>
     </message>
     <message>
         <source>Stop Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten beenden</translation>
     </message>
     <message>
         <source>Start Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten starten</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm wach halten</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten für …</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten bis …</translation>
     </message>
     <message>
         <source>Keep Awake While Process Runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten, solange Prozess läuft …</translation>
     </message>
     <message>
         <source>Run Command With Vigila…</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl mit Vigila ausführen …</translation>
     </message>
     <message>
         <source>Active Reasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Gründe</translation>
     </message>
     <message>
         <source>   • %1</source>
         <extracomment>A line of the list of what keeps the computer awake: %1 is its label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1</translation>
     </message>
     <message>
         <source>   • %1  —  %2 left</source>
         <extracomment>%1 is the reason&apos;s label, %2 the time left (e.g. 1h 30m)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1  —  noch %2</translation>
     </message>
     <message>
         <source>Click to stop this reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um diesen Grund zu beenden</translation>
     </message>
     <message>
         <source>   None</source>
         <comment>no reason keeps the computer awake</comment>
-        <translation type="unfinished"></translation>
+        <translation>   Keine</translation>
     </message>
     <message>
         <source>   ↻ Extend session by 30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>   ↻ Sitzung um 30 min verlängern</translation>
     </message>
     <message>
         <source>Stop Current Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Sitzung beenden</translation>
     </message>
     <message>
         <source>Also Keeping Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält ebenfalls wach</translation>
     </message>
     <message>
         <source>   and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>   und %1 weitere</translation>
     </message>
     <message>
         <source>Copy Honest Status Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ehrliche Statusmeldung kopieren</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Quit Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila beenden</translation>
     </message>
     <message>
         <source>Inactive — your computer can sleep normally</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv — der Computer kann normal in den Ruhezustand wechseln</translation>
     </message>
     <message numerus="yes">
         <source>Starting — asking for the keep-awake lock (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Startet — Wachhalte-Sperre wird angefordert (%n Grund)</numerusform>
+            <numerusform>Startet — Wachhalte-Sperre wird angefordert (%n Gründe)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Waiting — the keep-awake lock could not be taken (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wartet — Wachhalte-Sperre konnte nicht gesetzt werden (%n Grund)</numerusform>
+            <numerusform>Wartet — Wachhalte-Sperre konnte nicht gesetzt werden (%n Gründe)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping display awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aktiv — Bildschirm wird wach gehalten (%n Grund)</numerusform>
+            <numerusform>Aktiv — Bildschirm wird wach gehalten (%n Gründe)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping system awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aktiv — System wird wach gehalten (%n Grund)</numerusform>
+            <numerusform>Aktiv — System wird wach gehalten (%n Gründe)</numerusform>
         </translation>
     </message>
 </context>
@@ -1166,93 +1184,94 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>NotificationManager</name>
     <message>
         <source>Trigger “%1” started</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser „%1“ gestartet</translation>
     </message>
     <message>
         <source>Keeping awake: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten: %1.</translation>
     </message>
     <message>
         <source>Trigger “%1” ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser „%1“ beendet</translation>
     </message>
     <message>
         <source>Its condition no longer holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Bedingung gilt nicht mehr.</translation>
     </message>
     <message>
         <source>Vigila has no icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila hat kein Symbol</translation>
     </message>
     <message>
         <source>Keep-awake started</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten gestartet</translation>
     </message>
     <message>
         <source>Keep-awake ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten beendet</translation>
     </message>
     <message>
         <source>Battery warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkuwarnung</translation>
     </message>
     <message>
         <source>Vigila error</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila-Fehler</translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wachhalte-Sperre konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Process watch active</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessüberwachung aktiv</translation>
     </message>
     <message>
         <source>Keeping awake while “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wach gehalten, solange „%1“ läuft.</translation>
     </message>
     <message>
         <source>Process watch released</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessüberwachung freigegeben</translation>
     </message>
     <message>
         <source>“%1” is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ läuft nicht mehr.</translation>
     </message>
     <message>
         <source>Command cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl abgebrochen</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
         <extracomment>%1 is the command line, %2 its exit status</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Exit-Code %2</translation>
     </message>
     <message>
         <source>Command finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl abgeschlossen</translation>
     </message>
     <message>
         <source>Command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl fehlgeschlagen</translation>
     </message>
     <message>
         <source>Command failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl konnte nicht gestartet werden</translation>
     </message>
 </context>
 <context>
     <name>OtherInhibitor</name>
     <message>
         <source>Unknown program</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Programm</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the program holding the lock, %2 the reason it gives</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1279,8 @@ Exit code %2</source>
     <message>
         <source>…[earlier output truncated]…
 </source>
-        <translation type="unfinished"></translation>
+        <translation>…[frühere Ausgabe gekürzt]…
+</translation>
     </message>
 </context>
 <context>
@@ -1268,65 +1288,65 @@ Exit code %2</source>
     <message>
         <source>General</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Battery</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akku</translation>
     </message>
     <message>
         <source>Process Watch</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Prozessüberwachung</translation>
     </message>
     <message>
         <source>Triggers</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser</translation>
     </message>
     <message>
         <source>Commands</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <source>Safety</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>About</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>ProcessPrefs</name>
     <message>
         <source>Add a process</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess hinzufügen</translation>
     </message>
     <message>
         <source>Keep awake while these processes run</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten, solange diese Prozesse laufen</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>A polling interval; %1 is a number of seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Polling interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrageintervall</translation>
     </message>
     <message>
         <source>Warn on broad process names</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei allgemeinen Prozessnamen warnen</translation>
     </message>
     <message>
         <source>Process watching reads /proc and needs no special permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prozessüberwachung liest /proc und braucht keine besonderen Berechtigungen.</translation>
     </message>
 </context>
 <context>
@@ -1334,12 +1354,12 @@ Exit code %2</source>
     <message>
         <source>Exact</source>
         <comment>the process name is matched as a whole</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exakt</translation>
     </message>
     <message>
         <source>Contains</source>
         <comment>the process name is found within the command line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enthält</translation>
     </message>
 </context>
 <context>
@@ -1347,17 +1367,17 @@ Exit code %2</source>
     <message>
         <source>Enabled</source>
         <comment>the process watch is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>name</source>
         <comment>the process name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the process watch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1365,9 +1385,9 @@ Exit code %2</source>
     <message numerus="yes">
         <source>“%1” running (%n match(es))</source>
         <extracomment>%1 is the process name the rule looks for; %n how many running processes match it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ läuft (%n Treffer)</numerusform>
+            <numerusform>„%1“ läuft (%n Treffer)</numerusform>
         </translation>
     </message>
 </context>
@@ -1375,63 +1395,63 @@ Exit code %2</source>
     <name>QtMenuDialogs</name>
     <message>
         <source>Start an indefinite keep-awake session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbefristete Wachhalte-Sitzung starten?</translation>
     </message>
     <message>
         <source>This keeps your computer awake until you stop it. %1</source>
         <extracomment>%1 says why the computer may sleep all the same (lid closed, low battery, …)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer bleibt wach, bis Sie das Wachhalten beenden. %1</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>start the keep-awake session</comment>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten für …</translation>
     </message>
     <message>
         <source>Enter a duration in minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Dauer in Minuten ein.</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wach halten bis …</translation>
     </message>
     <message>
         <source>Choose the time to stop keeping your computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Uhrzeit, zu der das Wachhalten enden soll.</translation>
     </message>
     <message>
         <source>Add Process Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessüberwachung hinzufügen</translation>
     </message>
     <message>
         <source>Keep the computer awake while a process with this name is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer wach halten, solange ein Prozess mit diesem Namen läuft.</translation>
     </message>
     <message>
         <source>Add &amp; Enable</source>
         <extracomment>The &quot;&amp;&quot; shows as it is: the button has no keyboard mnemonic</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen &amp; aktivieren</translation>
     </message>
     <message>
         <source>e.g. claude</source>
         <extracomment>An example process name; &quot;claude&quot; is a program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>z. B. claude</translation>
     </message>
     <message>
         <source>Broad process name</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner Prozessname</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1439,114 +1459,114 @@ Exit code %2</source>
     <message>
         <source>Error: %1</source>
         <extracomment>%1 is what went wrong with the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <extracomment>%1 is a note on the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <source>Battery: %1</source>
         <extracomment>%1 is what the battery guard says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Akku: %1</translation>
     </message>
     <message>
         <source>Last stopped: %1</source>
         <extracomment>%1 is what stopped the last session and why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt beendet: %1</translation>
     </message>
     <message>
         <source>Also keeping awake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält ebenfalls wach:</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
         <extracomment>%1 is another program and why it keeps the computer awake, %2 its process id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Prozess %2)</translation>
     </message>
     <message>
         <source>Nothing keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hält den Computer wach.</translation>
     </message>
     <message>
         <source>ID</source>
         <extracomment>a column title: a reason&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>TYPE</source>
         <extracomment>a column title: a reason&apos;s type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TYP</translation>
     </message>
     <message>
         <source>MODE</source>
         <extracomment>a column title: the mode kept awake, system or display</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MODUS</translation>
     </message>
     <message>
         <source>ENDS</source>
         <extracomment>a column title: when a reason ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ENDE</translation>
     </message>
     <message>
         <source>LABEL</source>
         <extracomment>a column title: a reason&apos;s label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BEZEICHNUNG</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopy</name>
     <message>
         <source>Keep your computer awake while real work runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Computer wach halten, während echte Arbeit läuft.</translation>
     </message>
     <message>
         <source>Vigila keeps your computer awake so real work can continue. It does not fake activity, bypass lock screens, or change your presence in communication apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila hält Ihren Computer wach, damit echte Arbeit weiterlaufen kann. Es täuscht keine Aktivität vor, umgeht keine Sperrbildschirme und ändert nicht Ihren Status in Kommunikations-Apps.</translation>
     </message>
     <message>
         <source>Display Awake keeps your screen on. It does not bypass lock screen or password settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Bildschirm wach halten“ lässt den Bildschirm eingeschaltet. Es umgeht weder Sperrbildschirm noch Passworteinstellungen.</translation>
     </message>
     <message>
         <source>Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, explicit Sleep, or administrator policies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila verhindert den Ruhezustand bei Inaktivität. Der Computer kann trotzdem in den Ruhezustand wechseln, etwa beim Zuklappen, bei niedrigem Akkustand, bei ausdrücklichem Ruhezustand oder durch Richtlinien der Administration.</translation>
     </message>
     <message>
         <source>Vigila runs locally. It does not track you, send analytics, or connect to chat apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila läuft lokal. Es verfolgt Sie nicht, sendet keine Nutzungsdaten und verbindet sich nicht mit Chat-Apps.</translation>
     </message>
     <message>
         <source>Vigila does not fake activity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila täuscht keine Aktivität vor.</translation>
     </message>
     <message>
         <source>Vigila does not prevent screen lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila verhindert die Bildschirmsperre nicht.</translation>
     </message>
     <message>
         <source>Vigila does not interact with Slack or Teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila interagiert nicht mit Slack oder Teams.</translation>
     </message>
     <message>
         <source>Vigila does not move the mouse or press keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila bewegt nicht die Maus und drückt keine Tasten.</translation>
     </message>
     <message>
         <source>Vigila only uses the standard keep-awake locks of your desktop and systemd-logind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila nutzt nur die üblichen Wachhalte-Sperren Ihres Desktops und von systemd-logind.</translation>
     </message>
     <message>
         <source>Broad names like “node” or “python” can match many unrelated processes, which may keep your computer awake longer than you expect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Namen wie „node“ oder „python“ können auf viele fremde Prozesse passen und den Computer länger wach halten als erwartet.</translation>
     </message>
 </context>
 <context>
     <name>SafetyPrefs</name>
     <message>
         <source>What Vigila does and doesn&apos;t do</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Vigila tut und was nicht</translation>
     </message>
 </context>
 <context>
