@@ -2311,7 +2311,7 @@ Run &quot;vigila trigger --help&quot; for how to use it.
         <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
-        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
+        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or “Daily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
         <translation>Tage und Uhrzeiten, mehrere durch Kommas getrennt, etwa „Mon-Fri 09:00-12:00, Sat 10:00-12:00“ oder „Daily 22:00-06:00“.</translation>
     </message>
@@ -2332,7 +2332,7 @@ Run &quot;vigila trigger --help&quot; for how to use it.
         <translation>Wie lange Vigila den Computer nach dem Ende der Bedingung noch wach hält.</translation>
     </message>
     <message>
-        <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
+        <source>Applications whose sound does not count, separated by commas, such as “Firefox, Slack”. Their names or their programs both match.</source>
         <translation>Anwendungen, deren Ton nicht zählt, durch Kommas getrennt, etwa „Firefox, Slack“. Es passen sowohl ihre Namen als auch ihre Programme.</translation>
     </message>
     <message>
@@ -2703,6 +2703,17 @@ Run &quot;vigila trigger --help&quot; for how to use it.
             <numerusform>Solange %n virtuelle Maschine oder Container läuft</numerusform>
             <numerusform>Solange %n virtuelle Maschinen oder Container laufen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vigila is already running (process %1); leaving it as it is.</source>
+        <translation>Vigila läuft bereits (Prozess %1) und wird nicht erneut gestartet.</translation>
+    </message>
+    <message>
+        <source>Vigila is already running; leaving it as it is.</source>
+        <translation>Vigila läuft bereits und wird nicht erneut gestartet.</translation>
     </message>
 </context>
 </TS>
