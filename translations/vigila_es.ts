@@ -1636,7 +1636,7 @@ Exit code %2</source>
     <message>
         <source>the session bus does not answer; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation>el bus de sesión no responde; se mantiene el equipo despierto directamente (%1) mientras se ejecuta el comando.</translation>
+        <translation>el bus de sesión no responde; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>the session bus does not answer and no keep-awake lock is available; running the command anyway.</source>
@@ -1645,7 +1645,7 @@ Exit code %2</source>
     <message>
         <source>Vigila quit; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation>Vigila se ha cerrado; se mantiene el equipo despierto directamente (%1) mientras se ejecuta el comando.</translation>
+        <translation>Vigila se ha cerrado; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>cannot run “%1”: %2</source>
@@ -1660,7 +1660,7 @@ Exit code %2</source>
     <message>
         <source>Vigila is not running; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation>Vigila no se está ejecutando; se mantiene el equipo despierto directamente (%1) mientras se ejecuta el comando.</translation>
+        <translation>Vigila no se está ejecutando; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>Vigila is not running and no keep-awake lock is available; running the command anyway.</source>
@@ -1768,7 +1768,7 @@ Muestra el id del nuevo disparador.
     <message>
         <source>on, holds, waiting out its delay</source>
         <extracomment>a trigger&apos;s state: its condition holds, and it waits for its delay to pass</extracomment>
-        <translation>activado, se cumple, esperando su retraso</translation>
+        <translation>activado, se cumple, esperando a que pase el retraso</translation>
     </message>
     <message>
         <source>on, holds (stopped from the menu until it ends)</source>
@@ -2438,7 +2438,7 @@ Ejecute &quot;vigila trigger --help&quot; para ver cómo usarlo.
     </message>
     <message>
         <source>Holds — waiting out its delay.</source>
-        <translation>Se cumple — esperando su retraso.</translation>
+        <translation>Se cumple — esperando a que pase el retraso.</translation>
     </message>
     <message>
         <source>Holds, but was stopped by hand; it starts again the next time the condition holds.</source>
