@@ -1573,82 +1573,82 @@ Código de salida %2</translation>
     <name>Schedule</name>
     <message>
         <source>The schedule is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El horario tiene más de %1 caracteres.</translation>
     </message>
     <message>
         <source>The schedule is empty. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El horario está vacío. Escriba días y horas, como “Mon-Fri 09:00-17:30”.</translation>
     </message>
     <message>
         <source>“%1” is not a schedule. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un horario. Escriba días y horas, como “Mon-Fri 09:00-17:30”.</translation>
     </message>
     <message>
         <source>“%1” are not days of the week (use Mon, Tue, Wed, Thu, Fri, Sat, Sun or Daily).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no son días de la semana (use Mon, Tue, Wed, Thu, Fri, Sat, Sun o Daily).</translation>
     </message>
     <message>
         <source>“%1-%2” are not hours of the day (use 00:00 to 24:00).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1-%2” no son horas del día (use de 00:00 a 24:00).</translation>
     </message>
     <message>
         <source>A schedule has at most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un horario tiene como máximo %1 franjas.</translation>
     </message>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Every day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días %1</translation>
     </message>
     <message>
         <source>Weekdays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre semana %1</translation>
     </message>
     <message>
         <source>Weekends %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fines de semana %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>StatusIcon</name>
     <message>
         <source>Vigila: inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: inactivo</translation>
     </message>
     <message>
         <source>Vigila: keeping system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: manteniendo activo el sistema</translation>
     </message>
     <message>
         <source>Vigila: keeping display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: manteniendo activa la pantalla</translation>
     </message>
     <message>
         <source>Vigila: timed session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: sesión temporizada activa</translation>
     </message>
     <message>
         <source>Vigila: process-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: sesión ligada a un proceso activa</translation>
     </message>
     <message>
         <source>Vigila: command-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: sesión ligada a un comando activa</translation>
     </message>
     <message>
         <source>Vigila: battery guardrail triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: protección de batería activada</translation>
     </message>
     <message>
         <source>Vigila: assertion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila: no se pudo obtener el bloqueo</translation>
     </message>
 </context>
 <context>
@@ -1656,50 +1656,50 @@ Código de salida %2</translation>
     <message>
         <source>the session bus does not answer; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el bus de sesión no responde; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>the session bus does not answer and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>el bus de sesión no responde y no hay ningún bloqueo de suspensión disponible; el comando se ejecuta de todos modos.</translation>
     </message>
     <message>
         <source>Vigila quit; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila se ha cerrado; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>cannot run “%1”: %2</source>
         <extracomment>%1 is the program&apos;s name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede ejecutar “%1”: %2</translation>
     </message>
     <message>
         <source>Vigila did not take the hold (%1); keeping the computer awake here instead.</source>
         <extracomment>%1 is Vigila&apos;s answer, the reason it did not take the hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no ha aceptado la retención (%1); se mantiene el equipo despierto desde aquí.</translation>
     </message>
     <message>
         <source>Vigila is not running; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no se está ejecutando; se mantiene el equipo despierto por su cuenta (%1) mientras se ejecuta el comando.</translation>
     </message>
     <message>
         <source>Vigila is not running and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila no se está ejecutando y no hay ningún bloqueo de suspensión disponible; el comando se ejecuta de todos modos.</translation>
     </message>
     <message>
         <source>the keep-awake hold was stopped in Vigila; the command keeps running.</source>
-        <translation type="unfinished"></translation>
+        <translation>la retención se ha detenido en Vigila; el comando sigue ejecutándose.</translation>
     </message>
     <message>
         <source>Vigila quit; the command keeps running without keeping the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila se ha cerrado; el comando sigue ejecutándose sin mantener el equipo despierto.</translation>
     </message>
 </context>
 <context>
     <name>TriggerCommands</name>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila: el bus de sesión no responde, así que no se puede contactar con Vigila; puede que el servicio D-Bus de la sesión esté bloqueado.</translation>
     </message>
     <message>
         <source>Usage: vigila trigger add KIND [OPTIONS]
@@ -1736,249 +1736,288 @@ Options of add:
 Prints the new trigger&apos;s id.
 </source>
         <extracomment>keep the command and option names, the kinds and the schedule&apos;s example as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vigila trigger add TIPO [OPCIONES]
+     vigila trigger remove|enable|disable NOMBRE-O-ID
+
+Añade un disparador que mantiene el equipo despierto mientras se cumple su condición,
+o quita, activa o desactiva uno (por su nombre o su id de &quot;vigila triggers&quot;).
+
+Tipos:
+  ac                          mientras el adaptador de corriente está conectado
+  display                     mientras hay una pantalla externa conectada (o acoplado)
+  remote-session [--any-user] mientras usted (o cualquiera) tiene una sesión remota, como por SSH
+  unit NOMBRE [--user|--system] mientras se ejecuta una unidad de systemd (del sistema por omisión)
+  schedule &quot;Mon-Fri 09:00-17:30&quot;  en franjas semanales de hora local
+  audio [--ignore APP]... [--only APP]...
+                              mientras suena audio (sin pausa, silencio ni volumen a cero)
+  download [--folder DIR]... [--pattern GLOB]...
+                              mientras crece una descarga parcial (en Descargas por omisión)
+  network --above KB/S [--window DURACIÓN] [--interface NOMBRE]
+                              mientras el tráfico supera un ritmo (media de 30 s)
+  busy PROCESO [--contains] [--above PORCENTAJE] [--window DURACIÓN]
+                              mientras un proceso usa más CPU (10 % de un núcleo, 60 s)
+  machine [NOMBRE]            mientras se ejecuta una máquina virtual o un contenedor
+
+Opciones de add:
+  --name TEXTO     lo que muestra el menú (la condición por omisión)
+  --display        mantener también la pantalla encendida (si no, el modo de las preferencias)
+  --system-only    mantener despierto solo el sistema
+  --delay DURACIÓN cuánto debe cumplirse antes la condición (90, 90s, 5m; por omisión 0)
+  --grace DURACIÓN cuánto seguir despierto después de que termine (por omisión 0)
+  --only-on-ac     solo con el equipo conectado a la corriente
+  --disabled       añadirlo desactivado
+
+Muestra el id del nuevo disparador.
+</translation>
     </message>
     <message>
         <source>cannot run</source>
         <extracomment>a trigger&apos;s state, after its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no puede ejecutarse</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>a trigger&apos;s state: turned off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>on, keeping awake now</source>
         <extracomment>a trigger&apos;s state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activado, manteniendo despierto ahora</translation>
     </message>
     <message>
         <source>on, holds, waiting out its delay</source>
         <extracomment>a trigger&apos;s state: its condition holds, and it waits for its delay to pass</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activado, se cumple, esperando a que pase el retraso</translation>
     </message>
     <message>
         <source>on, holds (stopped from the menu until it ends)</source>
         <extracomment>a trigger&apos;s state: its condition holds, but the user stopped it from the menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activado, se cumple (detenido desde el menú hasta que termine)</translation>
     </message>
     <message>
         <source>on, waiting</source>
         <extracomment>a trigger&apos;s state: turned on, its condition does not hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activado, esperando</translation>
     </message>
     <message>
         <source>No triggers. Add one with &quot;vigila trigger add&quot; or in Preferences.
 </source>
         <extracomment>keep &quot;vigila trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay disparadores. Añada uno con &quot;vigila trigger add&quot; o en Preferencias.
+</translation>
     </message>
     <message>
         <source>%1 — %2
 </source>
         <extracomment>%1 is the trigger&apos;s name, %2 its state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2
+</translation>
     </message>
     <message>
         <source>%1, only on AC power</source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, solo conectado a la corriente</translation>
     </message>
     <message>
         <source>%1, after %2</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long it must hold first</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tras %2</translation>
     </message>
     <message>
         <source>%1, staying %2 after</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long the computer stays awake after it ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, y %2 después</translation>
     </message>
     <message>
         <source>    when: %1
 </source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    cuándo: %1
+</translation>
     </message>
     <message>
         <source>    now: %1
 </source>
         <extracomment>%1 is what the trigger keeps the computer awake for now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    ahora: %1
+</translation>
     </message>
     <message>
         <source>    id: %1
 </source>
         <extracomment>%1 is the trigger&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    id: %1
+</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda.</translation>
     </message>
     <message>
         <source>What the menu shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que muestra el menú.</translation>
     </message>
     <message>
         <source>Keep the display on as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener también la pantalla encendida.</translation>
     </message>
     <message>
         <source>Keep only the system awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto solo el sistema.</translation>
     </message>
     <message>
         <source>How long the condition must hold first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto debe cumplirse antes la condición.</translation>
     </message>
     <message>
         <source>How long to stay awake after it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto seguir despierto después de que termine.</translation>
     </message>
     <message>
         <source>Only while on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo con el equipo conectado a la corriente.</translation>
     </message>
     <message>
         <source>Add it turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadirlo desactivado.</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session counts, not only yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta la sesión remota de cualquiera, no solo la suya.</translation>
     </message>
     <message>
         <source>The unit is one of your own systemd user units.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad es una de sus propias unidades de usuario de systemd.</translation>
     </message>
     <message>
         <source>The unit is a system unit (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad es una unidad del sistema (por omisión).</translation>
     </message>
     <message>
         <source>An application whose sound does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una aplicación cuyo sonido no cuenta.</translation>
     </message>
     <message>
         <source>Only this application&apos;s sound counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo cuenta el sonido de esta aplicación.</translation>
     </message>
     <message>
         <source>A folder to watch for downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carpeta en la que vigilar descargas.</translation>
     </message>
     <message>
         <source>A partial download&apos;s name, such as *.part.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de una descarga parcial, como *.part.</translation>
     </message>
     <message>
         <source>The rate (KB/s) or CPU use (% of a core) to stay above.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ritmo (KB/s) o uso de CPU (% de un núcleo) que se debe superar.</translation>
     </message>
     <message>
         <source>How long to average over (10s to 10m).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante cuánto tiempo se calcula la media (de 10s a 10m).</translation>
     </message>
     <message>
         <source>Only this network interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo esta interfaz de red.</translation>
     </message>
     <message>
         <source>Match the process anywhere in its command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar el proceso en cualquier parte de su línea de comandos.</translation>
     </message>
     <message>
         <source>%1 takes one trigger: its name or id.</source>
         <extracomment>%1 is remove, enable or disable, as the user wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un solo disparador: su nombre o su id.</translation>
     </message>
     <message>
         <source>--%1 is an option of &quot;trigger add&quot;.</source>
         <extracomment>%1 is an option&apos;s name; keep &quot;trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 es una opción de &quot;trigger add&quot;.</translation>
     </message>
     <message>
         <source>Removed the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado el disparador “%1”.</translation>
     </message>
     <message>
         <source>Enabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha activado el disparador “%1”.</translation>
     </message>
     <message>
         <source>Disabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha desactivado el disparador “%1”.</translation>
     </message>
     <message>
         <source>“%1” is not add, remove, enable or disable.</source>
         <extracomment>%1 is what the user wrote; keep add, remove, enable and disable as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es add, remove, enable ni disable.</translation>
     </message>
     <message>
         <source>say which kind: ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indique el tipo: ac, display, remote-session, unit, schedule, audio, download, network, busy o machine.</translation>
     </message>
     <message>
         <source>a unit is either --user or --system.</source>
-        <translation type="unfinished"></translation>
+        <translation>una unidad es --user o --system, no ambas.</translation>
     </message>
     <message>
         <source>name the unit, such as backup.service.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique la unidad, como backup.service.</translation>
     </message>
     <message>
         <source>give the schedule, such as &quot;Mon-Fri 09:00-17:30&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique el horario, como &quot;Mon-Fri 09:00-17:30&quot;.</translation>
     </message>
     <message>
         <source>say above which rate, in KB/s: --above 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique por encima de qué ritmo, en KB/s: --above 500.</translation>
     </message>
     <message>
         <source>name the process, such as ffmpeg.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique el proceso, como ffmpeg.</translation>
     </message>
     <message>
         <source>say above which CPU use, in percent of a core: --above 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique por encima de qué uso de CPU, en porcentaje de un núcleo: --above 25.</translation>
     </message>
     <message>
         <source>“%1” is not a kind; use ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>%1 is what the user wrote; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un tipo; use ac, display, remote-session, unit, schedule, audio, download, network, busy o machine.</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 30s, 1m or 10m.</source>
         <extracomment>%1 is what the user wrote; keep 30s, 1m and 10m as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una duración; escriba 30s, 1m o 10m.</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” inesperado.</translation>
     </message>
     <message>
         <source>--%1 does not go with %2.</source>
         <extracomment>%1 is an option&apos;s name, %2 the trigger&apos;s kind, such as ac</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 no se puede usar con %2.</translation>
     </message>
     <message>
         <source>choose --display or --system-only, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija --display o --system-only, no ambas.</translation>
     </message>
     <message>
         <source>“%1” is not a duration of at most a day; write 0, 90 (seconds), 90s, 45m or 2h.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una duración de un día como máximo; escriba 0, 90 (segundos), 90s, 45m o 2h.</translation>
     </message>
     <message>
         <source>vigila trigger: %1
 Run &quot;vigila trigger --help&quot; for how to use it.
 </source>
         <extracomment>%1 is what is wrong; keep &quot;vigila trigger --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila trigger: %1
+Ejecute &quot;vigila trigger --help&quot; para ver cómo usarlo.
+</translation>
     </message>
 </context>
 <context>
@@ -1986,233 +2025,233 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>Unknown key “%1”.</source>
         <extracomment>%1 is the key given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clave desconocida “%1”.</translation>
     </message>
     <message>
         <source>The key “%1” has a value of the wrong type.</source>
         <extracomment>%1 is the key&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La clave “%1” tiene un valor de tipo incorrecto.</translation>
     </message>
     <message>
         <source>Unknown kind “%1”: use ac, display, remote-session, unit or schedule.</source>
         <extracomment>%1 is the kind given; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo desconocido “%1”: use ac, display, remote-session, unit o schedule.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode given; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modo desconocido “%1”: use system, display o una cadena vacía para el modo predeterminado de las preferencias.</translation>
     </message>
     <message>
         <source>The %1 must be between 0 and %2 seconds.</source>
         <extracomment>%1 is the key&apos;s name, delay or grace, as it is; %2 the most seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La clave %1 debe estar entre 0 y %2 segundos.</translation>
     </message>
 </context>
 <context>
     <name>TriggerPrefs</name>
     <message>
         <source>Add a trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un disparador</translation>
     </message>
     <message>
         <source>Keep awake when…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener despierto cuando…</translation>
     </message>
     <message>
         <source>No triggers yet. Add one with the + button above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay disparadores. Añada uno con el botón + de arriba.</translation>
     </message>
     <message>
         <source>Notify when a trigger starts or stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar cuando un disparador empiece o termine</translation>
     </message>
     <message>
         <source>A trigger keeps the computer awake while its condition holds, after its delay, and for its grace time after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un disparador mantiene el equipo despierto mientras se cumple su condición, tras su retraso, y durante su margen después de que la condición termine.</translation>
     </message>
 </context>
 <context>
     <name>TriggerRule</name>
     <message>
         <source>This kind of trigger (“%1”) comes from a newer version of Vigila.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este tipo de disparador (“%1”) procede de una versión más reciente de Vigila.</translation>
     </message>
     <message>
         <source>Whose sessions count is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado de quién cuentan las sesiones.</translation>
     </message>
     <message>
         <source>No unit is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna unidad.</translation>
     </message>
     <message>
         <source>“%1” is not a systemd unit name (like backup.service).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un nombre de unidad de systemd (como backup.service).</translation>
     </message>
     <message>
         <source>Whether the unit is the user&apos;s or the system&apos;s is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado si la unidad es del usuario o del sistema.</translation>
     </message>
     <message>
         <source>No schedule is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún horario.</translation>
     </message>
     <message>
         <source>“%1” is not a full path to a folder (it must start with /).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una ruta completa a una carpeta (debe empezar por /).</translation>
     </message>
     <message>
         <source>The traffic threshold must be between 1 and 10 000 000 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral de tráfico debe estar entre 1 y 10 000 000 KB/s.</translation>
     </message>
     <message>
         <source>The network interface is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interfaz de red no es un nombre válido.</translation>
     </message>
     <message>
         <source>No process is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún proceso.</translation>
     </message>
     <message>
         <source>A process is matched by its exact name or by what its command line contains.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un proceso se identifica por su nombre exacto o por lo que contiene su línea de comandos.</translation>
     </message>
     <message>
         <source>The CPU threshold must be between 1 and 6400 % of a core.</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral de CPU debe estar entre el 1 y el 6400 % de un núcleo.</translation>
     </message>
     <message>
         <source>The machine is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina no es un nombre válido.</translation>
     </message>
     <message>
         <source>Unknown condition “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Condición desconocida “%1”</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión remota abierta de cualquier usuario</translation>
     </message>
     <message>
         <source>Remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión remota abierta</translation>
     </message>
     <message>
         <source>%1 running (user unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en ejecución (unidad de usuario)</translation>
     </message>
     <message>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en ejecución</translation>
     </message>
     <message>
         <source>Schedule “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario “%1”</translation>
     </message>
     <message>
         <source>Sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido en reproducción</translation>
     </message>
     <message>
         <source>Sound playing from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido en reproducción desde %1</translation>
     </message>
     <message>
         <source>Download in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga en curso</translation>
     </message>
     <message>
         <source>Download in progress in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga en curso en %1</translation>
     </message>
     <message>
         <source>Network traffic above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tráfico de red por encima de %1 KB/s</translation>
     </message>
     <message>
         <source>Traffic on %1 above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tráfico en %1 por encima de %2 KB/s</translation>
     </message>
     <message>
         <source>“%1” busy above %2 % of a core</source>
         <extracomment>%1 is the process name, %2 the CPU use in percent of one core it has to exceed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ocupado por encima del %2 % de un núcleo</translation>
     </message>
     <message>
         <source>A virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Una máquina virtual o un contenedor en ejecución</translation>
     </message>
     <message>
         <source>The machine “%1” running</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina “%1” en ejecución</translation>
     </message>
     <message>
         <source>The stored rule could not be read whole (%1), so it was turned off; check it and turn it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla guardada no se ha podido leer entera (%1), así que se ha desactivado; revísela y vuelva a activarla.</translation>
     </message>
     <message>
         <source>The list “%1” is not a list of names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista “%1” no es una lista de nombres.</translation>
     </message>
     <message>
         <source>The list “%1” has more than 100 names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista “%1” tiene más de 100 nombres.</translation>
     </message>
     <message>
         <source>The list “%1” holds something that is not a name on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista “%1” contiene algo que no es un nombre en una sola línea.</translation>
     </message>
     <message>
         <source>The window to average over must be between %1 and %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El periodo para calcular la media debe estar entre %1 y %2 segundos.</translation>
     </message>
     <message>
         <source>Power adapter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptador de corriente conectado</translation>
     </message>
     <message>
         <source>External display connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla externa conectada</translation>
     </message>
     <message>
         <source>systemd unit running</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de systemd en ejecución</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario</translation>
     </message>
     <message>
         <source>Network traffic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tráfico de red</translation>
     </message>
     <message>
         <source>Process busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso ocupado</translation>
     </message>
     <message>
         <source>Virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina virtual o contenedor en ejecución</translation>
     </message>
 </context>
 <context>
     <name>TriggerRuleEditor</name>
     <message>
         <source>No trigger is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún disparador se llama “%1”.</translation>
     </message>
     <message>
         <source>Several triggers are called “%1”; name one by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios disparadores llamados “%1”; indique uno por su id.</translation>
     </message>
     <message>
         <source>There are %1 triggers already, as many as Vigila keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay %1 disparadores, el máximo que admite Vigila.</translation>
     </message>
     <message>
         <source>A delay or grace time is at most %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un retraso o un margen es de %1 segundos como máximo.</translation>
     </message>
 </context>
 <context>
@@ -2220,448 +2259,448 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>%1 s</source>
         <extracomment>A number of seconds in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Anyone&apos;s sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones de cualquiera</translation>
     </message>
     <message>
         <source>User unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de usuario</translation>
     </message>
     <message>
         <source>%1 KB/s</source>
         <extracomment>A traffic rate in its box; %1 is the number of kilobytes per second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB/s</translation>
     </message>
     <message>
         <source>Match in command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la línea de comandos</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A share of one CPU core in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Only on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo conectado a la corriente</translation>
     </message>
     <message>
         <source>Count remote sessions of every user, not only your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar las sesiones remotas de todos los usuarios, no solo las suyas.</translation>
     </message>
     <message>
         <source>backup.service</source>
         <extracomment>An example systemd unit name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>backup.service</translation>
     </message>
     <message>
         <source>The systemd unit that keeps the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de systemd que mantiene el equipo despierto mientras se ejecuta.</translation>
     </message>
     <message>
         <source>A unit of your own user&apos;s systemd, rather than the system&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una unidad del systemd de su propio usuario, en lugar del sistema.</translation>
     </message>
     <message>
         <source>Mon-Fri 09:00-17:30</source>
         <extracomment>An example schedule: the day names stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
         <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Días y horas, varios separados por comas, como “Mon-Fri 09:00-12:00, Sat 10:00-12:00” o “Daily 22:00-06:00”.</translation>
     </message>
     <message>
         <source>The condition counts only while the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condición solo cuenta mientras el equipo está conectado a la corriente.</translation>
     </message>
     <message>
         <source>What stays awake; Default follows the General tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué se mantiene activo; Predeterminado sigue la pestaña General.</translation>
     </message>
     <message>
         <source>How long the condition must hold before Vigila keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto debe cumplirse la condición antes de que Vigila mantenga el equipo despierto.</translation>
     </message>
     <message>
         <source>How long Vigila keeps the computer awake after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto tiempo mantiene Vigila el equipo despierto después de que termine la condición.</translation>
     </message>
     <message>
         <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones cuyo sonido no cuenta, separadas por comas, como “Firefox, Slack”. Coinciden tanto sus nombres como sus programas.</translation>
     </message>
     <message>
         <source>every application</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las aplicaciones</translation>
     </message>
     <message>
         <source>Only sound from these applications counts, separated by commas; empty for every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo cuenta el sonido de estas aplicaciones, separadas por comas; vacío para todas las aplicaciones.</translation>
     </message>
     <message>
         <source>The folders to watch, as full paths separated by commas or semicolons; empty for your Downloads folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas que vigilar, como rutas completas separadas por comas o punto y coma; vacío para su carpeta Descargas.</translation>
     </message>
     <message>
         <source>The names of files still being downloaded, separated by commas; * stands for any text. Empty for the usual ones: %1.</source>
         <extracomment>%1 lists the usual names, such as &quot;*.part, *.crdownload&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de los archivos que aún se están descargando, separados por comas; * representa cualquier texto. Vacío para los habituales: %1.</translation>
     </message>
     <message>
         <source>all physical interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las interfaces físicas</translation>
     </message>
     <message>
         <source>The network interface to measure, such as eth0 or wlan0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interfaz de red que medir, como eth0 o wlan0.</translation>
     </message>
     <message>
         <source>The condition holds while traffic, received and sent together, is above this rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condición se cumple mientras el tráfico, recibido y enviado en conjunto, supera este ritmo.</translation>
     </message>
     <message>
         <source>ffmpeg</source>
         <extracomment>An example process name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg</translation>
     </message>
     <message>
         <source>The name of the process to watch.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del proceso que vigilar.</translation>
     </message>
     <message>
         <source>Match every process whose command line contains the text, not only a process of exactly that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir todo proceso cuya línea de comandos contenga el texto, no solo un proceso con ese nombre exacto.</translation>
     </message>
     <message>
         <source>The condition holds while the matching processes together use more than this share of one CPU core (100 % is a whole core).</source>
-        <translation type="unfinished"></translation>
+        <translation>La condición se cumple mientras los procesos coincidentes juntos usan más de esta parte de un núcleo de CPU (100 % es un núcleo entero).</translation>
     </message>
     <message>
         <source>How long the traffic or the CPU use is averaged over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante cuánto tiempo se calcula la media del tráfico o del uso de CPU.</translation>
     </message>
     <message>
         <source>The name of a virtual machine or container, as systemd-machined knows it; empty for any.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de una máquina virtual o un contenedor, tal como lo conoce systemd-machined; vacío para cualquiera.</translation>
     </message>
     <message>
         <source>Ignore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar:</translation>
     </message>
     <message>
         <source>Only:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo:</translation>
     </message>
     <message>
         <source>Folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas:</translation>
     </message>
     <message>
         <source>Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres:</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz:</translation>
     </message>
     <message>
         <source>Above:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por encima de:</translation>
     </message>
     <message>
         <source>Process:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso:</translation>
     </message>
     <message>
         <source>Machine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina:</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraso:</translation>
     </message>
     <message>
         <source>Grace:</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen:</translation>
     </message>
     <message>
         <source>Unknown kind “%1”</source>
         <extracomment>%1 is the kind as stored by another version of Vigila, such as &quot;bluetooth&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo desconocido “%1”</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
         <extracomment>%1 says what is wrong with the parameters typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No guardado: %1</translation>
     </message>
     <message>
         <source>Cannot run: %1</source>
         <extracomment>%1 says what keeps the rule from running</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No puede ejecutarse: %1</translation>
     </message>
     <message>
         <source>Turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado.</translation>
     </message>
     <message>
         <source>Keeping awake now: %1</source>
         <extracomment>%1 is the condition that holds now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manteniendo despierto ahora: %1</translation>
     </message>
     <message>
         <source>The condition has ended; keeping awake for its grace time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condición ha terminado; se mantiene despierto durante su margen.</translation>
     </message>
     <message>
         <source>Holds — waiting out its delay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cumple — esperando a que pase el retraso.</translation>
     </message>
     <message>
         <source>Holds, but was stopped by hand; it starts again the next time the condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cumple, pero se detuvo a mano; volverá a empezar la próxima vez que se cumpla la condición.</translation>
     </message>
     <message>
         <source>Not holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cumple.</translation>
     </message>
     <message>
         <source>Enabled</source>
         <comment>the trigger is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Name</source>
         <comment>the trigger&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the trigger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>the default keep-awake mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no applications are ignored</comment>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>any</source>
         <comment>any virtual machine or container</comment>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera</translation>
     </message>
     <message>
         <source>Window:</source>
         <comment>the time the rate is averaged over</comment>
-        <translation type="unfinished"></translation>
+        <translation>Periodo:</translation>
     </message>
 </context>
 <context>
     <name>TriggerWatcher</name>
     <message>
         <source>The power source cannot be read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se puede leer la fuente de alimentación.</translation>
     </message>
     <message>
         <source>This computer has no battery, so it always counts as on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no tiene batería, así que siempre cuenta como conectado a la corriente.</translation>
     </message>
     <message>
         <source>Waiting for the power service to say whether the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que el servicio de energía indique si el equipo está conectado a la corriente.</translation>
     </message>
     <message>
         <source>While on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras esté conectado a la corriente</translation>
     </message>
     <message>
         <source>Displays cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden seguir las pantallas.</translation>
     </message>
     <message>
         <source>While docked to an external display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras esté acoplado a una pantalla externa</translation>
     </message>
     <message>
         <source>While an external display is connected (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras haya una pantalla externa conectada (%1)</translation>
     </message>
     <message>
         <source>Login sessions cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden seguir las sesiones de inicio.</translation>
     </message>
     <message>
         <source>While %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 esté en ejecución</translation>
     </message>
     <message>
         <source>systemd units cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden seguir las unidades de systemd.</translation>
     </message>
     <message>
         <source>The user unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de usuario %1 no existe; la regla la espera.</translation>
     </message>
     <message>
         <source>The unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad %1 no existe; la regla la espera.</translation>
     </message>
     <message>
         <source>Waiting for systemd to say whether %1 runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que systemd indique si %1 está en ejecución.</translation>
     </message>
     <message>
         <source>Sound cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se puede seguir el sonido.</translation>
     </message>
     <message>
         <source>No sound server answers; the rule waits for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No responde ningún servidor de sonido; la regla espera a que haya uno.</translation>
     </message>
     <message>
         <source>While an application plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras una aplicación reproduzca sonido</translation>
     </message>
     <message>
         <source>While %1 plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 reproduzca sonido</translation>
     </message>
     <message>
         <source>Downloads cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden seguir las descargas.</translation>
     </message>
     <message>
         <source>While “%1” downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras se descargue “%1”</translation>
     </message>
     <message>
         <source>“%1” has not grown for a minute; a paused download does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no ha crecido en un minuto; una descarga en pausa no cuenta.</translation>
     </message>
     <message>
         <source>Network traffic cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se puede seguir el tráfico de red.</translation>
     </message>
     <message>
         <source>There is no network interface called “%1”; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna interfaz de red llamada “%1”; la regla la espera.</translation>
     </message>
     <message>
         <source>Measuring the traffic…</source>
-        <translation type="unfinished"></translation>
+        <translation>Midiendo el tráfico…</translation>
     </message>
     <message>
         <source>%1 %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 KB/s</translation>
     </message>
     <message>
         <source>Now %1 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora %1 KB/s.</translation>
     </message>
     <message>
         <source>Now %1 KB/s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora %1 KB/s: %2.</translation>
     </message>
     <message>
         <source>While network traffic is above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras el tráfico de red supere %1 KB/s</translation>
     </message>
     <message>
         <source>While traffic on %1 is above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras el tráfico en %1 supere %2 KB/s</translation>
     </message>
     <message>
         <source>Processes&apos; CPU use cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se puede seguir el uso de CPU de los procesos.</translation>
     </message>
     <message>
         <source>No process “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se está ejecutando ningún proceso “%1”.</translation>
     </message>
     <message>
         <source>Measuring the CPU use of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Midiendo el uso de CPU de “%1”…</translation>
     </message>
     <message>
         <source>“%1” uses %2 % of a core.</source>
         <extracomment>%1 is the process name, %2 its CPU use in percent of one core</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” usa el %2 % de un núcleo.</translation>
     </message>
     <message>
         <source>While “%1” is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras “%1” esté ocupado</translation>
     </message>
     <message>
         <source>Virtual machines cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no se pueden seguir las máquinas virtuales.</translation>
     </message>
     <message>
         <source>systemd-machined is not running; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd-machined no se está ejecutando; la regla lo espera.</translation>
     </message>
     <message>
         <source>While the container “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras se ejecute el contenedor “%1”</translation>
     </message>
     <message>
         <source>While the virtual machine “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras se ejecute la máquina virtual “%1”</translation>
     </message>
     <message>
         <source>Waits for AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a estar conectado a la corriente.</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 tenga una sesión por SSH</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 tenga una sesión remota</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 tenga una sesión por SSH desde %2</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras %1 tenga una sesión remota desde %2</translation>
     </message>
     <message numerus="yes">
         <source>While %n remote session(s) are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mientras haya %n sesión remota abierta</numerusform>
+            <numerusform>Mientras haya %n sesiones remotas abiertas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n application(s) play sound</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mientras %n aplicación reproduzca sonido</numerusform>
+            <numerusform>Mientras %n aplicaciones reproduzcan sonido</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n file(s) download</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mientras se descargue %n archivo</numerusform>
+            <numerusform>Mientras se descarguen %n archivos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n virtual machine(s) or container(s) run</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mientras se ejecute %n máquina virtual o contenedor</numerusform>
+            <numerusform>Mientras se ejecuten %n máquinas virtuales o contenedores</numerusform>
         </translation>
     </message>
 </context>
