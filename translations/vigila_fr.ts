@@ -5,136 +5,136 @@
     <name>AboutPrefs</name>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Free app</source>
-        <translation type="unfinished"></translation>
+        <translation>Application gratuite</translation>
     </message>
 </context>
 <context>
     <name>AppCoordinator</name>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La session «&#xa0;%1&#xa0;» a été remplacée.</translation>
     </message>
     <message>
         <source>Manual (display awake)</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel (écran éveillé)</translation>
     </message>
     <message>
         <source>Manual keep-awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil manuel</translation>
     </message>
     <message>
         <source>Timed: %1</source>
         <extracomment>%1 is the time left, e.g. 1h 30m</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Until %1</source>
         <extracomment>%1 is when the session ends, e.g. Today 6:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jusqu’à %1</translation>
     </message>
     <message>
         <source>All sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les sessions</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Vigila Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Vigila</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter une commande avec Vigila</translation>
     </message>
 </context>
 <context>
     <name>AssertionManager</name>
     <message>
         <source>Tried %1: none available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Services essayés&#xa0;: %1&#x202f;; aucun n’est disponible.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of services</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le verrou anti-veille.</translation>
     </message>
     <message>
         <source>Vigila: keep system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: garder le système éveillé</translation>
     </message>
     <message>
         <source>Vigila: keep display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: garder l’écran éveillé</translation>
     </message>
 </context>
 <context>
     <name>AwakeReason</name>
     <message>
         <source>Keep System Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le système éveillé</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’écran éveillé</translation>
     </message>
     <message>
         <source>Manual session</source>
-        <translation type="unfinished"></translation>
+        <translation>Session manuelle</translation>
     </message>
     <message>
         <source>Timed session</source>
-        <translation type="unfinished"></translation>
+        <translation>Session minutée</translation>
     </message>
     <message>
         <source>Until-time session</source>
-        <translation type="unfinished"></translation>
+        <translation>Session jusqu’à une heure donnée</translation>
     </message>
     <message>
         <source>Process watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de processus</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a session kept while a command runs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Trigger</source>
         <comment>a session kept while a trigger holds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur</translation>
     </message>
 </context>
 <context>
     <name>BatteryGuard</name>
     <message>
         <source>Stopped because Vigila is set to keep awake only while plugged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté, car Vigila est réglé pour ne garder éveillé que sur secteur.</translation>
     </message>
     <message>
         <source>Stopped because battery dropped to %1% (limit %2%).</source>
         <extracomment>%1 is the battery level in percent, %2 the level set to stop at</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté, car la batterie est descendue à %1&#xa0;% (limite %2&#xa0;%).</translation>
     </message>
     <message>
         <source>Running on battery at %1%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur batterie, à %1&#xa0;%.</translation>
     </message>
     <message>
         <source>Running on battery power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur batterie.</translation>
     </message>
 </context>
 <context>
@@ -143,33 +143,33 @@
         <source>%</source>
         <comment>percent sign</comment>
         <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Warn when active on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si actif sur batterie</translation>
     </message>
     <message>
         <source>Only keep awake while plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé uniquement sur secteur</translation>
     </message>
     <message>
         <source>Auto-stop below a battery percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt automatique sous un niveau de batterie</translation>
     </message>
     <message>
         <source>Vigila can warn or stop automatically to protect your battery. Stops are explained in the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila peut avertir ou s’arrêter automatiquement pour protéger la batterie. Les arrêts sont expliqués dans le menu.</translation>
     </message>
     <message>
         <source>Warning threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seuil d’avertissement&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Auto-stop threshold: %1%</source>
         <extracomment>%1 is a battery percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seuil d’arrêt automatique&#xa0;: %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -177,117 +177,119 @@
     <message>
         <source>vigila: the time zone “%1” (TZ) is unknown; using the system&apos;s time zone, %2.</source>
         <extracomment>%1 is the value of the TZ environment variable, %2 the name of the time zone used instead</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: le fuseau horaire «&#xa0;%1&#xa0;» (TZ) est inconnu&#x202f;; utilisation du fuseau horaire du système, %2.</translation>
     </message>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: le bus de session ne répond pas, Vigila est donc injoignable&#x202f;; le démon D-Bus de la session est peut-être bloqué.</translation>
     </message>
     <message>
         <source>Replaced the session “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La session «&#xa0;%1&#xa0;» a été remplacée.</translation>
     </message>
     <message>
         <source>status [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>status [--json]</translation>
     </message>
     <message>
         <source>Show whether, and why, the computer is kept awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer si l’ordinateur est gardé éveillé, et pourquoi.</translation>
     </message>
     <message>
         <source>list [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list [--json]</translation>
     </message>
     <message>
         <source>List what keeps the computer awake, with the ids stop takes.</source>
         <extracomment>&quot;stop&quot; is the command&apos;s name: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lister ce qui garde l’ordinateur éveillé, avec les identifiants qu’accepte stop.</translation>
     </message>
     <message>
         <source>start [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>start [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’ordinateur éveillé jusqu’à ce que vous l’arrêtiez.</translation>
     </message>
     <message>
         <source>for DURATION [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>for DURÉE [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake for a while: 90 (seconds), 90s, 45m, 1h30m, 2h.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’ordinateur éveillé pendant un moment&#xa0;: 90 (secondes), 90s, 45m, 1h30m, 2h.</translation>
     </message>
     <message>
         <source>until HH:MM [--display]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>until HH:MM [--display]</translation>
     </message>
     <message>
         <source>Keep the computer awake until a time of day (24-hour clock).</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’ordinateur éveillé jusqu’à une heure donnée (format 24 heures).</translation>
     </message>
     <message>
         <source>extend [DURATION]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>extend [DURÉE]</translation>
     </message>
     <message>
         <source>Add time to the running timed or until session (default 30m).</source>
         <extracomment>keep 30m as it is: it is what the command takes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prolonger la session minutée ou «&#xa0;jusqu’à&#xa0;» en cours (30m par défaut).</translation>
     </message>
     <message>
         <source>stop ID | --all</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stop ID | --all</translation>
     </message>
     <message>
         <source>Stop one reason (its id from “vigila list”), or all of them.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter une raison (son identifiant dans «&#xa0;vigila list&#xa0;»), ou toutes.</translation>
     </message>
     <message>
         <source>run [--display] [--label TEXT] -- COMMAND [ARG…]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>run [--display] [--label TEXTE] -- COMMANDE [ARG…]</translation>
     </message>
     <message>
         <source>Run a command here and keep the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter ici une commande et garder l’ordinateur éveillé pendant son exécution.</translation>
     </message>
     <message>
         <source>triggers [--json]</source>
         <extracomment>keep the command and option names as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>triggers [--json]</translation>
     </message>
     <message>
         <source>List the triggers that keep the computer awake while a condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les déclencheurs qui gardent l’ordinateur éveillé tant qu’une condition est remplie.</translation>
     </message>
     <message>
         <source>trigger add KIND [OPTIONS] | remove|enable|disable NAME-OR-ID</source>
         <extracomment>keep the command and option names, and add, remove, enable, disable, as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trigger add TYPE [OPTIONS] | remove|enable|disable NOM-OU-ID</translation>
     </message>
     <message>
         <source>Add, remove, enable or disable a trigger: ac, display, remote-session, unit, schedule.</source>
         <extracomment>keep the trigger kinds (ac, display, remote-session, unit, schedule) as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter, supprimer, activer ou désactiver un déclencheur&#xa0;: ac, display, remote-session, unit, schedule.</translation>
     </message>
     <message>
         <source>vigila %1: %2
 Run &quot;vigila %1 --help&quot; for how to use it.
 </source>
         <extracomment>%1 is the command&apos;s name, %2 what is wrong; keep &quot;vigila %1 --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila %1&#xa0;: %2
+Lancez «&#xa0;vigila %1 --help&#xa0;» pour savoir comment l’utiliser.
+</translation>
     </message>
     <message>
         <source>Usage: vigila [COMMAND [OPTIONS]]
@@ -303,181 +305,194 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
 “vigila run” exits with its command&apos;s status instead.
 </source>
         <extracomment>keep the command and option names as they are; %1 is the list of commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: vigila [COMMANDE [OPTIONS]]
+
+Garde l’ordinateur éveillé pendant qu’un vrai travail s’exécute. Sans commande, lance Vigila dans
+la zone de notification&#x202f;; les commandes ci-dessous pilotent Vigila depuis des scripts et des terminaux.
+
+Commandes&#xa0;:
+%1
+Lancez «&#xa0;vigila COMMANDE --help&#xa0;» pour les options d’une commande.
+
+Code de sortie&#xa0;: 0 réussi, 1 échec, 2 erreur d’utilisation, 3 Vigila n’est pas lancé.
+«&#xa0;vigila run&#xa0;» renvoie à la place le code de sortie de sa commande.
+</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 90 (seconds), 90s, 45m, 1h30m or 2h, up to 366 days.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une durée&#x202f;; écrivez 90 (secondes), 90s, 45m, 1h30m ou 2h, jusqu’à 366 jours.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>Print JSON (the D-Bus interface&apos;s keys) instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher du JSON (les clés de l’interface D-Bus) au lieu de texte.</translation>
     </message>
     <message>
         <source>Keep the display on as well, not only the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder aussi l’écran allumé, pas seulement le système.</translation>
     </message>
     <message>
         <source>Stop every reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter toutes les raisons.</translation>
     </message>
     <message>
         <source>What the tray shows for the command (“Terminal: TEXT”).</source>
         <extracomment>&quot;Terminal: TEXT&quot; is how the tray labels the command; TEXT is the --label option&apos;s value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu’affiche la zone de notification pour la commande («&#xa0;Terminal&#xa0;: TEXTE&#xa0;»).</translation>
     </message>
     <message>
         <source>TEXT</source>
         <extracomment>the value of the --label option, as the help shows it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TEXTE</translation>
     </message>
     <message>
         <source>DURATION</source>
-        <translation type="unfinished"></translation>
+        <translation>DURÉE</translation>
     </message>
     <message>
         <source>90 (seconds), 90s, 45m, 1h30m or 2h; whole numbers, hours first.</source>
         <extracomment>keep the durations as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>90 (secondes), 90s, 45m, 1h30m ou 2h&#x202f;; nombres entiers, heures en premier.</translation>
     </message>
     <message>
         <source>[DURATION]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DURÉE]</translation>
     </message>
     <message>
         <source>HH:MM</source>
-        <translation type="unfinished"></translation>
+        <translation>HH:MM</translation>
     </message>
     <message>
         <source>A time of day on the 24-hour clock; tomorrow if already past.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une heure au format 24 heures&#x202f;; demain si elle est déjà passée.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>A reason&apos;s id, as “vigila list” shows it.</source>
         <extracomment>keep the command name &quot;vigila list&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’identifiant d’une raison, tel que l’affiche «&#xa0;vigila list&#xa0;».</translation>
     </message>
     <message>
         <source>[ID]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ID]</translation>
     </message>
     <message>
         <source>COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDE</translation>
     </message>
     <message>
         <source>The program to run (found in PATH) and its arguments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme à exécuter (trouvé dans le PATH) et ses arguments.</translation>
     </message>
     <message>
         <source>-- COMMAND [ARG…]</source>
-        <translation type="unfinished"></translation>
+        <translation>-- COMMANDE [ARG…]</translation>
     </message>
     <message>
         <source>Usage: vigila %1</source>
         <extracomment>%1 is the command&apos;s synopsis, such as &quot;status [--json]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: vigila %1</translation>
     </message>
     <message>
         <source>vigila: the keep-awake lock is still being taken; &quot;vigila status&quot; shows when it is held.
 </source>
         <extracomment>keep the command name &quot;vigila status&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: le verrou anti-veille est en cours d’obtention&#x202f;; «&#xa0;vigila status&#xa0;» indique quand il est actif.
+</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
         <extracomment>%1 is an argument the command does not take</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» inattendu.</translation>
     </message>
     <message>
         <source>name the command to run after “--”.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez la commande à exécuter après «&#xa0;--&#xa0;».</translation>
     </message>
     <message>
         <source>Keeping the display awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran gardé éveillé jusqu’à ce que vous l’arrêtiez.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until you stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur gardé éveillé jusqu’à ce que vous l’arrêtiez.</translation>
     </message>
     <message>
         <source>say for how long, such as 45m or 1h30m.</source>
         <extracomment>keep 45m and 1h30m as they are: they are what the command accepts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indiquez pour combien de temps, par exemple 45m ou 1h30m.</translation>
     </message>
     <message>
         <source>Keeping the display awake for %1.</source>
         <extracomment>%1 is a duration, such as &quot;1h 30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écran gardé éveillé pendant %1.</translation>
     </message>
     <message>
         <source>Keeping the computer awake for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur gardé éveillé pendant %1.</translation>
     </message>
     <message>
         <source>say until when, such as 18:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez jusqu’à quand, par exemple 18:30.</translation>
     </message>
     <message>
         <source>“%1” is not a time of day; write HH:MM, such as 18:30.</source>
         <extracomment>%1 is what the user wrote</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une heure&#x202f;; écrivez HH:MM, par exemple 18:30.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1.</source>
         <extracomment>%1 is a time of day, such as 18:30</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur gardé éveillé jusqu’à %1.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran gardé éveillé jusqu’à demain %1.</translation>
     </message>
     <message>
         <source>Keeping the display awake until %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran gardé éveillé jusqu’à %1.</translation>
     </message>
     <message>
         <source>Keeping the computer awake until %1 tomorrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur gardé éveillé jusqu’à demain %1.</translation>
     </message>
     <message>
         <source>Added %1 to the running session.</source>
         <extracomment>%1 is a duration, such as &quot;30m&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté à la session en cours.</translation>
     </message>
     <message>
         <source>give either a reason&apos;s id (see “vigila list”) or --all.</source>
         <extracomment>keep &quot;vigila list&quot; and --all as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indiquez l’identifiant d’une raison (voir «&#xa0;vigila list&#xa0;») ou --all.</translation>
     </message>
     <message>
         <source>Stopped everything that kept the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce qui gardait l’ordinateur éveillé a été arrêté.</translation>
     </message>
     <message>
         <source>Stopped.</source>
         <comment>one reason was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>vigila: there is no command &quot;%1&quot;; run &quot;vigila --help&quot; for the list.
 </source>
         <extracomment>%1 is the word given as a command; keep &quot;vigila --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: la commande «&#xa0;%1&#xa0;» n’existe pas&#x202f;; lancez «&#xa0;vigila --help&#xa0;» pour la liste.
+</translation>
     </message>
     <message>
         <source>arguments must be UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>les arguments doivent être du texte UTF-8.</translation>
     </message>
 </context>
 <context>
@@ -485,55 +500,55 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Output</source>
         <comment>the command&apos;s output</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
 </context>
 <context>
     <name>CommandPrefs</name>
     <message>
         <source>No saved commands yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande enregistrée</translation>
     </message>
     <message>
         <source>Keep command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver l’historique des commandes</translation>
     </message>
     <message>
         <source>Default shell</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell par défaut</translation>
     </message>
     <message>
         <source>Default working directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de travail par défaut</translation>
     </message>
     <message>
         <source>Clear command history</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l’historique des commandes</translation>
     </message>
     <message>
         <source>Saved commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes enregistrées</translation>
     </message>
     <message>
         <source>Command output is kept local only and is not inspected for secrets.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie des commandes reste en local et n’est pas analysée à la recherche de secrets.</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the saved command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>CommandRunner</name>
     <message>
         <source>Running: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -541,85 +556,85 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>Choose…</source>
         <comment>choose the working directory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>stop the running command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en favori</translation>
     </message>
     <message>
         <source>Command, e.g. pnpm test</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande, par ex. pnpm test</translation>
     </message>
     <message>
         <source>Working directory (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de travail (facultatif)</translation>
     </message>
     <message>
         <source>Shell</source>
         <comment>the program that runs the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Shell</translation>
     </message>
     <message>
         <source>Run (%1)</source>
         <comment>run the command</comment>
         <extracomment>The Run button&apos;s tool tip; %1 is its keyboard shortcut</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter (%1)</translation>
     </message>
     <message>
         <source>Name to save as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du favori</translation>
     </message>
     <message>
         <source>Run Command With Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter une commande avec Vigila</translation>
     </message>
     <message>
         <source>Vigila starts keep-awake before the command runs and releases it when the command exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila active le maintien en éveil avant l’exécution de la commande et le libère quand elle se termine.</translation>
     </message>
     <message>
         <source>Choose Working Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le répertoire de travail</translation>
     </message>
     <message>
         <source>Ready</source>
         <comment>no command running</comment>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Running…</source>
         <comment>the command is running</comment>
-        <translation type="unfinished"></translation>
+        <translation>En cours…</translation>
     </message>
     <message>
         <source>Finished (exit 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé (code 0)</translation>
     </message>
     <message>
         <source>Failed (exit %1)</source>
         <extracomment>%1 is the command&apos;s exit code</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec (code %1)</translation>
     </message>
     <message>
         <source>Could not start: %1</source>
         <extracomment>%1 says why, e.g. &quot;No such file or directory&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cancelled</source>
         <comment>the command was stopped</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
 </context>
 <context>
@@ -627,44 +642,44 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>last exit %1</source>
         <extracomment>%1 is the exit code of the command&apos;s last run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dernier code de sortie %1</translation>
     </message>
     <message>
         <source>Load</source>
         <comment>load the command into the editor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Run</source>
         <comment>run the command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the favorite command</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>saved commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>No favorites yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun favori</translation>
     </message>
     <message>
         <source>Recent</source>
         <comment>recently run commands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Récentes</translation>
     </message>
     <message>
         <source>No recent commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande récente</translation>
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l’historique</translation>
     </message>
 </context>
 <context>
@@ -673,103 +688,106 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
         <source>vigila: Vigila is not running here (there is no session bus); start it in your desktop session, or use &quot;vigila run&quot;, which works without it.
 </source>
         <extracomment>keep the command name &quot;vigila run&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: Vigila n’est pas lancé ici (pas de bus de session)&#x202f;; lancez-le dans votre session de bureau, ou utilisez «&#xa0;vigila run&#xa0;», qui fonctionne sans lui.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila is not running; start it from your application menu (or run &quot;vigila&quot; in your desktop session) and try again.
 </source>
         <extracomment>keep the command name &quot;vigila&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: Vigila n’est pas lancé&#x202f;; lancez-le depuis le menu des applications (ou lancez «&#xa0;vigila&#xa0;» dans votre session de bureau) et réessayez.
+</translation>
     </message>
     <message>
         <source>vigila: Vigila did not answer in time; it may be busy or hung.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: Vigila n’a pas répondu à temps&#x202f;; il est peut-être occupé ou bloqué.
+</translation>
     </message>
 </context>
 <context>
     <name>ControlService</name>
     <message>
         <source>A trigger&apos;s name is one line of at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d’un déclencheur tient sur une ligne de %1 caractères au plus.</translation>
     </message>
     <message>
         <source>The end time %1 is not in the future.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’heure de fin %1 n’est pas dans le futur.</translation>
     </message>
     <message>
         <source>The end time %1 is more than 366 days away.</source>
         <extracomment>%1 is the end time asked for, in seconds since 1970</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’heure de fin %1 est à plus de 366 jours.</translation>
     </message>
     <message>
         <source>No active reason has the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune raison active n’a l’identifiant %1.</translation>
     </message>
     <message>
         <source>No timed or until-time session is running, so there is nothing to extend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune session minutée ou «&#xa0;jusqu’à&#xa0;» n’est en cours&#xa0;: rien à prolonger.</translation>
     </message>
     <message>
         <source>The end time is not in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’heure de fin n’est pas dans le futur.</translation>
     </message>
     <message numerus="yes">
         <source>This connection already holds %n hold(s), as many as one connection may; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cette connexion détient déjà %n maintien, le maximum pour une connexion&#x202f;; libérez-en un d’abord.</numerusform>
+            <numerusform>Cette connexion détient déjà %n maintiens, le maximum pour une connexion&#x202f;; libérez-en un d’abord.</numerusform>
         </translation>
     </message>
     <message>
         <source>Terminal: %1</source>
         <extracomment>the tray&apos;s label for a command run with &quot;vigila run&quot;; %1 is the command or its --label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Vigila already holds %n hold(s) for its clients, as many as it keeps; release one first.</source>
         <extracomment>a hold keeps the computer awake for a client, such as &quot;vigila run&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vigila détient déjà %n maintien pour ses clients, le maximum autorisé&#x202f;; libérez-en un d’abord.</numerusform>
+            <numerusform>Vigila détient déjà %n maintiens pour ses clients, le maximum autorisé&#x202f;; libérez-en un d’abord.</numerusform>
         </translation>
     </message>
     <message>
         <source>This connection holds no hold with the id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette connexion ne détient aucun maintien avec l’identifiant %1.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode asked for; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mode «&#xa0;%1&#xa0;» inconnu&#xa0;: utilisez system, display, ou une chaîne vide pour la valeur par défaut des préférences.</translation>
     </message>
     <message>
         <source>The duration must be more than 0 seconds and at most 366 days; %1 is not.</source>
         <extracomment>%1 is the number of seconds asked for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La durée doit être supérieure à 0 seconde et d’au plus 366 jours&#x202f;; %1 ne convient pas.</translation>
     </message>
     <message>
         <source>The label is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le libellé est vide.</translation>
     </message>
     <message numerus="yes">
         <source>The label has %n character(s); at most %1 fit.</source>
         <extracomment>%1 is the most characters a label may have</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le libellé compte %n caractère&#x202f;; %1 au plus sont permis.</numerusform>
+            <numerusform>Le libellé compte %n caractères&#x202f;; %1 au plus sont permis.</numerusform>
         </translation>
     </message>
     <message>
         <source>The label contains a line break or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le libellé contient un saut de ligne ou un autre caractère de contrôle.</translation>
     </message>
     <message>
         <source>“%1” is not a reason id; “vigila list” (ListReasons) shows them.</source>
         <extracomment>%1 is the id given; keep &quot;vigila list&quot; and ListReasons as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un identifiant de raison&#x202f;; «&#xa0;vigila list&#xa0;» (ListReasons) les affiche.</translation>
     </message>
 </context>
 <context>
@@ -777,68 +795,68 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>%1h %2m</source>
         <extracomment>Time left, short: %1 hours and %2 minutes (h and m abbreviate hour and minute)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>Time left, short: %1 seconds (s abbreviates second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1m %2s</source>
         <extracomment>Time left, short: %1 minutes and %2 seconds (m and s abbreviate minute and second)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>%1h</source>
         <extracomment>Hours left, drawn into the tray icon: at most three characters (h abbreviates hour)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1h</translation>
     </message>
     <message>
         <source>%1d</source>
         <extracomment>Days left, drawn into the tray icon: at most three characters (d abbreviates day)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1j</translation>
     </message>
     <message>
         <source>Today %1</source>
         <extracomment>%1 is a clock time, e.g. 5:00 PM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui à %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
         <extracomment>%1 is a clock time, e.g. 8:00 AM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Demain à %1</translation>
     </message>
     <message>
         <source>MMM d</source>
         <extracomment>A Qt date format for a day of this year; German would use d. MMM</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM</translation>
     </message>
     <message>
         <source>MMM d, yyyy</source>
         <extracomment>A Qt date format for a day with its year; German would use d. MMM yyyy</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A day and a clock time: %1 is the date (e.g. Dec 9), %2 the time (e.g. 5:00 PM)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>
     <name>DurationPreset</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
 </context>
@@ -846,57 +864,57 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>FolderDownloadSource</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n’existe pas.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un dossier.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
     <name>GeneralPrefs</name>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à l’ouverture de session</translation>
     </message>
     <message>
         <source>Show notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les notifications</translation>
     </message>
     <message>
         <source>Show remaining time in menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps restant dans la zone de notification</translation>
     </message>
     <message>
         <source>Confirm before starting indefinite sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer avant de démarrer une session illimitée</translation>
     </message>
     <message>
         <source>Default keep-awake mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de maintien en éveil par défaut</translation>
     </message>
     <message>
         <source>Default duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée par défaut</translation>
     </message>
 </context>
 <context>
     <name>HonestStatus</name>
     <message>
         <source>Running a background Claude/build task. I may be away from the keyboard, but the job is still active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tâche Claude ou de compilation tourne en arrière-plan. Je ne suis peut-être pas devant mon clavier, mais le travail continue.</translation>
     </message>
     <message>
         <source>Running a long local task. My computer is kept awake, but I may not respond immediately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une longue tâche locale est en cours. Mon ordinateur est gardé éveillé, mais je ne répondrai peut-être pas tout de suite.</translation>
     </message>
     <message>
         <source>Claude Code is working through a repo task. I’ll check the results when it finishes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Claude Code travaille sur une tâche dans un dépôt. Je regarderai les résultats quand il aura fini.</translation>
     </message>
 </context>
 <context>
@@ -904,261 +922,261 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <message>
         <source>PowerManagement</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PowerManagement</translation>
     </message>
     <message>
         <source>ScreenSaver</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; keep the interface&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ScreenSaver</translation>
     </message>
     <message>
         <source>GNOME session manager</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le gestionnaire de session GNOME</translation>
     </message>
     <message>
         <source>logind</source>
         <extracomment>a keep-awake service&apos;s name, as in &quot;Tried %1: none available.&quot;; the program&apos;s name stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>logind</translation>
     </message>
     <message>
         <source>the desktop portal</source>
         <extracomment>a keep-awake service, as in &quot;Tried %1: none available.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le portail du bureau</translation>
     </message>
 </context>
 <context>
     <name>LaunchCheck</name>
     <message>
         <source>No shell set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun shell défini</translation>
     </message>
     <message>
         <source>Shell not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shell introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Shell is not executable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le shell n’est pas exécutable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Working directory does not exist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire de travail n’existe pas&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not a directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un répertoire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Working directory is not accessible: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de travail inaccessible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>MenuBarController</name>
     <message>
         <source>Vigila: asking for the keep-awake lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: demande du verrou anti-veille</translation>
     </message>
     <message>
         <source>No system tray found: on GNOME install and enable the AppIndicator extension, then log in again; meanwhile use `vigila` from a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune zone de notification trouvée&#xa0;: sous GNOME, installez et activez l’extension AppIndicator, puis reconnectez-vous&#x202f;; en attendant, utilisez `vigila` depuis un terminal</translation>
     </message>
     <message>
         <source>%1 — %2 left</source>
         <extracomment>%1 is the icon&apos;s description (&quot;Vigila: timed session active&quot;), %2 the time left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 restant</translation>
     </message>
 </context>
 <context>
     <name>MenuModel</name>
     <message>
         <source>%1  (keeping awake now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (maintien en éveil en cours)</translation>
     </message>
     <message>
         <source>%1  (holds, waiting out its delay)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (condition remplie, délai en cours)</translation>
     </message>
     <message>
         <source>No triggers yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déclencheur</translation>
     </message>
     <message>
         <source>%1 more in Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de plus dans les Préférences</translation>
     </message>
     <message>
         <source>Manage Triggers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les déclencheurs…</translation>
     </message>
     <message>
         <source>Keep Awake When…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé quand…</translation>
     </message>
     <message numerus="yes">
         <source>   %n more — `vigila list`</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>   %n de plus — `vigila list`</numerusform>
+            <numerusform>   %n de plus — `vigila list`</numerusform>
         </translation>
     </message>
     <message>
         <source>GNOME also holds off suspend while this runs (a terminal’s `systemctl suspend` needs -i)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNOME retarde aussi la mise en veille pendant l’exécution (`systemctl suspend` dans un terminal demande -i)</translation>
     </message>
     <message>
         <source>Custom…</source>
         <comment>a duration of one&apos;s own</comment>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé…</translation>
     </message>
     <message>
         <source>6:00 PM</source>
         <extracomment>The clock time 18:00, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>18:00</translation>
     </message>
     <message>
         <source>Midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuit</translation>
     </message>
     <message>
         <source>Tomorrow 8:00 AM</source>
         <extracomment>The clock time 08:00 on the next day, written as the locale writes times</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Demain à 8:00</translation>
     </message>
     <message>
         <source>Custom time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure personnalisée…</translation>
     </message>
     <message numerus="yes">
         <source>%1  (%n running)</source>
         <extracomment>%1 is the process name; %n how many processes of that name run</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  (%n en cours)</numerusform>
+            <numerusform>%1  (%n en cours)</numerusform>
         </translation>
     </message>
     <message>
         <source>No process rules yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune règle de processus</translation>
     </message>
     <message>
         <source>Add Process…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un processus…</translation>
     </message>
     <message>
         <source>Manage in Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer dans les Préférences…</translation>
     </message>
     <message>
         <source>Stop Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le maintien en éveil</translation>
     </message>
     <message>
         <source>Start Keep Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer le maintien en éveil</translation>
     </message>
     <message>
         <source>Keep Display Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’écran éveillé</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé pendant…</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé jusqu’à…</translation>
     </message>
     <message>
         <source>Keep Awake While Process Runs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé tant qu’un processus tourne…</translation>
     </message>
     <message>
         <source>Run Command With Vigila…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter une commande avec Vigila…</translation>
     </message>
     <message>
         <source>Active Reasons</source>
-        <translation type="unfinished"></translation>
+        <translation>Raisons actives</translation>
     </message>
     <message>
         <source>   • %1</source>
         <extracomment>A line of the list of what keeps the computer awake: %1 is its label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1</translation>
     </message>
     <message>
         <source>   • %1  —  %2 left</source>
         <extracomment>%1 is the reason&apos;s label, %2 the time left (e.g. 1h 30m)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>   • %1  —  %2 restant</translation>
     </message>
     <message>
         <source>Click to stop this reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour arrêter cette raison</translation>
     </message>
     <message>
         <source>   None</source>
         <comment>no reason keeps the computer awake</comment>
-        <translation type="unfinished"></translation>
+        <translation>   Aucune</translation>
     </message>
     <message>
         <source>   ↻ Extend session by 30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>   ↻ Prolonger la session de 30&#xa0;min</translation>
     </message>
     <message>
         <source>Stop Current Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la session en cours</translation>
     </message>
     <message>
         <source>Also Keeping Awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardent aussi éveillé</translation>
     </message>
     <message>
         <source>   and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>   et %1 de plus</translation>
     </message>
     <message>
         <source>Copy Honest Status Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier un message de statut honnête</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Quit Vigila</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Vigila</translation>
     </message>
     <message>
         <source>Inactive — your computer can sleep normally</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif — l’ordinateur peut se mettre en veille normalement</translation>
     </message>
     <message numerus="yes">
         <source>Starting — asking for the keep-awake lock (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Démarrage — demande du verrou anti-veille (%n raison)</numerusform>
+            <numerusform>Démarrage — demande du verrou anti-veille (%n raisons)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Waiting — the keep-awake lock could not be taken (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En attente — le verrou anti-veille n’a pas pu être obtenu (%n raison)</numerusform>
+            <numerusform>En attente — le verrou anti-veille n’a pas pu être obtenu (%n raisons)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping display awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Actif — écran gardé éveillé (%n raison)</numerusform>
+            <numerusform>Actif — écran gardé éveillé (%n raisons)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Active — keeping system awake (%n reason(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Actif — système gardé éveillé (%n raison)</numerusform>
+            <numerusform>Actif — système gardé éveillé (%n raisons)</numerusform>
         </translation>
     </message>
 </context>
@@ -1166,93 +1184,94 @@ Exit status: 0 done, 1 failed, 2 usage error, 3 Vigila is not running.
     <name>NotificationManager</name>
     <message>
         <source>Trigger “%1” started</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur «&#xa0;%1&#xa0;» démarré</translation>
     </message>
     <message>
         <source>Keeping awake: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Trigger “%1” ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur «&#xa0;%1&#xa0;» terminé</translation>
     </message>
     <message>
         <source>Its condition no longer holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa condition n’est plus remplie.</translation>
     </message>
     <message>
         <source>Vigila has no icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’a pas d’icône</translation>
     </message>
     <message>
         <source>Keep-awake started</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil démarré</translation>
     </message>
     <message>
         <source>Keep-awake ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil terminé</translation>
     </message>
     <message>
         <source>Battery warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte batterie</translation>
     </message>
     <message>
         <source>Vigila error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de Vigila</translation>
     </message>
     <message>
         <source>Could not create keep-awake assertion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le verrou anti-veille.</translation>
     </message>
     <message>
         <source>Process watch active</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de processus active</translation>
     </message>
     <message>
         <source>Keeping awake while “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil tant que «&#xa0;%1&#xa0;» s’exécute.</translation>
     </message>
     <message>
         <source>Process watch released</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de processus terminée</translation>
     </message>
     <message>
         <source>“%1” is no longer running.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne s’exécute plus.</translation>
     </message>
     <message>
         <source>Command cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande annulée</translation>
     </message>
     <message>
         <source>%1
 Exit code %2</source>
         <extracomment>%1 is the command line, %2 its exit status</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Code de sortie %2</translation>
     </message>
     <message>
         <source>Command finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande terminée</translation>
     </message>
     <message>
         <source>Command failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la commande</translation>
     </message>
     <message>
         <source>Command failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer la commande</translation>
     </message>
 </context>
 <context>
     <name>OtherInhibitor</name>
     <message>
         <source>Unknown program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme inconnu</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>%1 is the program holding the lock, %2 the reason it gives</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1279,8 @@ Exit code %2</source>
     <message>
         <source>…[earlier output truncated]…
 </source>
-        <translation type="unfinished"></translation>
+        <translation>…[début de la sortie tronqué]…
+</translation>
     </message>
 </context>
 <context>
@@ -1268,65 +1288,65 @@ Exit code %2</source>
     <message>
         <source>General</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Battery</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Batterie</translation>
     </message>
     <message>
         <source>Process Watch</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Triggers</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheurs</translation>
     </message>
     <message>
         <source>Commands</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Safety</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>About</source>
         <comment>preferences tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>ProcessPrefs</name>
     <message>
         <source>Add a process</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un processus</translation>
     </message>
     <message>
         <source>Keep awake while these processes run</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé pendant l’exécution de ces processus</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>A polling interval; %1 is a number of seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>Polling interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de vérification</translation>
     </message>
     <message>
         <source>Warn on broad process names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir pour les noms de processus trop larges</translation>
     </message>
     <message>
         <source>Process watching reads /proc and needs no special permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La surveillance des processus lit /proc et ne demande aucune permission particulière.</translation>
     </message>
 </context>
 <context>
@@ -1334,12 +1354,12 @@ Exit code %2</source>
     <message>
         <source>Exact</source>
         <comment>the process name is matched as a whole</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exact</translation>
     </message>
     <message>
         <source>Contains</source>
         <comment>the process name is found within the command line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contient</translation>
     </message>
 </context>
 <context>
@@ -1347,17 +1367,17 @@ Exit code %2</source>
     <message>
         <source>Enabled</source>
         <comment>the process watch is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activée</translation>
     </message>
     <message>
         <source>name</source>
         <comment>the process name</comment>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the process watch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -1365,9 +1385,9 @@ Exit code %2</source>
     <message numerus="yes">
         <source>“%1” running (%n match(es))</source>
         <extracomment>%1 is the process name the rule looks for; %n how many running processes match it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«&#xa0;%1&#xa0;» en cours (%n correspondance)</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» en cours (%n correspondances)</numerusform>
         </translation>
     </message>
 </context>
@@ -1375,63 +1395,63 @@ Exit code %2</source>
     <name>QtMenuDialogs</name>
     <message>
         <source>Start an indefinite keep-awake session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer une session de maintien en éveil illimitée&#x202f;?</translation>
     </message>
     <message>
         <source>This keeps your computer awake until you stop it. %1</source>
         <extracomment>%1 says why the computer may sleep all the same (lid closed, low battery, …)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur restera éveillé jusqu’à ce que vous l’arrêtiez. %1</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>start the keep-awake session</comment>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Keep Awake For…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé pendant…</translation>
     </message>
     <message>
         <source>Enter a duration in minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une durée en minutes.</translation>
     </message>
     <message>
         <source>Keep Awake Until…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé jusqu’à…</translation>
     </message>
     <message>
         <source>Choose the time to stop keeping your computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’heure à laquelle l’ordinateur cessera d’être gardé éveillé.</translation>
     </message>
     <message>
         <source>Add Process Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveiller un processus</translation>
     </message>
     <message>
         <source>Keep the computer awake while a process with this name is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l’ordinateur éveillé tant qu’un processus portant ce nom s’exécute.</translation>
     </message>
     <message>
         <source>Add &amp; Enable</source>
         <extracomment>The &quot;&amp;&quot; shows as it is: the button has no keyboard mnemonic</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter et activer</translation>
     </message>
     <message>
         <source>e.g. claude</source>
         <extracomment>An example process name; &quot;claude&quot; is a program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par ex. claude</translation>
     </message>
     <message>
         <source>Broad process name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de processus trop large</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1439,114 +1459,114 @@ Exit code %2</source>
     <message>
         <source>Error: %1</source>
         <extracomment>%1 is what went wrong with the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <extracomment>%1 is a note on the keep-awake lock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>Battery: %1</source>
         <extracomment>%1 is what the battery guard says</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Batterie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Last stopped: %1</source>
         <extracomment>%1 is what stopped the last session and why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernier arrêt&#xa0;: %1</translation>
     </message>
     <message>
         <source>Also keeping awake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardent aussi éveillé&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
         <extracomment>%1 is another program and why it keeps the computer awake, %2 its process id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (processus %2)</translation>
     </message>
     <message>
         <source>Nothing keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne garde l’ordinateur éveillé.</translation>
     </message>
     <message>
         <source>ID</source>
         <extracomment>a column title: a reason&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>TYPE</source>
         <extracomment>a column title: a reason&apos;s type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TYPE</translation>
     </message>
     <message>
         <source>MODE</source>
         <extracomment>a column title: the mode kept awake, system or display</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MODE</translation>
     </message>
     <message>
         <source>ENDS</source>
         <extracomment>a column title: when a reason ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>LABEL</source>
         <extracomment>a column title: a reason&apos;s label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LIBELLÉ</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopy</name>
     <message>
         <source>Keep your computer awake while real work runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez l’ordinateur éveillé pendant qu’un vrai travail s’exécute.</translation>
     </message>
     <message>
         <source>Vigila keeps your computer awake so real work can continue. It does not fake activity, bypass lock screens, or change your presence in communication apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila garde l’ordinateur éveillé pour que le vrai travail puisse continuer. Il ne simule pas d’activité, ne contourne pas l’écran de verrouillage et ne modifie pas votre présence dans les applications de messagerie.</translation>
     </message>
     <message>
         <source>Display Awake keeps your screen on. It does not bypass lock screen or password settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode «&#xa0;écran&#xa0;» garde l’écran allumé. Il ne contourne ni l’écran de verrouillage ni les réglages de mot de passe.</translation>
     </message>
     <message>
         <source>Vigila prevents idle sleep. Your computer may still sleep because of lid close, low battery, explicit Sleep, or administrator policies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila empêche la mise en veille pour inactivité. L’ordinateur peut tout de même se mettre en veille si l’écran est rabattu, si la batterie est faible, sur demande explicite ou selon les règles de l’administrateur.</translation>
     </message>
     <message>
         <source>Vigila runs locally. It does not track you, send analytics, or connect to chat apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila fonctionne en local. Il ne vous suit pas, n’envoie pas de statistiques et ne se connecte à aucune messagerie.</translation>
     </message>
     <message>
         <source>Vigila does not fake activity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila ne simule pas d’activité.</translation>
     </message>
     <message>
         <source>Vigila does not prevent screen lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’empêche pas le verrouillage de l’écran.</translation>
     </message>
     <message>
         <source>Vigila does not interact with Slack or Teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’interagit ni avec Slack ni avec Teams.</translation>
     </message>
     <message>
         <source>Vigila does not move the mouse or press keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila ne bouge pas la souris et n’appuie sur aucune touche.</translation>
     </message>
     <message>
         <source>Vigila only uses the standard keep-awake locks of your desktop and systemd-logind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila utilise uniquement les verrous anti-veille standard de votre bureau et de systemd-logind.</translation>
     </message>
     <message>
         <source>Broad names like “node” or “python” can match many unrelated processes, which may keep your computer awake longer than you expect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des noms larges comme «&#xa0;node&#xa0;» ou «&#xa0;python&#xa0;» peuvent correspondre à de nombreux processus sans rapport, ce qui peut garder l’ordinateur éveillé plus longtemps que prévu.</translation>
     </message>
 </context>
 <context>
     <name>SafetyPrefs</name>
     <message>
         <source>What Vigila does and doesn&apos;t do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Vigila fait et ne fait pas</translation>
     </message>
 </context>
 <context>
