@@ -2310,7 +2310,7 @@ Ejecute &quot;vigila trigger --help&quot; para ver cómo usarlo.
         <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
-        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
+        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or “Daily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
         <translation>Días y horas, varios separados por comas, como “Mon-Fri 09:00-12:00, Sat 10:00-12:00” o “Daily 22:00-06:00”.</translation>
     </message>
@@ -2331,7 +2331,7 @@ Ejecute &quot;vigila trigger --help&quot; para ver cómo usarlo.
         <translation>Cuánto tiempo mantiene Vigila el equipo despierto después de que termine la condición.</translation>
     </message>
     <message>
-        <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
+        <source>Applications whose sound does not count, separated by commas, such as “Firefox, Slack”. Their names or their programs both match.</source>
         <translation>Aplicaciones cuyo sonido no cuenta, separadas por comas, como “Firefox, Slack”. Coinciden tanto sus nombres como sus programas.</translation>
     </message>
     <message>
@@ -2702,6 +2702,17 @@ Ejecute &quot;vigila trigger --help&quot; para ver cómo usarlo.
             <numerusform>Mientras se ejecute %n máquina virtual o contenedor</numerusform>
             <numerusform>Mientras se ejecuten %n máquinas virtuales o contenedores</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vigila is already running (process %1); leaving it as it is.</source>
+        <translation>Vigila ya se está ejecutando (proceso %1); se deja como está.</translation>
+    </message>
+    <message>
+        <source>Vigila is already running; leaving it as it is.</source>
+        <translation>Vigila ya se está ejecutando; se deja como está.</translation>
     </message>
 </context>
 </TS>
