@@ -162,7 +162,7 @@ void TrayMenu::applyTitle(QAction *action, const MenuItem &item)
 
 QString TrayMenu::elided(const QString &title)
 {
-    constexpr qsizetype maxLength = 60;
+    constexpr qsizetype maxLength = 72;
     if (title.size() <= maxLength)
         return title;
     // Both ends stay: the start names the entry, the end holds the time left. Cuts fall between

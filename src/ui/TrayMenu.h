@@ -41,7 +41,8 @@ public:
     // A model title as QAction text: "&" is literal, a tab is a space (it would start the
     // shortcut column).
     static QString actionText(const QString &title);
-    // A title of at most about 60 characters: a longer one loses its middle to an ellipsis.
+    // A title of at most 72 characters: a longer one loses its middle to an ellipsis. Room enough
+    // for the longest fixed text in German, French or Spanish; what runs longer carries user data.
     static QString elided(const QString &title);
 
 protected:
