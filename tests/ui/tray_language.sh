@@ -27,16 +27,21 @@ wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind 
 wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notifications did not start"
 wait_for 20 has_name --session org.kde.StatusNotifierWatcher || fail "the StatusNotifierWatcher did not start"
 
+# What the German translation says for the texts checked here.
+headline="Inaktiv — der Computer kann normal in den Ruhezustand wechseln"
+fifteen_minutes="15 Minuten"
+started="Wachhalten gestartet"
+
 LANGUAGE=de "$vigila" >"$tmp/vigila.log" 2>&1 & pids+=($!)
 registered() { /usr/bin/python3 "$mocks/sni_open_menu.py" 0 2>/dev/null; }
 wait_for 20 registered || fail "the tray icon was not registered with the StatusNotifierWatcher"
 
-menu=$(/usr/bin/python3 "$mocks/sni_open_menu.py" 1 --print --click "$GERMAN_FIFTEEN_MINUTES") ||
+menu=$(/usr/bin/python3 "$mocks/sni_open_menu.py" 1 --print --click "$fifteen_minutes") ||
   fail "the German menu has no entry for 15 minutes: $menu"
 echo "$menu"
-[ "$(head -n 1 <<<"$menu")" = "$GERMAN_HEADLINE" ] || fail "the headline is not German: $(head -n 1 <<<"$menu")"
+[ "$(head -n 1 <<<"$menu")" = "$headline" ] || fail "the headline is not German: $(head -n 1 <<<"$menu")"
 
-started() { grep -qF "$GERMAN_STARTED" "$tmp/notifications.log"; }
-wait_for 20 started || fail "no German notification of the session: $(cat "$tmp/notifications.log")"
-grep -F "$GERMAN_STARTED" "$tmp/notifications.log"
+notified() { grep -qF "$started" "$tmp/notifications.log"; }
+wait_for 20 notified || fail "no German notification of the session: $(cat "$tmp/notifications.log")"
+grep -F "$started" "$tmp/notifications.log"
 echo "PASS"
