@@ -143,7 +143,7 @@
         <source>%</source>
         <comment>percent sign</comment>
         <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
-        <translation>%</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source>Warn when active on battery</source>

@@ -313,6 +313,24 @@ private slots:
         QVERIFY(extend.err.contains(u"nothing to extend"_s));
     }
 
+    // A French terminal: help and answers in French, durations typed as in every language, and the
+    // tray, started in English, still naming the session in English.
+    void frenchTerminal()
+    {
+        QProcessEnvironment french = QProcessEnvironment::systemEnvironment();
+        french.insert(u"LC_ALL"_s, u"fr_FR.UTF-8"_s);
+        french.remove(u"LANGUAGE"_s);
+        const Result help = vigila({u"--help"_s}, french);
+        QCOMPARE(help.code, 0);
+        QVERIFY2(help.out.startsWith(FRENCH_USAGE), qPrintable(help.out));
+
+        const Result timed = vigila({u"for"_s, u"1h30m"_s}, french);
+        QCOMPARE(timed.code, 0);
+        QCOMPARE(timed.out, FRENCH_FOR_90_MINUTES);
+        QCOMPARE(labels(), QStringList{u"Timed: 1h 30m"_s});
+        QCOMPARE(vigila({u"stop"_s, u"--all"_s}, french).code, 0);
+    }
+
     // A trigger added from the terminal: a remote session of ours opens (the mocked logind
     // announces it), the lock is taken with a reason naming the user and host, and it is given
     // back when the session closes.
