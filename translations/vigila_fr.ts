@@ -1573,82 +1573,82 @@ Code de sortie %2</translation>
     <name>Schedule</name>
     <message>
         <source>The schedule is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’horaire dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>The schedule is empty. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’horaire est vide. Indiquez des jours et des heures, par exemple «&#xa0;Mon-Fri 09:00-17:30&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” is not a schedule. Write days and hours, like “Mon-Fri 09:00-17:30”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un horaire. Indiquez des jours et des heures, par exemple «&#xa0;Mon-Fri 09:00-17:30&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” are not days of the week (use Mon, Tue, Wed, Thu, Fri, Sat, Sun or Daily).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne sont pas des jours de la semaine (utilisez Mon, Tue, Wed, Thu, Fri, Sat, Sun ou Daily).</translation>
     </message>
     <message>
         <source>“%1-%2” are not hours of the day (use 00:00 to 24:00).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1-%2&#xa0;» ne sont pas des heures de la journée (utilisez 00:00 à 24:00).</translation>
     </message>
     <message>
         <source>A schedule has at most %1 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un horaire compte au plus %1 plages.</translation>
     </message>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Every day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours %1</translation>
     </message>
     <message>
         <source>Weekdays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En semaine %1</translation>
     </message>
     <message>
         <source>Weekends %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le week-end %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>StatusIcon</name>
     <message>
         <source>Vigila: inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: inactif</translation>
     </message>
     <message>
         <source>Vigila: keeping system awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: maintient le système éveillé</translation>
     </message>
     <message>
         <source>Vigila: keeping display awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: maintient l’écran allumé</translation>
     </message>
     <message>
         <source>Vigila: timed session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: session minutée active</translation>
     </message>
     <message>
         <source>Vigila: process-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: session liée à un processus active</translation>
     </message>
     <message>
         <source>Vigila: command-based session active</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: session liée à une commande active</translation>
     </message>
     <message>
         <source>Vigila: battery guardrail triggered</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: garde-fou de batterie déclenché</translation>
     </message>
     <message>
         <source>Vigila: assertion failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila&#xa0;: échec du verrou anti-veille</translation>
     </message>
 </context>
 <context>
@@ -1656,50 +1656,50 @@ Code de sortie %2</translation>
     <message>
         <source>the session bus does not answer; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le bus de session ne répond pas&#x202f;; l’ordinateur est maintenu éveillé directement (%1) pendant l’exécution de la commande.</translation>
     </message>
     <message>
         <source>the session bus does not answer and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>le bus de session ne répond pas et aucun verrou anti-veille n’est disponible&#x202f;; la commande est lancée quand même.</translation>
     </message>
     <message>
         <source>Vigila quit; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila s’est arrêté&#x202f;; l’ordinateur est maintenu éveillé directement (%1) pendant l’exécution de la commande.</translation>
     </message>
     <message>
         <source>cannot run “%1”: %2</source>
         <extracomment>%1 is the program&apos;s name, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lancer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Vigila did not take the hold (%1); keeping the computer awake here instead.</source>
         <extracomment>%1 is Vigila&apos;s answer, the reason it did not take the hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’a pas pris en charge le maintien en éveil (%1)&#x202f;; l’ordinateur est maintenu éveillé ici à la place.</translation>
     </message>
     <message>
         <source>Vigila is not running; keeping the computer awake itself (%1) while the command runs.</source>
         <extracomment>%1 is the service holding the lock, such as logind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’est pas lancé&#x202f;; l’ordinateur est maintenu éveillé directement (%1) pendant l’exécution de la commande.</translation>
     </message>
     <message>
         <source>Vigila is not running and no keep-awake lock is available; running the command anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila n’est pas lancé et aucun verrou anti-veille n’est disponible&#x202f;; la commande est lancée quand même.</translation>
     </message>
     <message>
         <source>the keep-awake hold was stopped in Vigila; the command keeps running.</source>
-        <translation type="unfinished"></translation>
+        <translation>le maintien en éveil a été arrêté dans Vigila&#x202f;; la commande continue de s’exécuter.</translation>
     </message>
     <message>
         <source>Vigila quit; the command keeps running without keeping the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigila s’est arrêté&#x202f;; la commande continue de s’exécuter sans maintenir l’ordinateur éveillé.</translation>
     </message>
 </context>
 <context>
     <name>TriggerCommands</name>
     <message>
         <source>vigila: the session bus does not answer, so Vigila cannot be reached; the session&apos;s D-Bus daemon may be hung.</source>
-        <translation type="unfinished"></translation>
+        <translation>vigila&#xa0;: le bus de session ne répond pas, Vigila est donc injoignable&#x202f;; le démon D-Bus de la session est peut-être bloqué.</translation>
     </message>
     <message>
         <source>Usage: vigila trigger add KIND [OPTIONS]
@@ -1736,249 +1736,288 @@ Options of add:
 Prints the new trigger&apos;s id.
 </source>
         <extracomment>keep the command and option names, the kinds and the schedule&apos;s example as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: vigila trigger add TYPE [OPTIONS]
+              vigila trigger remove|enable|disable NOM-OU-ID
+
+Ajoute un déclencheur qui garde l’ordinateur éveillé tant que sa condition est remplie,
+ou en supprime, active ou désactive un (par son nom ou son id donné par «&#xa0;vigila triggers&#xa0;»).
+
+Types&#xa0;:
+  ac                          tant que l’adaptateur secteur est branché
+  display                     tant qu’un écran externe est branché (ou sur station d’accueil)
+  remote-session [--any-user] tant que vous (ou quiconque) êtes connecté à distance, par SSH
+  unit NOM [--user|--system]  tant qu’une unité systemd tourne (une unité système par défaut)
+  schedule &quot;Mon-Fri 09:00-17:30&quot;  pendant des plages hebdomadaires en heure locale
+  audio [--ignore APP]... [--only APP]...
+                              tant que du son est joué (ni en pause, ni coupé, ni silencieux)
+  download [--folder DOSSIER]... [--pattern MOTIF]...
+                              tant qu’un téléchargement partiel grossit (Téléchargements par défaut)
+  network --above KB/S [--window DURÉE] [--interface NOM]
+                              tant que le trafic reste au-dessus d’un débit (moyenne sur 30 s)
+  busy PROCESSUS [--contains] [--above POURCENT] [--window DURÉE]
+                              tant qu’un processus utilise plus de CPU (10 % d’un cœur, 60 s)
+  machine [NOM]               tant qu’une machine virtuelle ou un conteneur tourne
+
+Options de add&#xa0;:
+  --name TEXTE    ce qu’affiche le menu (la condition par défaut)
+  --display       garder aussi l’écran allumé (sinon le mode par défaut des préférences)
+  --system-only   ne garder éveillé que le système
+  --delay DURÉE   la condition doit d’abord durer ce temps (90, 90s, 5m&#x202f;; 0 par défaut)
+  --grace DURÉE   rester éveillé ce temps après sa fin (0 par défaut)
+  --only-on-ac    seulement sur secteur
+  --disabled      l’ajouter désactivé
+
+Affiche l’id du nouveau déclencheur.
+</translation>
     </message>
     <message>
         <source>cannot run</source>
         <extracomment>a trigger&apos;s state, after its name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas fonctionner</translation>
     </message>
     <message>
         <source>off</source>
         <extracomment>a trigger&apos;s state: turned off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>on, keeping awake now</source>
         <extracomment>a trigger&apos;s state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activé, maintient éveillé en ce moment</translation>
     </message>
     <message>
         <source>on, holds, waiting out its delay</source>
         <extracomment>a trigger&apos;s state: its condition holds, and it waits for its delay to pass</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activé, condition remplie, attend la fin de son délai</translation>
     </message>
     <message>
         <source>on, holds (stopped from the menu until it ends)</source>
         <extracomment>a trigger&apos;s state: its condition holds, but the user stopped it from the menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activé, condition remplie (arrêté depuis le menu jusqu’à sa fin)</translation>
     </message>
     <message>
         <source>on, waiting</source>
         <extracomment>a trigger&apos;s state: turned on, its condition does not hold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>activé, en attente</translation>
     </message>
     <message>
         <source>No triggers. Add one with &quot;vigila trigger add&quot; or in Preferences.
 </source>
         <extracomment>keep &quot;vigila trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déclencheur. Ajoutez-en un avec «&#xa0;vigila trigger add&#xa0;» ou dans les Préférences.
+</translation>
     </message>
     <message>
         <source>%1 — %2
 </source>
         <extracomment>%1 is the trigger&apos;s name, %2 its state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2
+</translation>
     </message>
     <message>
         <source>%1, only on AC power</source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, seulement sur secteur</translation>
     </message>
     <message>
         <source>%1, after %2</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long it must hold first</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, après %2</translation>
     </message>
     <message>
         <source>%1, staying %2 after</source>
         <extracomment>%1 is the trigger&apos;s condition, %2 how long the computer stays awake after it ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, puis encore %2 après la fin</translation>
     </message>
     <message>
         <source>    when: %1
 </source>
         <extracomment>%1 is the trigger&apos;s condition</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    quand&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>    now: %1
 </source>
         <extracomment>%1 is what the trigger keeps the computer awake for now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    maintenant&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>    id: %1
 </source>
         <extracomment>%1 is the trigger&apos;s id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>    id&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>What the menu shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu’affiche le menu.</translation>
     </message>
     <message>
         <source>Keep the display on as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder aussi l’écran allumé.</translation>
     </message>
     <message>
         <source>Keep only the system awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne garder éveillé que le système.</translation>
     </message>
     <message>
         <source>How long the condition must hold first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la condition doit d’abord être remplie.</translation>
     </message>
     <message>
         <source>How long to stay awake after it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du maintien en éveil après sa fin.</translation>
     </message>
     <message>
         <source>Only while on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement sur secteur.</translation>
     </message>
     <message>
         <source>Add it turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ajouter désactivé.</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session counts, not only yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>La session à distance de n’importe qui compte, pas seulement la vôtre.</translation>
     </message>
     <message>
         <source>The unit is one of your own systemd user units.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unité est l’une de vos propres unités utilisateur systemd.</translation>
     </message>
     <message>
         <source>The unit is a system unit (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unité est une unité système (par défaut).</translation>
     </message>
     <message>
         <source>An application whose sound does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une application dont le son ne compte pas.</translation>
     </message>
     <message>
         <source>Only this application&apos;s sound counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le son de cette application compte.</translation>
     </message>
     <message>
         <source>A folder to watch for downloads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier où surveiller les téléchargements.</translation>
     </message>
     <message>
         <source>A partial download&apos;s name, such as *.part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d’un téléchargement partiel, comme *.part.</translation>
     </message>
     <message>
         <source>The rate (KB/s) or CPU use (% of a core) to stay above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit (KB/s) ou l’usage CPU (% d’un cœur) à dépasser.</translation>
     </message>
     <message>
         <source>How long to average over (10s to 10m).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée sur laquelle calculer la moyenne (de 10s à 10m).</translation>
     </message>
     <message>
         <source>Only this network interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement cette interface réseau.</translation>
     </message>
     <message>
         <source>Match the process anywhere in its command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher le processus n’importe où dans sa ligne de commande.</translation>
     </message>
     <message>
         <source>%1 takes one trigger: its name or id.</source>
         <extracomment>%1 is remove, enable or disable, as the user wrote it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend un seul déclencheur&#xa0;: son nom ou son id.</translation>
     </message>
     <message>
         <source>--%1 is an option of &quot;trigger add&quot;.</source>
         <extracomment>%1 is an option&apos;s name; keep &quot;trigger add&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est une option de «&#xa0;trigger add&#xa0;».</translation>
     </message>
     <message>
         <source>Removed the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur «&#xa0;%1&#xa0;» supprimé.</translation>
     </message>
     <message>
         <source>Enabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur «&#xa0;%1&#xa0;» activé.</translation>
     </message>
     <message>
         <source>Disabled the trigger “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur «&#xa0;%1&#xa0;» désactivé.</translation>
     </message>
     <message>
         <source>“%1” is not add, remove, enable or disable.</source>
         <extracomment>%1 is what the user wrote; keep add, remove, enable and disable as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est ni add, ni remove, ni enable, ni disable.</translation>
     </message>
     <message>
         <source>say which kind: ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indiquez le type&#xa0;: ac, display, remote-session, unit, schedule, audio, download, network, busy ou machine.</translation>
     </message>
     <message>
         <source>a unit is either --user or --system.</source>
-        <translation type="unfinished"></translation>
+        <translation>une unité est soit --user, soit --system.</translation>
     </message>
     <message>
         <source>name the unit, such as backup.service.</source>
-        <translation type="unfinished"></translation>
+        <translation>nommez l’unité, par exemple backup.service.</translation>
     </message>
     <message>
         <source>give the schedule, such as &quot;Mon-Fri 09:00-17:30&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez l’horaire, par exemple &quot;Mon-Fri 09:00-17:30&quot;.</translation>
     </message>
     <message>
         <source>say above which rate, in KB/s: --above 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez au-dessus de quel débit, en KB/s&#xa0;: --above 500.</translation>
     </message>
     <message>
         <source>name the process, such as ffmpeg.</source>
-        <translation type="unfinished"></translation>
+        <translation>nommez le processus, par exemple ffmpeg.</translation>
     </message>
     <message>
         <source>say above which CPU use, in percent of a core: --above 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez au-dessus de quel usage CPU, en pourcentage d’un cœur&#xa0;: --above 25.</translation>
     </message>
     <message>
         <source>“%1” is not a kind; use ac, display, remote-session, unit, schedule, audio, download, network, busy or machine.</source>
         <extracomment>%1 is what the user wrote; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un type&#x202f;; utilisez ac, display, remote-session, unit, schedule, audio, download, network, busy ou machine.</translation>
     </message>
     <message>
         <source>“%1” is not a duration; write 30s, 1m or 10m.</source>
         <extracomment>%1 is what the user wrote; keep 30s, 1m and 10m as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une durée&#x202f;; écrivez 30s, 1m ou 10m.</translation>
     </message>
     <message>
         <source>unexpected “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» inattendu.</translation>
     </message>
     <message>
         <source>--%1 does not go with %2.</source>
         <extracomment>%1 is an option&apos;s name, %2 the trigger&apos;s kind, such as ac</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne va pas avec %2.</translation>
     </message>
     <message>
         <source>choose --display or --system-only, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez --display ou --system-only, pas les deux.</translation>
     </message>
     <message>
         <source>“%1” is not a duration of at most a day; write 0, 90 (seconds), 90s, 45m or 2h.</source>
         <extracomment>%1 is what the user wrote; keep the durations as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une durée d’un jour au plus&#x202f;; écrivez 0, 90 (secondes), 90s, 45m ou 2h.</translation>
     </message>
     <message>
         <source>vigila trigger: %1
 Run &quot;vigila trigger --help&quot; for how to use it.
 </source>
         <extracomment>%1 is what is wrong; keep &quot;vigila trigger --help&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vigila trigger&#xa0;: %1
+Lancez «&#xa0;vigila trigger --help&#xa0;» pour savoir comment l’utiliser.
+</translation>
     </message>
 </context>
 <context>
@@ -1986,233 +2025,233 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>Unknown key “%1”.</source>
         <extracomment>%1 is the key given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clé «&#xa0;%1&#xa0;» inconnue.</translation>
     </message>
     <message>
         <source>The key “%1” has a value of the wrong type.</source>
         <extracomment>%1 is the key&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La clé «&#xa0;%1&#xa0;» a une valeur du mauvais type.</translation>
     </message>
     <message>
         <source>Unknown kind “%1”: use ac, display, remote-session, unit or schedule.</source>
         <extracomment>%1 is the kind given; keep the kinds as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type «&#xa0;%1&#xa0;» inconnu&#xa0;: utilisez ac, display, remote-session, unit ou schedule.</translation>
     </message>
     <message>
         <source>Unknown mode “%1”: use system, display, or an empty string for the preferences&apos; default.</source>
         <extracomment>%1 is the mode given; keep system and display as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mode «&#xa0;%1&#xa0;» inconnu&#xa0;: utilisez system, display ou une chaîne vide pour le mode par défaut des préférences.</translation>
     </message>
     <message>
         <source>The %1 must be between 0 and %2 seconds.</source>
         <extracomment>%1 is the key&apos;s name, delay or grace, as it is; %2 the most seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La valeur %1 doit être comprise entre 0 et %2 secondes.</translation>
     </message>
 </context>
 <context>
     <name>TriggerPrefs</name>
     <message>
         <source>Add a trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un déclencheur</translation>
     </message>
     <message>
         <source>Keep awake when…</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder éveillé quand…</translation>
     </message>
     <message>
         <source>No triggers yet. Add one with the + button above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déclencheur pour l’instant. Ajoutez-en un avec le bouton + ci-dessus.</translation>
     </message>
     <message>
         <source>Notify when a trigger starts or stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifier quand un déclencheur démarre ou s’arrête</translation>
     </message>
     <message>
         <source>A trigger keeps the computer awake while its condition holds, after its delay, and for its grace time after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un déclencheur garde l’ordinateur éveillé tant que sa condition est remplie, après son délai, et pendant son délai de grâce une fois la condition terminée.</translation>
     </message>
 </context>
 <context>
     <name>TriggerRule</name>
     <message>
         <source>This kind of trigger (“%1”) comes from a newer version of Vigila.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce type de déclencheur («&#xa0;%1&#xa0;») provient d’une version plus récente de Vigila.</translation>
     </message>
     <message>
         <source>Whose sessions count is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sessions à prendre en compte ne sont pas définies.</translation>
     </message>
     <message>
         <source>No unit is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité n’est indiquée.</translation>
     </message>
     <message>
         <source>“%1” is not a systemd unit name (like backup.service).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nom d’unité systemd (comme backup.service).</translation>
     </message>
     <message>
         <source>Whether the unit is the user&apos;s or the system&apos;s is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’est pas précisé si l’unité est une unité utilisateur ou système.</translation>
     </message>
     <message>
         <source>No schedule is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun horaire n’est défini.</translation>
     </message>
     <message>
         <source>“%1” is not a full path to a folder (it must start with /).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas le chemin complet d’un dossier (il doit commencer par /).</translation>
     </message>
     <message>
         <source>The traffic threshold must be between 1 and 10 000 000 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le seuil de trafic doit être compris entre 1 et 10&#x202f;000&#x202f;000 KB/s.</translation>
     </message>
     <message>
         <source>The network interface is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interface réseau n’est pas un nom valide.</translation>
     </message>
     <message>
         <source>No process is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun processus n’est indiqué.</translation>
     </message>
     <message>
         <source>A process is matched by its exact name or by what its command line contains.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un processus est reconnu par son nom exact ou par le contenu de sa ligne de commande.</translation>
     </message>
     <message>
         <source>The CPU threshold must be between 1 and 6400 % of a core.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le seuil CPU doit être compris entre 1 et 6&#x202f;400 % d’un cœur.</translation>
     </message>
     <message>
         <source>The machine is not a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La machine n’est pas un nom valide.</translation>
     </message>
     <message>
         <source>Unknown condition “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Condition «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <source>Anyone&apos;s remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Session à distance ouverte (tout utilisateur)</translation>
     </message>
     <message>
         <source>Remote session open</source>
-        <translation type="unfinished"></translation>
+        <translation>Session à distance ouverte</translation>
     </message>
     <message>
         <source>%1 running (user unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 actif (unité utilisateur)</translation>
     </message>
     <message>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 actif</translation>
     </message>
     <message>
         <source>Schedule “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Sound playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Son en lecture</translation>
     </message>
     <message>
         <source>Sound playing from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Son en lecture dans %1</translation>
     </message>
     <message>
         <source>Download in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours</translation>
     </message>
     <message>
         <source>Download in progress in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours dans %1</translation>
     </message>
     <message>
         <source>Network traffic above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafic réseau au-dessus de %1 KB/s</translation>
     </message>
     <message>
         <source>Traffic on %1 above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafic sur %1 au-dessus de %2 KB/s</translation>
     </message>
     <message>
         <source>“%1” busy above %2 % of a core</source>
         <extracomment>%1 is the process name, %2 the CPU use in percent of one core it has to exceed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» occupé au-delà de %2 % d’un cœur</translation>
     </message>
     <message>
         <source>A virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Une machine virtuelle ou un conteneur en cours d’exécution</translation>
     </message>
     <message>
         <source>The machine “%1” running</source>
-        <translation type="unfinished"></translation>
+        <translation>La machine «&#xa0;%1&#xa0;» en cours d’exécution</translation>
     </message>
     <message>
         <source>The stored rule could not be read whole (%1), so it was turned off; check it and turn it on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle enregistrée n’a pas pu être lue entièrement (%1), elle a donc été désactivée&#x202f;; vérifiez-la et réactivez-la.</translation>
     </message>
     <message>
         <source>The list “%1” is not a list of names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» n’est pas une liste de noms.</translation>
     </message>
     <message>
         <source>The list “%1” has more than 100 names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» contient plus de 100 noms.</translation>
     </message>
     <message>
         <source>The list “%1” holds something that is not a name on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste «&#xa0;%1&#xa0;» contient un élément qui n’est pas un nom sur une seule ligne.</translation>
     </message>
     <message>
         <source>The window to average over must be between %1 and %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période de moyenne doit être comprise entre %1 et %2 secondes.</translation>
     </message>
     <message>
         <source>Power adapter connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptateur secteur branché</translation>
     </message>
     <message>
         <source>External display connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran externe branché</translation>
     </message>
     <message>
         <source>systemd unit running</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité systemd active</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaire</translation>
     </message>
     <message>
         <source>Network traffic</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafic réseau</translation>
     </message>
     <message>
         <source>Process busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus occupé</translation>
     </message>
     <message>
         <source>Virtual machine or container running</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine virtuelle ou conteneur en cours d’exécution</translation>
     </message>
 </context>
 <context>
     <name>TriggerRuleEditor</name>
     <message>
         <source>No trigger is called “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déclencheur ne s’appelle «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Several triggers are called “%1”; name one by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs déclencheurs s’appellent «&#xa0;%1&#xa0;»&#x202f;; désignez-en un par son id.</translation>
     </message>
     <message>
         <source>There are %1 triggers already, as many as Vigila keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà %1 déclencheurs, le maximum que Vigila conserve.</translation>
     </message>
     <message>
         <source>A delay or grace time is at most %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un délai ou un délai de grâce est d’au plus %1 secondes.</translation>
     </message>
 </context>
 <context>
@@ -2220,448 +2259,448 @@ Run &quot;vigila trigger --help&quot; for how to use it.
     <message>
         <source>%1 s</source>
         <extracomment>A number of seconds in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Anyone&apos;s sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les utilisateurs</translation>
     </message>
     <message>
         <source>User unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité utilisateur</translation>
     </message>
     <message>
         <source>%1 KB/s</source>
         <extracomment>A traffic rate in its box; %1 is the number of kilobytes per second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB/s</translation>
     </message>
     <message>
         <source>Match in command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans la ligne de commande</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A share of one CPU core in its box; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Only on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement sur secteur</translation>
     </message>
     <message>
         <source>Count remote sessions of every user, not only your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les sessions à distance de tous les utilisateurs, pas seulement les vôtres.</translation>
     </message>
     <message>
         <source>backup.service</source>
         <extracomment>An example systemd unit name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>backup.service</translation>
     </message>
     <message>
         <source>The systemd unit that keeps the computer awake while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unité systemd qui garde l’ordinateur éveillé tant qu’elle est active.</translation>
     </message>
     <message>
         <source>A unit of your own user&apos;s systemd, rather than the system&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une unité systemd de votre propre utilisateur, plutôt qu’une unité système.</translation>
     </message>
     <message>
         <source>Mon-Fri 09:00-17:30</source>
         <extracomment>An example schedule: the day names stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
         <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours et heures, plusieurs séparés par des virgules, par exemple «&#xa0;Mon-Fri 09:00-12:00, Sat 10:00-12:00&#xa0;» ou «&#xa0;Daily 22:00-06:00&#xa0;» (jours en anglais).</translation>
     </message>
     <message>
         <source>The condition counts only while the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condition ne compte que lorsque l’ordinateur est sur secteur.</translation>
     </message>
     <message>
         <source>What stays awake; Default follows the General tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui reste éveillé&#x202f;; «&#xa0;Par défaut&#xa0;» suit l’onglet Général.</translation>
     </message>
     <message>
         <source>How long the condition must hold before Vigila keeps the computer awake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la condition doit être remplie avant que Vigila garde l’ordinateur éveillé.</translation>
     </message>
     <message>
         <source>How long Vigila keeps the computer awake after the condition ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle Vigila garde l’ordinateur éveillé après la fin de la condition.</translation>
     </message>
     <message>
         <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications dont le son ne compte pas, séparées par des virgules, par exemple «&#xa0;Firefox, Slack&#xa0;». Leur nom comme leur programme sont reconnus.</translation>
     </message>
     <message>
         <source>every application</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les applications</translation>
     </message>
     <message>
         <source>Only sound from these applications counts, separated by commas; empty for every application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul compte le son de ces applications, séparées par des virgules&#x202f;; vide pour toutes les applications.</translation>
     </message>
     <message>
         <source>The folders to watch, as full paths separated by commas or semicolons; empty for your Downloads folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers à surveiller, en chemins complets séparés par des virgules ou des points-virgules&#x202f;; vide pour votre dossier Téléchargements.</translation>
     </message>
     <message>
         <source>The names of files still being downloaded, separated by commas; * stands for any text. Empty for the usual ones: %1.</source>
         <extracomment>%1 lists the usual names, such as &quot;*.part, *.crdownload&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les noms des fichiers en cours de téléchargement, séparés par des virgules&#x202f;; * remplace n’importe quel texte. Vide pour les noms habituels&#xa0;: %1.</translation>
     </message>
     <message>
         <source>all physical interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les interfaces physiques</translation>
     </message>
     <message>
         <source>The network interface to measure, such as eth0 or wlan0.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interface réseau à mesurer, par exemple eth0 ou wlan0.</translation>
     </message>
     <message>
         <source>The condition holds while traffic, received and sent together, is above this rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condition est remplie tant que le trafic, reçu et envoyé cumulés, dépasse ce débit.</translation>
     </message>
     <message>
         <source>ffmpeg</source>
         <extracomment>An example process name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg</translation>
     </message>
     <message>
         <source>The name of the process to watch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du processus à surveiller.</translation>
     </message>
     <message>
         <source>Match every process whose command line contains the text, not only a process of exactly that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître tout processus dont la ligne de commande contient le texte, et pas seulement un processus portant exactement ce nom.</translation>
     </message>
     <message>
         <source>The condition holds while the matching processes together use more than this share of one CPU core (100 % is a whole core).</source>
-        <translation type="unfinished"></translation>
+        <translation>La condition est remplie tant que les processus correspondants utilisent ensemble plus que cette part d’un cœur de processeur (100 % correspond à un cœur entier).</translation>
     </message>
     <message>
         <source>How long the traffic or the CPU use is averaged over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Période sur laquelle le trafic ou l’usage CPU est moyenné.</translation>
     </message>
     <message>
         <source>The name of a virtual machine or container, as systemd-machined knows it; empty for any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d’une machine virtuelle ou d’un conteneur, tel que systemd-machined le connaît&#x202f;; vide pour n’importe lequel.</translation>
     </message>
     <message>
         <source>Ignore:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer&#xa0;:</translation>
     </message>
     <message>
         <source>Only:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement&#xa0;:</translation>
     </message>
     <message>
         <source>Folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers&#xa0;:</translation>
     </message>
     <message>
         <source>Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms&#xa0;:</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface&#xa0;:</translation>
     </message>
     <message>
         <source>Above:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil&#xa0;:</translation>
     </message>
     <message>
         <source>Process:</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus&#xa0;:</translation>
     </message>
     <message>
         <source>Machine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine&#xa0;:</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai&#xa0;:</translation>
     </message>
     <message>
         <source>Grace:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de grâce&#xa0;:</translation>
     </message>
     <message>
         <source>Unknown kind “%1”</source>
         <extracomment>%1 is the kind as stored by another version of Vigila, such as &quot;bluetooth&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type «&#xa0;%1&#xa0;» inconnu</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
         <extracomment>%1 says what is wrong with the parameters typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot run: %1</source>
         <extracomment>%1 says what keeps the rule from running</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ne peut pas fonctionner&#xa0;: %1</translation>
     </message>
     <message>
         <source>Turned off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé.</translation>
     </message>
     <message>
         <source>Keeping awake now: %1</source>
         <extracomment>%1 is the condition that holds now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maintien en éveil en cours&#xa0;: %1</translation>
     </message>
     <message>
         <source>The condition has ended; keeping awake for its grace time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La condition a pris fin&#x202f;; maintien en éveil pendant son délai de grâce.</translation>
     </message>
     <message>
         <source>Holds — waiting out its delay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplie — attente de la fin du délai.</translation>
     </message>
     <message>
         <source>Holds, but was stopped by hand; it starts again the next time the condition holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplie, mais arrêté manuellement&#x202f;; il reprendra la prochaine fois que la condition sera remplie.</translation>
     </message>
     <message>
         <source>Not holding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non remplie.</translation>
     </message>
     <message>
         <source>Enabled</source>
         <comment>the trigger is on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Name</source>
         <comment>the trigger&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Delete</source>
         <comment>delete the trigger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Default</source>
         <comment>the default keep-awake mode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>none</source>
         <comment>no applications are ignored</comment>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>any</source>
         <comment>any virtual machine or container</comment>
-        <translation type="unfinished"></translation>
+        <translation>toutes</translation>
     </message>
     <message>
         <source>Window:</source>
         <comment>the time the rate is averaged over</comment>
-        <translation type="unfinished"></translation>
+        <translation>Période&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TriggerWatcher</name>
     <message>
         <source>The power source cannot be read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La source d’alimentation ne peut pas être lue ici.</translation>
     </message>
     <message>
         <source>This computer has no battery, so it always counts as on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur n’a pas de batterie, il est donc toujours considéré comme sur secteur.</translation>
     </message>
     <message>
         <source>Waiting for the power service to say whether the computer is on AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du service d’alimentation pour savoir si l’ordinateur est sur secteur.</translation>
     </message>
     <message>
         <source>While on AC power</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que l’ordinateur est sur secteur</translation>
     </message>
     <message>
         <source>Displays cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écrans ne peuvent pas être suivis ici.</translation>
     </message>
     <message>
         <source>While docked to an external display</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que l’ordinateur est sur une station d’accueil avec écran externe</translation>
     </message>
     <message>
         <source>While an external display is connected (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant qu’un écran externe est branché (%1)</translation>
     </message>
     <message>
         <source>Login sessions cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sessions de connexion ne peuvent pas être suivies ici.</translation>
     </message>
     <message>
         <source>While %1 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 est actif</translation>
     </message>
     <message>
         <source>systemd units cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les unités systemd ne peuvent pas être suivies ici.</translation>
     </message>
     <message>
         <source>The user unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unité utilisateur %1 n’existe pas&#x202f;; la règle l’attend.</translation>
     </message>
     <message>
         <source>The unit %1 does not exist; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’unité %1 n’existe pas&#x202f;; la règle l’attend.</translation>
     </message>
     <message>
         <source>Waiting for systemd to say whether %1 runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de systemd pour savoir si %1 est actif.</translation>
     </message>
     <message>
         <source>Sound cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son ne peut pas être suivi ici.</translation>
     </message>
     <message>
         <source>No sound server answers; the rule waits for one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur de son ne répond&#x202f;; la règle en attend un.</translation>
     </message>
     <message>
         <source>While an application plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant qu’une application joue du son</translation>
     </message>
     <message>
         <source>While %1 plays sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 joue du son</translation>
     </message>
     <message>
         <source>Downloads cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les téléchargements ne peuvent pas être suivis ici.</translation>
     </message>
     <message>
         <source>While “%1” downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que «&#xa0;%1&#xa0;» se télécharge</translation>
     </message>
     <message>
         <source>“%1” has not grown for a minute; a paused download does not count.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas grossi depuis une minute&#x202f;; un téléchargement en pause ne compte pas.</translation>
     </message>
     <message>
         <source>Network traffic cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trafic réseau ne peut pas être suivi ici.</translation>
     </message>
     <message>
         <source>There is no network interface called “%1”; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’interface réseau nommée «&#xa0;%1&#xa0;»&#x202f;; la règle l’attend.</translation>
     </message>
     <message>
         <source>Measuring the traffic…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure du trafic…</translation>
     </message>
     <message>
         <source>%1 %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 KB/s</translation>
     </message>
     <message>
         <source>Now %1 KB/s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuellement %1 KB/s.</translation>
     </message>
     <message>
         <source>Now %1 KB/s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuellement %1 KB/s&#xa0;: %2.</translation>
     </message>
     <message>
         <source>While network traffic is above %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que le trafic réseau dépasse %1 KB/s</translation>
     </message>
     <message>
         <source>While traffic on %1 is above %2 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que le trafic sur %1 dépasse %2 KB/s</translation>
     </message>
     <message>
         <source>Processes&apos; CPU use cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’usage CPU des processus ne peut pas être suivi ici.</translation>
     </message>
     <message>
         <source>No process “%1” runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun processus «&#xa0;%1&#xa0;» en cours.</translation>
     </message>
     <message>
         <source>Measuring the CPU use of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure de l’usage CPU de «&#xa0;%1&#xa0;»…</translation>
     </message>
     <message>
         <source>“%1” uses %2 % of a core.</source>
         <extracomment>%1 is the process name, %2 its CPU use in percent of one core</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» utilise %2 % d’un cœur.</translation>
     </message>
     <message>
         <source>While “%1” is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que «&#xa0;%1&#xa0;» est occupé</translation>
     </message>
     <message>
         <source>Virtual machines cannot be followed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les machines virtuelles ne peuvent pas être suivies ici.</translation>
     </message>
     <message>
         <source>systemd-machined is not running; the rule waits for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>systemd-machined n’est pas lancé&#x202f;; la règle l’attend.</translation>
     </message>
     <message>
         <source>While the container “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que le conteneur «&#xa0;%1&#xa0;» est en cours d’exécution</translation>
     </message>
     <message>
         <source>While the virtual machine “%1” runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que la machine virtuelle «&#xa0;%1&#xa0;» est en cours d’exécution</translation>
     </message>
     <message>
         <source>Waits for AC power.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du secteur.</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 est connecté via SSH</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 est connecté à distance</translation>
     </message>
     <message>
         <source>While %1 is logged in over SSH from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 est connecté via SSH depuis %2</translation>
     </message>
     <message>
         <source>While %1 is logged in remotely from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que %1 est connecté à distance depuis %2</translation>
     </message>
     <message numerus="yes">
         <source>While %n remote session(s) are open</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tant que %n session à distance est ouverte</numerusform>
+            <numerusform>Tant que %n sessions à distance sont ouvertes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n application(s) play sound</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tant que %n application joue du son</numerusform>
+            <numerusform>Tant que %n applications jouent du son</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n file(s) download</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tant que %n fichier se télécharge</numerusform>
+            <numerusform>Tant que %n fichiers se téléchargent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>While %n virtual machine(s) or container(s) run</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tant que %n machine virtuelle ou conteneur est en cours d’exécution</numerusform>
+            <numerusform>Tant que %n machines virtuelles ou conteneurs sont en cours d’exécution</numerusform>
         </translation>
     </message>
 </context>
