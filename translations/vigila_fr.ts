@@ -143,7 +143,7 @@
         <source>%</source>
         <comment>percent sign</comment>
         <extracomment>Shown after the battery percentage in its box, as in &quot;20%&quot;</extracomment>
-        <translation>%</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source>Warn when active on battery</source>
@@ -2310,7 +2310,7 @@ Lancez «&#xa0;vigila trigger --help&#xa0;» pour savoir comment l’utiliser.
         <translation>Mon-Fri 09:00-17:30</translation>
     </message>
     <message>
-        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or ᳚ily 22:00-06:00”.</source>
+        <source>Days and times, several separated by commas, such as “Mon-Fri 09:00-12:00, Sat 10:00-12:00” or “Daily 22:00-06:00”.</source>
         <extracomment>The day names in the examples stay in English, as schedules are written with them</extracomment>
         <translation>Jours et heures, plusieurs séparés par des virgules, par exemple «&#xa0;Mon-Fri 09:00-12:00, Sat 10:00-12:00&#xa0;» ou «&#xa0;Daily 22:00-06:00&#xa0;» (jours en anglais).</translation>
     </message>
@@ -2331,7 +2331,7 @@ Lancez «&#xa0;vigila trigger --help&#xa0;» pour savoir comment l’utiliser.
         <translation>Durée pendant laquelle Vigila garde l’ordinateur éveillé après la fin de la condition.</translation>
     </message>
     <message>
-        <source>Applications whose sound does not count, separated by commas, such as Ǐirefox, Slack”. Their names or their programs both match.</source>
+        <source>Applications whose sound does not count, separated by commas, such as “Firefox, Slack”. Their names or their programs both match.</source>
         <translation>Applications dont le son ne compte pas, séparées par des virgules, par exemple «&#xa0;Firefox, Slack&#xa0;». Leur nom comme leur programme sont reconnus.</translation>
     </message>
     <message>
@@ -2702,6 +2702,17 @@ Lancez «&#xa0;vigila trigger --help&#xa0;» pour savoir comment l’utiliser.
             <numerusform>Tant que %n machine virtuelle ou conteneur est en cours d’exécution</numerusform>
             <numerusform>Tant que %n machines virtuelles ou conteneurs sont en cours d’exécution</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Vigila is already running (process %1); leaving it as it is.</source>
+        <translation>Vigila est déjà lancé (processus %1) ; rien n’est modifié.</translation>
+    </message>
+    <message>
+        <source>Vigila is already running; leaving it as it is.</source>
+        <translation>Vigila est déjà lancé ; rien n’est modifié.</translation>
     </message>
 </context>
 </TS>
