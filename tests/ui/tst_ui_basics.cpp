@@ -2,6 +2,7 @@
 #include "HostingWindowController.h"
 #include "SingleInstance.h"
 #include "UnixSignalWatcher.h"
+#include "preferences/RowScrollArea.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <QTest>
+#include <QVBoxLayout>
 #include <csignal>
 #include <optional>
 
@@ -63,6 +65,29 @@ private slots:
                     inked(BrandAssets::openEye(orange, u"5"_s)->pixmap(size).toImage(), below));
             QVERIFY(inked(fifteen, QRect(0, 0, pixels, pixels / 2)) > pixels / 4); // the eye, above
         }
+    }
+
+    // A row wider than the list, as a long translation makes one, widens the window around it
+    // instead of running under its right edge; also when the row arrives after the window is shown.
+    void rowListWidensForItsWidestRow()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        auto *list = new RowScrollArea;
+        auto *rows = new QWidget;
+        auto *rowsLayout = new QVBoxLayout(rows);
+        list->setWidget(rows);
+        list->setWidgetResizable(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        layout->addWidget(list);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto *wide = new QLabel(QString(200, u'x'));
+        rowsLayout->addWidget(wide);
+        QTRY_VERIFY(wide->width() >= wide->sizeHint().width());
+        QVERIFY(list->viewport()->width() >= wide->sizeHint().width());
     }
 
     void missingMarksAreAbsentNotErrors()

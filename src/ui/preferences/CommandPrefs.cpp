@@ -1,6 +1,7 @@
 #include "CommandPrefs.h"
 
 #include "ElidedLabel.h"
+#include "RowScrollArea.h"
 #include "SymbolIcons.h"
 #include "ViewStyle.h"
 #include "app/AppCoordinator.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -89,7 +89,7 @@ CommandPrefs::CommandPrefs(AppCoordinator &coordinator, QWidget *parent)
     m_favoritesLayout->setContentsMargins(0, 0, 0, 0);
     m_favoritesLayout->addWidget(m_noFavorites);
     m_favoritesLayout->addStretch();
-    auto *scroll = new QScrollArea(this);
+    auto *scroll = new RowScrollArea(this);
     scroll->setObjectName(u"favorites"_s);
     scroll->setWidget(favorites);
     scroll->setWidgetResizable(true);

@@ -1,6 +1,7 @@
 #include "ProcessPrefs.h"
 
 #include "ProcessRuleRow.h"
+#include "RowScrollArea.h"
 #include "SymbolIcons.h"
 #include "ViewStyle.h"
 #include "app/AppCoordinator.h"
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,7 +47,7 @@ ProcessPrefs::ProcessPrefs(AppCoordinator &coordinator, QWidget *parent)
     m_rowsLayout->setContentsMargins(0, 2, 0, 2);
     m_rowsLayout->setSpacing(0);
     m_rowsLayout->addStretch();
-    auto *list = new QScrollArea(this);
+    auto *list = new RowScrollArea(this);
     list->setObjectName(u"rules"_s);
     list->setWidget(rows);
     list->setWidgetResizable(true);

@@ -1,5 +1,6 @@
 #include "TriggerPrefs.h"
 
+#include "RowScrollArea.h"
 #include "SymbolIcons.h"
 #include "TriggerRuleRow.h"
 #include "ViewStyle.h"
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,7 +57,7 @@ TriggerPrefs::TriggerPrefs(AppCoordinator &coordinator, QWidget *parent)
     empty->setContentsMargins(8, 24, 8, 24);
     m_rowsLayout->addWidget(empty);
     m_rowsLayout->addStretch();
-    auto *list = new QScrollArea(this);
+    auto *list = new RowScrollArea(this);
     list->setObjectName(u"triggers"_s);
     list->setWidget(rows);
     list->setWidgetResizable(true);
