@@ -322,11 +322,11 @@ private slots:
         french.remove(u"LANGUAGE"_s);
         const Result help = vigila({u"--help"_s}, french);
         QCOMPARE(help.code, 0);
-        QVERIFY2(help.out.startsWith(FRENCH_USAGE), qPrintable(help.out));
+        QVERIFY2(help.out.startsWith(u"Utilisation\u00A0: vigila [COMMANDE [OPTIONS]]"_s), qPrintable(help.out));
 
         const Result timed = vigila({u"for"_s, u"1h30m"_s}, french);
         QCOMPARE(timed.code, 0);
-        QCOMPARE(timed.out, FRENCH_FOR_90_MINUTES);
+        QCOMPARE(timed.out, u"Ordinateur gard\u00E9 \u00E9veill\u00E9 pendant 1\u00A0h 30\u00A0min.\n"_s);
         QCOMPARE(labels(), QStringList{u"Timed: 1h 30m"_s});
         QCOMPARE(vigila({u"stop"_s, u"--all"_s}, french).code, 0);
     }
