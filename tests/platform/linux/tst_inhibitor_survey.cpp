@@ -211,7 +211,7 @@ private slots:
             lines(),
             (QStringList{
                 u"Also Keeping Awake"_s, u"   \u2022 Firefox \u2014 Playing video"_s,
-                u"   \u2022 <b>Backup</b> && co \u2014 \u2026 more and more and more and mor\u2026"_s,
+                u"   \u2022 <b>Backup</b> && co \u2014 copying \u2026 and more and more and more and mor\u2026"_s,
                 u"   \u2022 alice \u2014 user session inhibited"_s}),
             3000);
         gnomeSession->resume();
