@@ -32,3 +32,24 @@ mkdir -p "$XDG_CONFIG_HOME/Quillmere"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
+
+# How a script gives up: the reason, then every log this run wrote.
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "$tmp"/*.log; do [ -f "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }; done
+  exit 1
+}
+
+# A mocked logind and notification server, and a StatusNotifierWatcher: the part of a panel that
+# shows tray icons and draws their menus over D-Bus. Arguments go to the notification server
+# (-l FILE logs the notifications it gets).
+start_panel_mocks() {
+  local mocks
+  mocks=$(cd "$(dirname "${BASH_SOURCE[0]}")/../dbus" && pwd)
+  /usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
+  /usr/bin/python3 -m dbusmock --session --template notification_daemon "$@" >/dev/null 2>&1 & pids+=($!)
+  /usr/bin/python3 "$mocks/sni_watcher.py" & pids+=($!)
+  wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
+  wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notifications did not start"
+  wait_for 20 has_name --session org.kde.StatusNotifierWatcher || fail "the StatusNotifierWatcher did not start"
+}

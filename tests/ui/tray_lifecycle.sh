@@ -17,12 +17,6 @@ done
 source "$(dirname "$0")/private-session.sh"
 export QT_FORCE_STDERR_LOGGING=1
 
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$tmp"/vigila*.log; do [ -f "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }; done
-  exit 1
-}
-
 # A process to watch, under a name nothing else on the machine has.
 watched_name=vglw$$
 cp /bin/sleep "$tmp/$watched_name"

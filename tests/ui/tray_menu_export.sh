@@ -15,18 +15,7 @@ mocks=$(cd "$(dirname "$0")/../dbus" && pwd)
 
 source "$(dirname "$0")/private-session.sh"
 
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$tmp/vigila.log" ] && { echo "--- vigila's log" >&2; cat "$tmp/vigila.log" >&2; }
-  exit 1
-}
-
-/usr/bin/python3 -m dbusmock --system --template logind >/dev/null 2>&1 & pids+=($!)
-/usr/bin/python3 -m dbusmock --session --template notification_daemon >/dev/null 2>&1 & pids+=($!)
-/usr/bin/python3 "$mocks/sni_watcher.py" & pids+=($!)
-wait_for 20 has_name --system org.freedesktop.login1 || fail "the mocked logind did not start"
-wait_for 20 has_name --session org.freedesktop.Notifications || fail "the mocked notifications did not start"
-wait_for 20 has_name --session org.kde.StatusNotifierWatcher || fail "the StatusNotifierWatcher did not start"
+start_panel_mocks
 
 # Qt picks the tray protocol as the app starts; with a watcher there, it exports the icon over D-Bus.
 "$vigila" >"$tmp/vigila.log" 2>&1 & pid=$! pids+=($!)
